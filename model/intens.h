@@ -1,0 +1,29 @@
+#pragma once
+
+#include "model/fijo.h"
+
+// pi as the program holds it: 4·atan(1) in single precision (3.1415927410125732).
+float pi_simple();
+
+// Fraunhofer intensity of light of wavelength L through N slits of width a at
+// distance d (lengths in micrometres), at the sine `seno` of the deviation angle:
+//
+//   I = cos²θ · (sin(u/2) / (u/2))² · (sin(N·v/2) / sin(v/2))²
+//   u = 2π·a·seno / L,  v = 2π·d·seno / L
+//
+// with 2π formed in single precision. The centre (u = 0) gives N² exactly, and
+// where sin²(v/2) < 1e-20 the grating factor takes its limit N². |seno| < 1.
+double Intens(Fijo L, Fijo a, Fijo d, Fijo N, double seno);
+
+// The same model with the per-curve constants worked out once, for the sampling
+// loops; `operator()` gives results identical to `Intens`.
+class Red {
+public:
+    Red(Fijo L, Fijo a, Fijo d, Fijo N);
+    double operator()(double seno) const;
+
+private:
+    double k_ancho_;     // (2π)·a / L
+    double k_distancia_; // (2π)·d / L
+    double n_;
+};

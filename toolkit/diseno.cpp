@@ -1,0 +1,76 @@
+#include "toolkit/diseno.h"
+
+#include <QEvent>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double twips_por_pixel = 15;
+}
+
+Diseno::Diseno(QWidget* raiz, double ancho, double alto)
+    : QObject(raiz), raiz_(raiz), ancho_(ancho), alto_(alto) {
+    raiz_->installEventFilter(this);
+}
+
+void Diseno::colocar(QWidget* w, QRectF twips, double puntos, bool negrita) {
+    if (!lugares_.contains(w)) {
+        orden_.append(w);
+    }
+    lugares_.insert(w, Lugar{w, twips, puntos, negrita});
+    ubicar(lugares_.value(w));
+}
+
+void Diseno::mover(QWidget* w, QRectF twips) {
+    auto it = lugares_.find(w);
+    if (it == lugares_.end()) {
+        colocar(w, twips, 0);
+        return;
+    }
+    it->twips = twips;
+    ubicar(*it);
+}
+
+QRectF Diseno::twips(const QWidget* w) const { return lugares_.value(w).twips; }
+
+int Diseno::a_pixeles(double twips) const {
+    return static_cast<int>(std::lround(twips / twips_por_pixel * factor_));
+}
+
+void Diseno::ubicar(const Lugar& l) {
+    if (!l.w) {
+        return;
+    }
+    const bool arriba = l.w->parentWidget() == raiz_;
+    const double dx = arriba ? margen_x_ : 0;
+    const QRectF& t = l.twips;
+    const int x0 = a_pixeles(t.left()), x1 = a_pixeles(t.right());
+    const int y0 = a_pixeles(t.top()), y1 = a_pixeles(t.bottom());
+    l.w->setGeometry(static_cast<int>(dx) + x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
+    if (l.puntos > 0) {
+        QFont f = l.w->font();
+        f.setPixelSize(std::max(6, static_cast<int>(std::lround(l.puntos * 96.0 / 72.0 * factor_))));
+        f.setBold(l.negrita);
+        l.w->setFont(f);
+    }
+}
+
+void Diseno::aplicar() {
+    const double fx = raiz_->width() * twips_por_pixel / ancho_;
+    const double fy = raiz_->height() * twips_por_pixel / alto_;
+    factor_ = std::max(0.2, std::min(fx, fy));
+    margen_x_ = std::max(0.0, (raiz_->width() - ancho_ / twips_por_pixel * factor_) / 2);
+    for (const QWidget* w : std::as_const(orden_)) {
+        ubicar(lugares_.value(w));
+    }
+    emit escalado(factor_);
+}
+
+bool Diseno::eventFilter(QObject* o, QEvent* e) {
+    if (o == raiz_ && e->type() == QEvent::Resize) {
+        aplicar();
+    }
+    return QObject::eventFilter(o, e);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QRectF>
+#include <QString>
+
+class QWidget;
+
+// The designed places of a window's controls, in twips (15 to a pixel at 96 dpi),
+// scaled uniformly to the window's client area: the design is centred across and
+// anchored at the top, and fonts scale with it. The one place where twips become
+// pixels.
+class Diseno : public QObject {
+    Q_OBJECT
+public:
+    // `raiz` is the client area; `ancho` x `alto` twips is the designed area in it.
+    Diseno(QWidget* raiz, double ancho, double alto);
+
+    // Places `w` (a child of the root or of another placed control) at a designed
+    // rectangle relative to its parent, with a font of `puntos` points (0: none set).
+    void colocar(QWidget* w, QRectF twips, double puntos = 8.25, bool negrita = false);
+    void mover(QWidget* w, QRectF twips);
+    QRectF twips(const QWidget* w) const;
+
+    // Logical pixels per designed pixel.
+    double factor() const { return factor_; }
+    int a_pixeles(double twips) const;
+    void aplicar();
+
+signals:
+    void escalado(double factor);
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    struct Lugar {
+        QPointer<QWidget> w;
+        QRectF twips;
+        double puntos;
+        bool negrita;
+    };
+    void ubicar(const Lugar& l);
+
+    QWidget* raiz_;
+    double ancho_;
+    double alto_;
+    double factor_ = 1;
+    double margen_x_ = 0;
+    QHash<const QWidget*, Lugar> lugares_;
+    QList<const QWidget*> orden_;
+};

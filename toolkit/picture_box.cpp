@@ -1,0 +1,352 @@
+#include "toolkit/picture_box.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+
+#include <algorithm>
+#include <cmath>
+
+QColor a_qcolor(Color c) { return QColor(rojo_de(c), verde_de(c), azul_de(c)); }
+
+bool PictureBox::Figura::operator==(const Figura& o) const {
+    return tipo == o.tipo && invertir == o.invertir && color == o.color && escala == o.escala &&
+           a == o.a && b == o.b && trazo == o.trazo;
+}
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::set_escala(const Escala& e) { escala_ = e; }
+
+void PictureBox::scale(double x1, double y1, double x2, double y2) {
+    escala_ = Escala{x1, y1, x2 - x1, y2 - y1};
+}
+
+void PictureBox::set_persistente(bool p) { persistente_ = p; }
+
+void PictureBox::set_fondo(Color c) {
+    fondo_ = c;
+    cache_valida_ = false;
+    update();
+}
+
+void PictureBox::set_grosor(double pixeles) {
+    if (pixeles != grosor_) {
+        grosor_ = pixeles;
+        cache_valida_ = false;
+        update();
+    }
+}
+
+void PictureBox::linea(QPointF a, QPointF b, Color c) {
+    agregar({Figura::Tipo::linea, modo_ == Modo::invertir, c, escala_, a, b, nullptr});
+}
+
+void PictureBox::caja(QPointF a, QPointF b, Color c) {
+    agregar({Figura::Tipo::caja, modo_ == Modo::invertir, c, escala_, a, b, nullptr});
+}
+
+void PictureBox::caja_llena(QPointF a, QPointF b, Color c) {
+    agregar({Figura::Tipo::caja_llena, modo_ == Modo::invertir, c, escala_, a, b, nullptr});
+}
+
+void PictureBox::punto(QPointF p, Color c) {
+    agregar({Figura::Tipo::punto, modo_ == Modo::invertir, c, escala_, p, p, nullptr});
+}
+
+void PictureBox::polilinea(std::shared_ptr<const Trazo> puntos, Color c) {
+    if (!puntos || puntos->empty()) {
+        return;
+    }
+    agregar({Figura::Tipo::polilinea, modo_ == Modo::invertir, c, escala_, {}, {},
+             std::move(puntos)});
+}
+
+void PictureBox::limpiar() {
+    figuras_.clear();
+    pendientes_.clear();
+    transitorias_.clear();
+    cache_valida_ = false;
+    update();
+}
+
+void PictureBox::descartar_transitorias() {
+    if (!transitorias_.empty()) {
+        transitorias_.clear();
+        update();
+    }
+}
+
+bool PictureBox::cargar_imagen(const QString& archivo) {
+    QImage nueva;
+    if (!nueva.load(archivo)) {
+        return false;
+    }
+    set_imagen(nueva);
+    return true;
+}
+
+void PictureBox::set_imagen(const QImage& imagen) {
+    imagen_fondo_ = imagen;
+    cache_valida_ = false;
+    update();
+}
+
+void PictureBox::repintar_imagen() {
+    cache_valida_ = false;
+    update();
+}
+
+void PictureBox::agregar(Figura f) {
+    if (!persistente_) {
+        auto igual = std::find(transitorias_.begin(), transitorias_.end(), f);
+        if (f.invertir && igual != transitorias_.end()) {
+            transitorias_.erase(igual);
+        } else {
+            transitorias_.push_back(std::move(f));
+        }
+        update();
+        return;
+    }
+    if (cache_valida_) {
+        pendientes_.push_back(f);
+    }
+    if (f.invertir) {
+        // XOR figures commute with each other, so a pair within the trailing run
+        // of invert figures cancels wherever it stands in that run.
+        for (auto it = figuras_.rbegin(); it != figuras_.rend() && it->invertir; ++it) {
+            if (*it == f) {
+                figuras_.erase(std::next(it).base());
+                update();
+                return;
+            }
+        }
+    }
+    figuras_.push_back(std::move(f));
+    update();
+}
+
+QSize PictureBox::tamano_pixeles() const {
+    const qreal dpr = devicePixelRatioF();
+    return QSize(std::max(1, qRound(width() * dpr)), std::max(1, qRound(height() * dpr)));
+}
+
+int PictureBox::grosor_pixeles() const {
+    return std::max(1, static_cast<int>(std::lround(grosor_ * devicePixelRatioF())));
+}
+
+void PictureBox::pintar_imagen(QPainter& p, const QRect& destino) {
+    if (imagen_fondo_.isNull()) {
+        return;
+    }
+    const QSize tam = imagen_fondo_.size().scaled(destino.size(), Qt::KeepAspectRatio);
+    const QRect r(destino.topLeft() + QPoint((destino.width() - tam.width()) / 2,
+                                             (destino.height() - tam.height()) / 2),
+                  tam);
+    // Small pictures (icons) are enlarged pixel for pixel; large ones smoothly.
+    const bool icono = imagen_fondo_.width() <= 64 && tam.width() >= imagen_fondo_.width();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, !icono);
+    p.drawImage(r, imagen_fondo_);
+}
+
+void PictureBox::asegurar_cache() {
+    const QSize tam = tamano_pixeles();
+    if (cache_valida_ && cache_.size() == tam) {
+        if (!pendientes_.empty()) {
+            QPainter p(&cache_);
+            for (const Figura& f : pendientes_) {
+                pintar(p, f, tam);
+            }
+            pendientes_.clear();
+        }
+        return;
+    }
+    cache_ = QImage(tam, QImage::Format_RGB32);
+    cache_.fill(a_qcolor(fondo_));
+    QPainter p(&cache_);
+    pintar_imagen(p, QRect(QPoint(0, 0), tam));
+    for (const Figura& f : figuras_) {
+        pintar(p, f, tam);
+    }
+    pendientes_.clear();
+    cache_valida_ = true;
+}
+
+namespace {
+
+struct Mapa {
+    double sx, sy, ox, oy;
+    Mapa(const Escala& e, QSize tam)
+        : sx(tam.width() / e.width), sy(tam.height() / e.height), ox(e.left), oy(e.top) {}
+    double x(double u) const { return (u - ox) * sx; }
+    double y(double u) const { return (u - oy) * sy; }
+};
+
+// Pixel index of a device coordinate, kept inside a range QPainter can handle.
+int celda(double v) {
+    if (!(v > -1e6)) {
+        return -1000000;
+    }
+    return v < 1e6 ? static_cast<int>(std::floor(v)) : 1000000;
+}
+
+QPointF centro(int x, int y) { return QPointF(x + 0.5, y + 0.5); }
+
+// A curve reduced to the first, lowest, highest and last point of each run of
+// samples that falls in one pixel column: the same pixels as every segment
+// drawn, at a cost bounded by the width in pixels.
+QPolygonF reducir(const Trazo& t, const Mapa& m) {
+    QPolygonF salida;
+    salida.reserve(static_cast<int>(std::min<std::size_t>(t.size(), 4 * 8192)));
+    std::size_t i = 0;
+    const std::size_t n = t.size();
+    while (i < n) {
+        const int col = celda(m.x(t[i].x));
+        const int primero = celda(m.y(t[i].y));
+        int menor = primero, mayor = primero, ultimo = primero;
+        std::size_t i_menor = i, i_mayor = i;
+        std::size_t j = i + 1;
+        for (; j < n; ++j) {
+            if (celda(m.x(t[j].x)) != col) {
+                break;
+            }
+            ultimo = celda(m.y(t[j].y));
+            if (ultimo < menor) {
+                menor = ultimo;
+                i_menor = j;
+            } else if (ultimo > mayor) {
+                mayor = ultimo;
+                i_mayor = j;
+            }
+        }
+        salida << centro(col, primero);
+        if (i_menor < i_mayor) {
+            salida << centro(col, menor) << centro(col, mayor);
+        } else if (i_mayor < i_menor) {
+            salida << centro(col, mayor) << centro(col, menor);
+        }
+        salida << centro(col, ultimo);
+        i = j;
+    }
+    return salida;
+}
+
+} // namespace
+
+void PictureBox::pintar(QPainter& p, const Figura& f, QSize tam) const {
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setCompositionMode(f.invertir ? QPainter::RasterOp_SourceXorDestination
+                                    : QPainter::CompositionMode_SourceOver);
+    const QColor color = a_qcolor(f.color);
+    const int w = grosor_pixeles();
+    const Mapa m(f.escala, tam);
+    const int xa = celda(m.x(f.a.x())), ya = celda(m.y(f.a.y()));
+    const int xb = celda(m.x(f.b.x())), yb = celda(m.y(f.b.y()));
+    const int x0 = std::min(xa, xb), x1 = std::max(xa, xb);
+    const int y0 = std::min(ya, yb), y1 = std::max(ya, yb);
+    const QRect lienzo(QPoint(0, 0), tam);
+    switch (f.tipo) {
+    case Figura::Tipo::linea: {
+        p.setPen(QPen(color, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.drawLine(centro(xa, ya), centro(xb, yb));
+        break;
+    }
+    case Figura::Tipo::caja: {
+        // The outline as a ring of rectangles, so that every pixel is covered
+        // once and an inverted box drawn twice leaves no trace, corners included.
+        const QRect fuera(x0, y0, x1 - x0 + w, y1 - y0 + w);
+        QRegion anillo(fuera.intersected(lienzo.adjusted(-w, -w, w, w)));
+        if (x1 - x0 > w && y1 - y0 > w) {
+            anillo -= QRegion(x0 + w, y0 + w, x1 - x0 - w, y1 - y0 - w);
+        }
+        for (const QRect& r : anillo) {
+            p.fillRect(r, color);
+        }
+        break;
+    }
+    case Figura::Tipo::caja_llena:
+        p.fillRect(QRect(QPoint(x0, y0), QPoint(x1, y1)).intersected(lienzo), color);
+        break;
+    case Figura::Tipo::punto:
+        p.fillRect(QRect(xa - (w - 1) / 2, ya - (w - 1) / 2, w, w), color);
+        break;
+    case Figura::Tipo::polilinea: {
+        const QPolygonF linea = reducir(*f.trazo, m);
+        p.setPen(QPen(color, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        if (linea.size() == 1) {
+            p.drawPoint(linea.front());
+        } else {
+            p.drawPolyline(linea);
+        }
+        break;
+    }
+    }
+}
+
+QImage PictureBox::imagen() {
+    asegurar_cache();
+    return cache_;
+}
+
+QImage PictureBox::imagen_visible() {
+    asegurar_cache();
+    if (transitorias_.empty()) {
+        return cache_;
+    }
+    QImage vista = cache_.copy();
+    QPainter p(&vista);
+    for (const Figura& f : transitorias_) {
+        pintar(p, f, vista.size());
+    }
+    return vista;
+}
+
+void PictureBox::paintEvent(QPaintEvent* e) {
+    const QImage vista = imagen_visible();
+    QPainter p(this);
+    const qreal dpr = devicePixelRatioF();
+    const QRect r = e->rect();
+    const QRectF fuente(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr);
+    p.drawImage(QRectF(r), vista, fuente);
+}
+
+void PictureBox::resizeEvent(QResizeEvent* e) {
+    cache_valida_ = false;
+    QWidget::resizeEvent(e);
+}
+
+QPointF PictureBox::a_pixel(QPointF u) const {
+    return QPointF((u.x() - escala_.left) / escala_.width * width(),
+                   (u.y() - escala_.top) / escala_.height * height());
+}
+
+QPointF PictureBox::a_usuario(QPointF px) const {
+    return QPointF(escala_.left + px.x() / std::max(1, width()) * escala_.width,
+                   escala_.top + px.y() / std::max(1, height()) * escala_.height);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* e) {
+    presionado_ = true;
+    const QPointF u = a_usuario(e->position());
+    emit presionado(u.x(), u.y(), e->button());
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* e) {
+    const QPointF u = a_usuario(e->position());
+    emit movido(u.x(), u.y(), e->buttons());
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
+    const QPointF u = a_usuario(e->position());
+    const bool dentro = rect().contains(e->position().toPoint());
+    const bool fue_presionado = presionado_;
+    presionado_ = false;
+    emit soltado(u.x(), u.y(), e->button());
+    if (fue_presionado && dentro && e->button() == Qt::LeftButton) {
+        emit pulsado();
+    }
+}

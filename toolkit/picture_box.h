@@ -1,0 +1,142 @@
+#pragma once
+
+#include "model/color.h"
+
+#include <QImage>
+#include <QPointF>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+QColor a_qcolor(Color c);
+
+// A user coordinate system: the widget's left edge is `left`, its top edge
+// `top`, and it spans `width` across and `height` down (a negative height makes
+// y grow upward).
+struct Escala {
+    double left = 0;
+    double top = 0;
+    double width = 1;
+    double height = 1;
+    bool operator==(const Escala&) const = default;
+};
+
+// One sample of a curve, in user coordinates.
+struct PuntoF {
+    float x;
+    float y;
+};
+using Trazo = std::vector<PuntoF>;
+
+// A drawing surface in the manner of a classic picture box: user coordinates,
+// line / box / filled box / point / polyline figures in copy or invert (XOR)
+// mode, and a persistent picture that survives covering and resizing.
+//
+// The persistent picture is the list of figures drawn since the last clear, each
+// kept in the coordinates, colour and mode it was drawn with; it is painted into
+// a cached image of the widget's pixel size (new figures are painted into the
+// cache when it is next shown; the whole list is replayed only when the size
+// changes). An invert figure drawn again over an identical one cancels it in the
+// list, as it does in the pixels, so press marks and connector lines drawn and
+// erased forever never grow the list. With persistent drawing off, figures go to
+// a transient layer painted over the cache and never enter the list.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    enum class Modo { copiar, invertir };
+
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    void set_escala(const Escala& e);
+    // Scale (x1, y1)-(x2, y2): the top-left corner is (x1, y1), the bottom-right (x2, y2).
+    void scale(double x1, double y1, double x2, double y2);
+    const Escala& escala() const { return escala_; }
+
+    void set_modo(Modo m) { modo_ = m; }
+    Modo modo() const { return modo_; }
+    void set_persistente(bool p);
+    bool persistente() const { return persistente_; }
+
+    void set_fondo(Color c);
+    Color fondo() const { return fondo_; }
+    // Stroke width in logical pixels (the layout's scale factor), at least one device pixel.
+    void set_grosor(double pixeles);
+
+    void linea(QPointF a, QPointF b, Color c);
+    void caja(QPointF a, QPointF b, Color c);
+    void caja_llena(QPointF a, QPointF b, Color c);
+    void punto(QPointF p, Color c);
+    // A curve drawn point to point, as one figure however many points it has.
+    void polilinea(std::shared_ptr<const Trazo> puntos, Color c);
+    // Clears the picture and the transient layer to the background.
+    void limpiar();
+    // Drops the transient layer, as a repaint of the screen would.
+    void descartar_transitorias();
+
+    // A picture shown under the figures, scaled to fit the box (kept through clears).
+    bool cargar_imagen(const QString& archivo);
+    void set_imagen(const QImage& imagen);
+    const QImage& imagen_fondo() const { return imagen_fondo_; }
+    // Paints the background picture anew on the next paint (a drawn picture changed).
+    void repintar_imagen();
+
+    // The persistent picture at the pixel size the box is shown at.
+    QImage imagen();
+    // What the screen shows: the persistent picture with the transient layer over it.
+    QImage imagen_visible();
+    std::size_t figuras() const { return figuras_.size(); }
+
+    QPointF a_pixel(QPointF usuario) const; // logical pixels of the widget
+    QPointF a_usuario(QPointF pixel) const;
+
+signals:
+    void presionado(double x, double y, Qt::MouseButton boton);
+    void movido(double x, double y, Qt::MouseButtons botones);
+    void soltado(double x, double y, Qt::MouseButton boton);
+    void pulsado(); // a press and a release on the box
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    // Hook for boxes whose picture is drawn rather than loaded (the arrows of the
+    // spin buttons): paints the background picture into the cache.
+    virtual void pintar_imagen(QPainter& p, const QRect& destino);
+
+public:
+    struct Figura {
+        enum class Tipo : std::uint8_t { linea, caja, caja_llena, punto, polilinea };
+        Tipo tipo;
+        bool invertir;
+        Color color;
+        Escala escala;
+        QPointF a;
+        QPointF b;
+        std::shared_ptr<const Trazo> trazo;
+        bool operator==(const Figura& o) const;
+    };
+
+private:
+    void agregar(Figura f);
+    void asegurar_cache();
+    void pintar(QPainter& p, const Figura& f, QSize tamano) const;
+    QSize tamano_pixeles() const;
+    int grosor_pixeles() const;
+
+    Escala escala_;
+    Modo modo_ = Modo::copiar;
+    bool persistente_ = true;
+    Color fondo_ = 0xE0E0E0;
+    double grosor_ = 1;
+    QImage imagen_fondo_;
+
+    std::vector<Figura> figuras_;    // the persistent picture
+    std::vector<Figura> pendientes_; // drawn since the cache was last brought up to date
+    std::vector<Figura> transitorias_;
+    QImage cache_;
+    bool cache_valida_ = false;
+    bool presionado_ = false;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QGuiApplication>
+
+// The hourglass pointer for the life of a scope, so an early return cannot leave it on.
+class RelojArena {
+public:
+    RelojArena() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~RelojArena() { QGuiApplication::restoreOverrideCursor(); }
+    RelojArena(const RelojArena&) = delete;
+    RelojArena& operator=(const RelojArena&) = delete;
+};

@@ -1,0 +1,33 @@
+# Shared by ./run and ./test: install what is missing (Debian 12, as root) and build.
+# Usage: source tools/preparar.sh; preparar <build-folder> [cmake options...]
+
+paquetes=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-qpa-plugins libgl-dev
+    libbenchmark-dev
+    fonts-dejavu-core fonts-liberation2
+)
+
+instalar_lo_que_falta() {
+    local faltan=()
+    for p in "${paquetes[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+            faltan+=("$p")
+    done
+    if [ ${#faltan[@]} -gt 0 ]; then
+        echo "Installing: ${faltan[*]}"
+        local sudo=""
+        [ "$(id -u)" -eq 0 ] || sudo="sudo"
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+            "${faltan[@]}" >/dev/null
+    fi
+}
+
+preparar() {
+    local carpeta="$1"
+    shift
+    instalar_lo_que_falta
+    cmake -S . -B "$carpeta" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$carpeta" --parallel
+}
