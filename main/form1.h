@@ -20,6 +20,7 @@ class Marcador;
 class PictureBox;
 class QAbstractButton;
 class QAction;
+class QFile;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -27,6 +28,7 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class Trazas;
 
 // The main window: the whole state of a session and every control under its
 // designed name. Its members are defined in the folder of the subsystem that
@@ -173,6 +175,19 @@ public:
     void menu_abrir_Click();
     void menu_salir_Click();
 
+private:
+    // Appends `texto` to the open documentation file and hands it to the system
+    // at once; on failure tells the user and switches documentation off.
+    bool escribir_documento(const QString& texto);
+    void documento_fallido(const QString& nombre, const QString& accion, const QString& motivo);
+    void marcar_traza(bool marcado);
+    QPointer<QFile> documento_;
+    QPointer<Trazas> trazas_;
+    // The check mark as this program last set it: Qt toggles the action itself
+    // before its handler runs.
+    bool traza_marcada_ = false;
+
+public:
     // ---- Help, pictures, clipboard (windows/) ----
     void menu_general_Click();
     void menu_unidades_Click();
