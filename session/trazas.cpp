@@ -12,11 +12,31 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace {
 // Designed client area in twips.
 constexpr double ancho_diseno = 7290;
 constexpr double alto_diseno = 3960;
+
+// A button whose caption wraps onto a second line when it does not fit, as
+// "Copiar  al Portapapeles" must in its designed size.
+class BotonLineas : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter p(this);
+        QStyleOptionButton o;
+        initStyleOption(&o);
+        o.text.clear();
+        p.drawControl(QStyle::CE_PushButton, o);
+        p.setPen(palette().color(QPalette::ButtonText));
+        p.drawText(rect().adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+};
 } // namespace
 
 Trazas::Trazas(QWidget* parent)
@@ -37,7 +57,7 @@ Trazas::Trazas(QWidget* parent)
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setAccessibleName(QStringLiteral("Texto del archivo"));
     diseno_->colocar(Text1, {600, 1680, 6375, 2295});
-    Command3 = new QPushButton(QStringLiteral("Copiar  al Portapapeles"), this);
+    Command3 = new BotonLineas(QStringLiteral("Copiar  al Portapapeles"), this);
     diseno_->colocar(Command3, {840, 600, 1215, 615});
     Command2 = new QPushButton(QStringLiteral("Aceptar"), this);
     diseno_->colocar(Command2, {5520, 240, 1335, 495});
