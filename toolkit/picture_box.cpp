@@ -194,7 +194,9 @@ int celda(double v) {
     return v < 1e6 ? static_cast<int>(std::floor(v)) : 1000000;
 }
 
-QPointF centro(int x, int y) { return QPointF(x + 0.5, y + 0.5); }
+// Aliased painting lights the pixel to the right of and below a whole coordinate,
+// so whole pixel indices address pixels exactly.
+QPointF centro(int x, int y) { return QPointF(x, y); }
 
 // A curve reduced to the first, lowest, highest and last point of each run of
 // samples that falls in one pixel column: the same pixels as every segment
@@ -277,11 +279,8 @@ void PictureBox::pintar(QPainter& p, const Figura& f, QSize tam) const {
     case Figura::Tipo::polilinea: {
         const QPolygonF linea = reducir(*f.trazo, m);
         p.setPen(QPen(color, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        if (linea.size() == 1) {
-            p.drawPoint(linea.front());
-        } else {
-            p.drawPolyline(linea);
-        }
+        p.drawPolyline(linea);
+        p.drawPoint(linea.back()); // aliased lines leave out their last pixel
         break;
     }
     }
