@@ -6,13 +6,16 @@
 #include "model/intens.h"
 #include "screen/marcador.h"
 #include "toolkit/mensaje.h"
+#include "toolkit/paralelo.h"
 #include "toolkit/picture_box.h"
 #include "toolkit/reloj_arena.h"
 
 #include <QListWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -115,31 +118,43 @@ void Form1::grafic2() {
     long long bin_previo = 0;
     const Red red(L, a, d, N);
     const double ancho_senos = g.seno_max - g.seno_min;
-    auto trazo = std::make_shared<Trazo>();
-    trazo->reserve(static_cast<std::size_t>(std::min<long long>(
-        (m_max - m_min + 1) * K + 1, 4'000'000)));
-    trazo->push_back({static_cast<float>(g.seno_min),
-                      static_cast<float>(0.98 * (alto - red(g.seno_min)))});
-    int cuenta = 0;
+    // The samples inside the sector, then their intensities (on every core: the
+    // worst case has a million), then bins, curve and list in sample order.
+    std::vector<double> senos;
+    senos.reserve(static_cast<std::size_t>(
+        std::clamp<long long>((m_max - m_min + 1) * K, 0, 4'000'000)));
     for (long long m = m_min; m <= m_max; ++m) {
         for (long long j = 1; j <= K; ++j) {
             const double s = (double(m) + double(j) / double(K)) * delta;
-            if (!(g.seno_min <= s && s <= g.seno_max)) {
-                continue;
+            if (g.seno_min <= s && s <= g.seno_max) {
+                senos.push_back(s);
             }
-            const double I = red(s);
-            const auto bin = static_cast<long long>(round_even((s - g.seno_min) * 350 / ancho_senos));
-            for (long long b = bin_previo; b <= bin; ++b) {
-                if (tabla_max[static_cast<std::size_t>(b)] < I) {
-                    tabla_max[static_cast<std::size_t>(b)] = I;
-                }
+        }
+    }
+    std::vector<double> intensidad(senos.size());
+    en_paralelo(senos.size(), [&](std::size_t desde, std::size_t hasta) {
+        for (std::size_t i = desde; i < hasta; ++i) {
+            intensidad[i] = red(senos[i]);
+        }
+    });
+
+    auto trazo = std::make_shared<Trazo>();
+    trazo->reserve(senos.size() + 1);
+    trazo->push_back({static_cast<float>(g.seno_min),
+                      static_cast<float>(0.98 * (alto - red(g.seno_min)))});
+    for (std::size_t i = 0; i < senos.size(); ++i) {
+        const double s = senos[i];
+        const double I = intensidad[i];
+        const auto bin = static_cast<long long>(round_even((s - g.seno_min) * 350 / ancho_senos));
+        for (long long b = bin_previo; b <= bin; ++b) {
+            if (tabla_max[static_cast<std::size_t>(b)] < I) {
+                tabla_max[static_cast<std::size_t>(b)] = I;
             }
-            bin_previo = bin;
-            trazo->push_back({static_cast<float>(s), static_cast<float>(0.98 * (alto - I))});
-            ++cuenta;
-            if (cuenta <= 3000) {
-                g.intensidades[static_cast<std::size_t>(cuenta)] = I;
-            }
+        }
+        bin_previo = bin;
+        trazo->push_back({static_cast<float>(s), static_cast<float>(0.98 * (alto - I))});
+        if (i < 3000) {
+            g.intensidades[i + 1] = I;
         }
     }
     Picture1->polilinea(std::move(trazo), g.color_onda);
