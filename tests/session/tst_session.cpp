@@ -40,7 +40,7 @@ struct RelojFijo {
 
 const QString encendido = QStringLiteral(" 1 \r\n");
 const QByteArray cabecera = "5_12_26\r\n \r\nAngMin  AngMax   N     a     d   Long_Onda\r\n \r\n";
-const QByteArray linea = "-29,0      30,0        5      2,0   10,0  0,55   \r\n";
+const QByteArray linea = "-30,0      30,0        5      2,0   10,0  0,55   \r\n";
 const QString exito = QStringLiteral("\r\nLa documentación de la sesión queda grabada en\r\n"
                                      "archivos .log con la hora por nombre,\r\n"
                                      "en la carpeta de la aplicacion");
@@ -49,13 +49,9 @@ QStringList logs() {
     return QDir::current().entryList({"*.log"}, QDir::Files, QDir::Name);
 }
 
-// A plot of the start-up case, as the graph hands it over.
+// "Graficar" on the start-up case: -0.6 to 0.6 as tangents, -30 to 30 degrees.
 void graficar(Form1& f) {
-    f.g.ang_min = -29;
-    f.g.ang_max = 30;
-    if (f.g.traza == 1) {
-        f.documentar();
-    }
+    QTest::mouseClick(f.Command1, Qt::LeftButton);
 }
 
 void elegir(Trazas* t, const QString& nombre) {
