@@ -8,6 +8,7 @@
 #include "toolkit/mensaje.h"
 #include "toolkit/paralelo.h"
 #include "toolkit/picture_box.h"
+#include "toolkit/diseno.h"
 #include "toolkit/reloj_arena.h"
 
 #include <QListWidget>
@@ -165,7 +166,8 @@ void Form1::grafic2() {
         documentar();
     }
     colorear_cuadros();
-    List1->addItem(texto_numero(n * n * a.a_double() * a.a_double()));
+    auto* fila = new QListWidgetItem(texto_numero(n * n * a.a_double() * a.a_double()), List1);
+    fila->setSizeHint(QSize(0, diseno->a_pixeles(alto_fila_intensidad)));
     graficado = true;
 }
 
