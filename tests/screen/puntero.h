@@ -19,7 +19,6 @@ private slots:
     void la_banda_no_marca_la_grafica();
     void abre_el_zoom_data();
     void abre_el_zoom();
-    void borde_inferior_fuera_de_la_grafica();
     void no_abre_nada_data();
     void no_abre_nada();
     void mas_alla_de_la_grafica_data();

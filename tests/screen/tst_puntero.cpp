@@ -223,15 +223,6 @@ void PruebaSeleccion::abre_el_zoom() {
     QCOMPARE(f->Label8->text(), QString());
 }
 
-void PruebaSeleccion::borde_inferior_fuera_de_la_grafica() {
-    CarpetaTrabajo carpeta;
-    Mensajes mensajes;
-    auto f = con_una_curva();
-    float y_fin = 0;
-    QVERIFY(seleccionar(*f, {-0.1, 10}, {0.1, 40}, [&](FormZoom&) { y_fin = f->g.y_fin; }));
-    QCOMPARE(y_fin, 0.995F * 25);
-}
-
 void PruebaSeleccion::no_abre_nada_data() {
     QTest::addColumn<QString>("caso");
     QTest::newRow("click without a drag") << "clic";
