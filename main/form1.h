@@ -154,6 +154,10 @@ public:
     void Picture4_Click();
     void Image1_Click();
     FormZoom* zoom();
+    // `cajazoom` over the selection (`x_ini`..`y_fin`) in the graph's coordinates.
+    void colocar_cajazoom();
+    // `Label9`: the intensity at `seno` for the current parameter set, times a².
+    void mostrar_intensidad(double seno);
 
     // ---- Spin buttons and value boxes (entry/) ----
     void SpinUp_Click(int Index);
@@ -216,6 +220,7 @@ private:
     void crear_controles();
     void crear_menus();
     void conectar();
+    void conectar_puntero();
 
     QPointer<FormZoom> form_zoom_;
 };
