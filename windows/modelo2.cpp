@@ -46,7 +46,7 @@ Modelo2::Modelo2(QWidget* parent) : QWidget(parent, Qt::Window) {
     Text1->setFont(letra);
     const QFontMetrics medida(letra);
     Text1->setMinimumSize(medida.horizontalAdvance(QLatin1Char('M')) * 80 + 30,
-                          medida.lineSpacing() * 24);
+                          medida.lineSpacing() * 32);
 
     const QImage ilustracion = imagen_modelo();
     Picture1 = new PictureBox(this);
@@ -70,6 +70,15 @@ Modelo2::Modelo2(QWidget* parent) : QWidget(parent, Qt::Window) {
 void Modelo2::mostrar() {
     if (!cargar_texto()) {
         return;
+    }
+    if (!ubicada_) {
+        // The first time over the middle of the main window; later where the user left it.
+        adjustSize();
+        if (QWidget* principal = parentWidget()) {
+            const QRect area = principal->frameGeometry();
+            move(area.center() - rect().center());
+        }
+        ubicada_ = true;
     }
     show();
     raise();

@@ -33,4 +33,6 @@ protected:
 
 private:
     bool cargar_texto();
+
+    bool ubicada_ = false;
 };
