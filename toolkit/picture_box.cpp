@@ -1,5 +1,7 @@
 #include "toolkit/picture_box.h"
 
+#include "toolkit/paralelo.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -153,29 +155,6 @@ void PictureBox::pintar_imagen(QPainter& p, const QRect& destino) {
     p.drawImage(r, imagen_fondo_);
 }
 
-void PictureBox::asegurar_cache() {
-    const QSize tam = tamano_pixeles();
-    if (cache_valida_ && cache_.size() == tam) {
-        if (!pendientes_.empty()) {
-            QPainter p(&cache_);
-            for (const Figura& f : pendientes_) {
-                pintar(p, f, tam);
-            }
-            pendientes_.clear();
-        }
-        return;
-    }
-    cache_ = QImage(tam, QImage::Format_RGB32);
-    cache_.fill(a_qcolor(fondo_));
-    QPainter p(&cache_);
-    pintar_imagen(p, QRect(QPoint(0, 0), tam));
-    for (const Figura& f : figuras_) {
-        pintar(p, f, tam);
-    }
-    pendientes_.clear();
-    cache_valida_ = true;
-}
-
 namespace {
 
 struct Mapa {
@@ -194,7 +173,9 @@ int celda(double v) {
     return v < 1e6 ? static_cast<int>(std::floor(v)) : 1000000;
 }
 
-QPointF centro(int x, int y) { return QPointF(x + 0.5, y + 0.5); }
+// Aliased painting lights the pixel to the right of and below a whole coordinate,
+// so whole pixel indices address pixels exactly.
+QPointF centro(int x, int y) { return QPointF(x, y); }
 
 // A curve reduced to the first, lowest, highest and last point of each run of
 // samples that falls in one pixel column: the same pixels as every segment
@@ -237,7 +218,50 @@ QPolygonF reducir(const Trazo& t, const Mapa& m) {
 
 } // namespace
 
-void PictureBox::pintar(QPainter& p, const Figura& f, QSize tam) const {
+void PictureBox::asegurar_cache() {
+    const QSize tam = tamano_pixeles();
+    if (cache_valida_ && cache_.size() == tam) {
+        if (!pendientes_.empty()) {
+            QPainter p(&cache_);
+            for (const Figura& f : pendientes_) {
+                pintar(p, f, tam);
+            }
+            pendientes_.clear();
+        }
+        return;
+    }
+    cache_ = QImage(tam, QImage::Format_RGB32);
+    cache_.fill(a_qcolor(fondo_));
+    QPainter p(&cache_);
+    pintar_imagen(p, QRect(QPoint(0, 0), tam));
+    // Curves are reduced to the pixel grid on every core before they are painted.
+    std::vector<const Figura*> curvas;
+    for (const Figura& f : figuras_) {
+        if (f.tipo == Figura::Tipo::polilinea) {
+            curvas.push_back(&f);
+        }
+    }
+    std::vector<QPolygonF> reducidas(curvas.size());
+    en_paralelo(
+        curvas.size(),
+        [&](std::size_t desde, std::size_t hasta) {
+            for (std::size_t i = desde; i < hasta; ++i) {
+                reducidas[i] = reducir(*curvas[i]->trazo, Mapa(curvas[i]->escala, tam));
+            }
+        },
+        1);
+    std::size_t siguiente = 0;
+    for (const Figura& f : figuras_) {
+        const bool curva = f.tipo == Figura::Tipo::polilinea;
+        pintar(p, f, tam, curva ? &reducidas[siguiente++] : nullptr);
+    }
+    pendientes_.clear();
+    cache_valida_ = true;
+}
+
+
+void PictureBox::pintar(QPainter& p, const Figura& f, QSize tam,
+                        const QPolygonF* reducida) const {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setCompositionMode(f.invertir ? QPainter::RasterOp_SourceXorDestination
                                     : QPainter::CompositionMode_SourceOver);
@@ -275,13 +299,10 @@ void PictureBox::pintar(QPainter& p, const Figura& f, QSize tam) const {
         p.fillRect(QRect(xa - (w - 1) / 2, ya - (w - 1) / 2, w, w), color);
         break;
     case Figura::Tipo::polilinea: {
-        const QPolygonF linea = reducir(*f.trazo, m);
+        const QPolygonF linea = reducida ? *reducida : reducir(*f.trazo, m);
         p.setPen(QPen(color, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        if (linea.size() == 1) {
-            p.drawPoint(linea.front());
-        } else {
-            p.drawPolyline(linea);
-        }
+        p.drawPolyline(linea);
+        p.drawPoint(linea.back()); // aliased lines leave out their last pixel
         break;
     }
     }

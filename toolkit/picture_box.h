@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QPolygonF>
 #include <QWidget>
 
 #include <memory>
@@ -122,7 +123,8 @@ public:
 private:
     void agregar(Figura f);
     void asegurar_cache();
-    void pintar(QPainter& p, const Figura& f, QSize tamano) const;
+    void pintar(QPainter& p, const Figura& f, QSize tamano,
+                const QPolygonF* reducida = nullptr) const;
     QSize tamano_pixeles() const;
     int grosor_pixeles() const;
 
