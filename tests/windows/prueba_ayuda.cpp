@@ -52,10 +52,21 @@ void PruebaVentanas::mensajes_de_ayuda() {
     QCOMPARE(mensajes.textos[1].toUtf8(), texto.toUtf8());
 }
 
+void PruebaVentanas::ayuda_no_cambia_nada_data() {
+    QTest::addColumn<bool>("con_curva");
+    QTest::newRow("antes de graficar") << false;
+    QTest::newRow("con una curva") << true;
+}
+
 void PruebaVentanas::ayuda_no_cambia_nada() {
+    QFETCH(bool, con_curva);
     CarpetaTrabajo carpeta;
     Mensajes mensajes;
     auto f = abrir_form1();
+    if (con_curva) {
+        graficar(f.get());
+        QCOMPARE(f->g.ncurvas, 1);
+    }
     const auto valores = f->g.valor;
     const QImage grafica = f->Picture1->imagen();
     const QImage bandas = f->Picture2->imagen();
@@ -70,5 +81,6 @@ void PruebaVentanas::ayuda_no_cambia_nada() {
     QCOMPARE(f->Picture1->imagen(), grafica);
     QCOMPARE(f->Picture2->imagen(), bandas);
     QCOMPARE(f->datos, datos);
+    QCOMPARE(f->g.ncurvas, con_curva ? 1 : 0);
     QVERIFY(f->Command1->isEnabled());
 }

@@ -39,6 +39,8 @@ void PruebaVentanas::ilustraciones_se_reemplazan_y_un_clic_las_cierra() {
     escribir_imagen(carpeta, QStringLiteral("pantalla.bmp"), Qt::blue);
     Mensajes mensajes;
     auto f = abrir_form1();
+    graficar(f.get());
+    const QImage grafica = f->Picture1->imagen();
     QVERIFY(!f->Picture5->isVisible());
     QVERIFY(f->Option1[0]->isChecked());
 
@@ -47,6 +49,10 @@ void PruebaVentanas::ilustraciones_se_reemplazan_y_un_clic_las_cierra() {
     QCOMPARE(centro_de(f->Picture5), QColor(Qt::red));
     QVERIFY(f->banda_unica_previa);
     QVERIFY(botones_deshabilitados(*f));
+    // "Graficar" cannot be pressed while the picture is shown.
+    graficar(f.get());
+    QCOMPARE(f->g.ncurvas, 1);
+    QCOMPARE(f->Picture1->imagen(), grafica);
 
     // The band options stay in view under the picture; the mode chosen now is
     // the one the next picture remembers.
@@ -62,6 +68,8 @@ void PruebaVentanas::ilustraciones_se_reemplazan_y_un_clic_las_cierra() {
     QVERIFY(!f->Picture5->isVisible());
     QVERIFY(botones_habilitados(*f));
     QVERIFY(mensajes.textos.isEmpty());
+    graficar(f.get());
+    QCOMPARE(f->g.ncurvas, 1);
 }
 
 void PruebaVentanas::espectro_dos_veces_se_cierra_con_un_clic() {
@@ -69,6 +77,9 @@ void PruebaVentanas::espectro_dos_veces_se_cierra_con_un_clic() {
     escribir_imagen(carpeta, QStringLiteral("espectro.bmp"), Qt::green);
     Mensajes mensajes;
     auto f = abrir_form1();
+    graficar(f.get());
+    const QImage grafica = f->Picture1->imagen();
+    const QImage bandas = f->Picture2->imagen();
     elegir(f.get(), f->menu_separacion, f->menu_paleta);
     // A new file between the two openings shows that the second one loads again.
     escribir_imagen(carpeta, QStringLiteral("espectro.bmp"), Qt::magenta);
@@ -80,6 +91,9 @@ void PruebaVentanas::espectro_dos_veces_se_cierra_con_un_clic() {
     QVERIFY(!f->Picture5->isVisible());
     QVERIFY(botones_habilitados(*f));
     QVERIFY(mensajes.textos.isEmpty());
+    // What was under the picture is as it was.
+    QCOMPARE(f->Picture1->imagen(), grafica);
+    QCOMPARE(f->Picture2->imagen(), bandas);
 }
 
 void PruebaVentanas::ilustracion_que_no_se_puede_mostrar_data() {

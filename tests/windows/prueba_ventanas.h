@@ -9,6 +9,8 @@ class QMenu;
 // Opens `menu` on the main window's menu bar and clicks `accion` in it, as a
 // user does with the mouse.
 void elegir(Form1* f, QMenu* menu, QAction* accion);
+// Presses "Graficar".
+void graficar(Form1* f);
 
 class PruebaVentanas : public QObject {
     Q_OBJECT
@@ -16,6 +18,7 @@ private slots:
     // Help messages.
     void mensajes_de_ayuda_data();
     void mensajes_de_ayuda();
+    void ayuda_no_cambia_nada_data();
     void ayuda_no_cambia_nada();
 
     // Overlay pictures.
@@ -36,6 +39,7 @@ private slots:
     // Clipboard.
     void copias_reemplazan_el_portapapeles_data();
     void copias_reemplazan_el_portapapeles();
+    void copias_despues_de_graficar();
 
     // Pictures drawn by the program.
     void espectro_en_los_colores_del_programa_data();

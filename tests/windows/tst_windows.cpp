@@ -4,6 +4,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 
 void elegir(Form1* f, QMenu* menu, QAction* accion) {
@@ -14,6 +15,10 @@ void elegir(Form1* f, QMenu* menu, QAction* accion) {
     QTRY_VERIFY(menu->isVisible());
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(accion).center());
     QTRY_VERIFY(!menu->isVisible());
+}
+
+void graficar(Form1* f) {
+    QTest::mouseClick(f->Command1, Qt::LeftButton);
 }
 
 QTEST_MAIN(PruebaVentanas)
