@@ -89,7 +89,7 @@ QImage imagen_modelo() {
     p.drawPath(curva);
     p.setPen(Qt::black);
     p.setFont(variable);
-    texto(p, punto(0, 1) + QPointF(0, -1), QStringLiteral("N²"),
+    texto(p, punto(0, 1) + QPointF(0, -3), QStringLiteral("N²"),
           Qt::AlignHCenter | Qt::AlignBottom);
     p.setFont(chica);
     texto(p, {x1, y0 + 3}, QStringLiteral("sen θ"), Qt::AlignRight | Qt::AlignTop);
