@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 QColor a_qcolor(Color c) { return QColor(rojo_de(c), verde_de(c), azul_de(c)); }
 
@@ -70,6 +71,7 @@ void PictureBox::polilinea(std::shared_ptr<const Trazo> puntos, Color c) {
 
 void PictureBox::limpiar() {
     figuras_.clear();
+    tras_compactar_ = 0;
     pendientes_.clear();
     transitorias_.clear();
     cache_valida_ = false;
@@ -129,7 +131,51 @@ void PictureBox::agregar(Figura f) {
         }
     }
     figuras_.push_back(std::move(f));
+    if (figuras_.size() > 2 * tras_compactar_ + 1024) {
+        compactar();
+    }
     update();
+}
+
+namespace {
+
+struct Geometria {
+    std::size_t operator()(const PictureBox::Figura& f) const {
+        std::size_t h = static_cast<std::size_t>(f.tipo);
+        for (double v : {f.escala.left, f.escala.top, f.escala.width, f.escala.height, f.a.x(),
+                         f.a.y(), f.b.x(), f.b.y()}) {
+            h = h * 1000003u ^ std::hash<double>()(v);
+        }
+        return h;
+    }
+    bool operator()(const PictureBox::Figura& x, const PictureBox::Figura& y) const {
+        return x.tipo == y.tipo && x.escala == y.escala && x.a == y.a && x.b == y.b;
+    }
+};
+
+} // namespace
+
+void PictureBox::compactar() {
+    // A copied figure covers every pixel of an earlier copied figure of the same
+    // shape, so the earlier one can go: rays redrawn at every wavelength step and
+    // bands repainted by every plot would otherwise pile up for each resize.
+    std::unordered_set<Figura, Geometria, Geometria> posteriores;
+    std::vector<bool> tapada(figuras_.size(), false);
+    for (std::size_t i = figuras_.size(); i-- > 0;) {
+        const Figura& f = figuras_[i];
+        if (f.invertir || f.tipo == Figura::Tipo::polilinea) {
+            continue;
+        }
+        tapada[i] = !posteriores.insert(f).second;
+    }
+    std::size_t j = 0;
+    for (std::size_t i = 0; i < figuras_.size(); ++i) {
+        if (!tapada[i]) {
+            figuras_[j++] = std::move(figuras_[i]);
+        }
+    }
+    figuras_.resize(j);
+    tras_compactar_ = j;
 }
 
 QSize PictureBox::tamano_pixeles() const {

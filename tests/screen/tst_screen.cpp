@@ -80,6 +80,7 @@ private slots:
     void banda_unica_suma_y_satura();
     void bandas_separadas_pintan_su_columna();
     void filas_sin_muestras_quedan_negras();
+    void bandas_sin_huecos_a_cualquier_tamano();
     void comparando_geometria_solo_la_ultima_banda();
     void limpiar_restaura_todo();
     void cambio_de_modo_por_el_usuario_o_por_el_spin();
@@ -139,6 +140,24 @@ void PruebaBandas::filas_sin_muestras_quedan_negras() {
     QCOMPARE(en_sector(*f, 3, 0.19), QColor(0, 0, 0));
     const QColor abajo = en_sector(*f, 3, 0.11);
     QVERIFY(abajo.green() > 100);
+}
+
+void PruebaBandas::bandas_sin_huecos_a_cualquier_tamano() {
+    CarpetaTrabajo carpeta(QString::fromUtf8(inic_rendija));
+    Mensajes mensajes;
+    auto f = abrir_form1();
+    graficar(*f, 0.55);
+    for (QSize tamano : {QSize(700, 480), QSize(4000, 3000)}) {
+        f->resize(tamano);
+        QTRY_COMPARE(f->size(), tamano);
+        const QImage img = f->Picture2->imagen();
+        int vacias = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            vacias += img.pixelColor(img.width() / 2, y) == QColor(224, 224, 224);
+        }
+        QCOMPARE(vacias, 0);
+    }
+    QVERIFY(f->Picture2->imagen().height() > 1001); // more pixel rows than band rows
 }
 
 void PruebaBandas::comparando_geometria_solo_la_ultima_banda() {

@@ -35,6 +35,7 @@ class PruebaPictureBox : public QObject {
 private slots:
     void invertir_dos_veces_restaura();
     void pares_invertidos_no_crecen_la_lista();
+    void repintar_la_misma_figura_no_crece_la_lista();
     void capa_transitoria_no_marca_la_imagen();
     void coordenadas_de_usuario_con_y_hacia_arriba();
     void redimensionar_conserva_el_dibujo();
@@ -72,6 +73,31 @@ void PruebaPictureBox::pares_invertidos_no_crecen_la_lista() {
         c.p.linea({3, -i}, {4, 2}, 0xC0C0C0);
     }
     QCOMPARE(c.p.figuras(), std::size_t{1});
+}
+
+void PruebaPictureBox::repintar_la_misma_figura_no_crece_la_lista() {
+    // Rays redrawn in a new colour at every wavelength step, crossed by an
+    // inverted line: the picture is as if only the last rays had been drawn.
+    Caja c, referencia;
+    auto rayos = [](PictureBox& p, Color color) {
+        for (int i = 0; i < 8; ++i) {
+            p.linea({10, 50}, {190, 5.0 + 12 * i}, color);
+        }
+        p.caja_llena({0, 48}, {10, 52}, color);
+    };
+    for (Caja* k : {&c, &referencia}) {
+        k->p.set_modo(PictureBox::Modo::invertir);
+        k->p.linea({100, 0}, {100, 100}, 0xC0C0C0);
+        k->p.set_modo(PictureBox::Modo::copiar);
+    }
+    for (int paso = 0; paso < 3000; ++paso) {
+        rayos(c.p, RGB(paso % 256, 255 - paso % 256, 40));
+    }
+    rayos(referencia.p, RGB(2999 % 256, 255 - 2999 % 256, 40));
+    QVERIFY2(c.p.figuras() < 2200, qPrintable(QString::number(c.p.figuras())));
+    c.p.resize(300, 150); // replays the list
+    referencia.p.resize(300, 150);
+    QCOMPARE(c.p.imagen(), referencia.p.imagen());
 }
 
 void PruebaPictureBox::capa_transitoria_no_marca_la_imagen() {
