@@ -17,6 +17,7 @@ class Diseno;
 class Forma;
 class FormZoom;
 class Marcador;
+class Modelo2;
 class PictureBox;
 class QAbstractButton;
 class QAction;
@@ -208,6 +209,8 @@ public:
     void menu_copiar_patron_Click();
     void menu_copiar_grafica_Click();
     void menu_copiar_datos_Click();
+    // The model window, made on its first showing (null until then).
+    Modelo2* modelo2() const;
 
     // Caption colour of a button, as a classic colour number (255 pure red, 1 near black).
     static void set_color_texto(QAbstractButton* b, Color c);
@@ -223,4 +226,10 @@ private:
     void conectar_puntero();
 
     QPointer<FormZoom> form_zoom_;
+
+    // windows/: the overlay pictures and the model window.
+    void abrir_ilustracion(int cual);
+    bool cargar_ilustracion(const QString& archivo);
+    QString ilustracion_fallida_;
+    QPointer<Modelo2> modelo2_;
 };
