@@ -288,6 +288,11 @@ void PictureBox::asegurar_cache() {
         }
     }
     std::vector<QPolygonF> reducidas(curvas.size());
+    std::size_t puntos = 0;
+    for (const Figura* f : curvas) {
+        puntos += f->trazo->size();
+    }
+    // Threads only pay for curves of many points; small ones are reduced at once.
     en_paralelo(
         curvas.size(),
         [&](std::size_t desde, std::size_t hasta) {
@@ -295,7 +300,7 @@ void PictureBox::asegurar_cache() {
                 reducidas[i] = reducir(*curvas[i]->trazo, Mapa(curvas[i]->escala, tam));
             }
         },
-        1);
+        puntos < 200000 ? curvas.size() + 1 : 1);
     std::size_t siguiente = 0;
     for (const Figura& f : figuras_) {
         const bool curva = f.tipo == Figura::Tipo::polilinea;
