@@ -2,6 +2,7 @@
 //   QT_QPA_PLATFORM=offscreen ./build/bin/ondaris_bench
 #include "main/form1.h"
 #include "model/intens.h"
+#include "toolkit/picture_box.h"
 #include "toolkit/mensaje.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -48,6 +50,76 @@ void BM_carga_ventana_principal(benchmark::State& estado) {
     }
 }
 BENCHMARK(BM_carga_ventana_principal)->Unit(benchmark::kMillisecond);
+
+// The main window maximised at 1920 x 1080, after its load step.
+struct Ventana {
+    Carpeta carpeta;
+    Form1 f;
+    Ventana() {
+        f.Form_Load();
+        f.setWindowState(Qt::WindowNoState);
+        f.resize(1920, 1050);
+        f.show();
+        QCoreApplication::processEvents();
+    }
+    // N = 500, d = 100, L = 0.38 over the sine range -0.89..0.89: about a million samples.
+    void peor_caso() {
+        const double t = 0.89 / std::sqrt(1 - 0.89 * 0.89);
+        f.g.valor[1] = Fijo::desde(-t);
+        f.g.valor[2] = Fijo::desde(t);
+        f.g.valor[3] = 500;
+        f.g.valor[4] = Fijo::desde(100);
+        f.g.valor[5] = Fijo::desde(100);
+        f.g.valor[6] = Fijo::desde(0.38);
+    }
+    void pintar() {
+        f.Picture1->repaint();
+        f.Picture2->repaint();
+    }
+};
+
+void BM_graficar_caso_inicial(benchmark::State& estado) {
+    Ventana v;
+    for (auto _ : estado) {
+        v.f.grafic2();
+        v.pintar();
+        if (v.f.g.ncurvas == 6) {
+            v.f.borrar();
+        }
+    }
+}
+BENCHMARK(BM_graficar_caso_inicial)->Unit(benchmark::kMillisecond);
+
+void BM_graficar_peor_caso(benchmark::State& estado) {
+    Ventana v;
+    v.peor_caso();
+    for (auto _ : estado) {
+        v.f.grafic2();
+        v.pintar();
+        if (v.f.g.ncurvas == 6) {
+            v.f.borrar();
+        }
+    }
+}
+BENCHMARK(BM_graficar_peor_caso)->Unit(benchmark::kMillisecond);
+
+// A resize with six worst-case curves on the graph repaints the whole picture.
+void BM_redimensionar_seis_peores_curvas(benchmark::State& estado) {
+    Ventana v;
+    v.peor_caso();
+    for (int k = 0; k < 6; ++k) {
+        v.f.grafic2();
+    }
+    v.pintar();
+    bool grande = false;
+    for (auto _ : estado) {
+        grande = !grande;
+        v.f.resize(grande ? 1900 : 1920, grande ? 1040 : 1050);
+        QCoreApplication::sendPostedEvents();
+        v.f.repaint();
+    }
+}
+BENCHMARK(BM_redimensionar_seis_peores_curvas)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -204,7 +204,10 @@ void Form1::crear_controles() {
     List1 = new QListWidget(Frame1);
     List1->setAccessibleName(QStringLiteral("Intensidad en el centro de la pantalla"));
     List1->setFocusPolicy(Qt::NoFocus);
-    d.colocar(List1, {1620, 480, 900, 1470});
+    List1->setUniformItemSizes(true);
+    List1->setFrameShape(QFrame::Box);
+    List1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    d.colocar(List1, {1620, 480, 900, 1485});
     for (int k = 1; k <= 6; ++k) {
         Shape1[k] = new Forma(Frame1);
         Shape1[k]->set_relleno(0xFFFFFF);
@@ -276,8 +279,8 @@ void Form1::crear_controles() {
         for (PictureBox* p : findChildren<PictureBox*>()) {
             p->set_grosor(k);
         }
-        if (form_zoom_) {
-            form_zoom_->update();
+        for (int i = 0; i < List1->count(); ++i) {
+            List1->item(i)->setSizeHint(QSize(0, diseno->a_pixeles(alto_fila_intensidad)));
         }
     });
 }

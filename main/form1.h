@@ -122,6 +122,8 @@ public:
     QAction* menu_acerca = nullptr;
 
     Diseno* diseno = nullptr;
+    // Rows of List1 are as tall as the pitch of the colour squares beside them (twips).
+    static constexpr double alto_fila_intensidad = 240;
 
     // ---- Start-up, validation, graph (main/) ----
     void Form_Load();

@@ -1,5 +1,7 @@
 #include "toolkit/picture_box.h"
 
+#include "toolkit/paralelo.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -7,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 QColor a_qcolor(Color c) { return QColor(rojo_de(c), verde_de(c), azul_de(c)); }
 
@@ -68,6 +71,7 @@ void PictureBox::polilinea(std::shared_ptr<const Trazo> puntos, Color c) {
 
 void PictureBox::limpiar() {
     figuras_.clear();
+    tras_compactar_ = 0;
     pendientes_.clear();
     transitorias_.clear();
     cache_valida_ = false;
@@ -127,7 +131,51 @@ void PictureBox::agregar(Figura f) {
         }
     }
     figuras_.push_back(std::move(f));
+    if (figuras_.size() > 2 * tras_compactar_ + 1024) {
+        compactar();
+    }
     update();
+}
+
+namespace {
+
+struct Geometria {
+    std::size_t operator()(const PictureBox::Figura& f) const {
+        std::size_t h = static_cast<std::size_t>(f.tipo);
+        for (double v : {f.escala.left, f.escala.top, f.escala.width, f.escala.height, f.a.x(),
+                         f.a.y(), f.b.x(), f.b.y()}) {
+            h = h * 1000003u ^ std::hash<double>()(v);
+        }
+        return h;
+    }
+    bool operator()(const PictureBox::Figura& x, const PictureBox::Figura& y) const {
+        return x.tipo == y.tipo && x.escala == y.escala && x.a == y.a && x.b == y.b;
+    }
+};
+
+} // namespace
+
+void PictureBox::compactar() {
+    // A copied figure covers every pixel of an earlier copied figure of the same
+    // shape, so the earlier one can go: rays redrawn at every wavelength step and
+    // bands repainted by every plot would otherwise pile up for each resize.
+    std::unordered_set<Figura, Geometria, Geometria> posteriores;
+    std::vector<bool> tapada(figuras_.size(), false);
+    for (std::size_t i = figuras_.size(); i-- > 0;) {
+        const Figura& f = figuras_[i];
+        if (f.invertir || f.tipo == Figura::Tipo::polilinea) {
+            continue;
+        }
+        tapada[i] = !posteriores.insert(f).second;
+    }
+    std::size_t j = 0;
+    for (std::size_t i = 0; i < figuras_.size(); ++i) {
+        if (!tapada[i]) {
+            figuras_[j++] = std::move(figuras_[i]);
+        }
+    }
+    figuras_.resize(j);
+    tras_compactar_ = j;
 }
 
 QSize PictureBox::tamano_pixeles() const {
@@ -153,29 +201,6 @@ void PictureBox::pintar_imagen(QPainter& p, const QRect& destino) {
     p.drawImage(r, imagen_fondo_);
 }
 
-void PictureBox::asegurar_cache() {
-    const QSize tam = tamano_pixeles();
-    if (cache_valida_ && cache_.size() == tam) {
-        if (!pendientes_.empty()) {
-            QPainter p(&cache_);
-            for (const Figura& f : pendientes_) {
-                pintar(p, f, tam);
-            }
-            pendientes_.clear();
-        }
-        return;
-    }
-    cache_ = QImage(tam, QImage::Format_RGB32);
-    cache_.fill(a_qcolor(fondo_));
-    QPainter p(&cache_);
-    pintar_imagen(p, QRect(QPoint(0, 0), tam));
-    for (const Figura& f : figuras_) {
-        pintar(p, f, tam);
-    }
-    pendientes_.clear();
-    cache_valida_ = true;
-}
-
 namespace {
 
 struct Mapa {
@@ -194,7 +219,9 @@ int celda(double v) {
     return v < 1e6 ? static_cast<int>(std::floor(v)) : 1000000;
 }
 
-QPointF centro(int x, int y) { return QPointF(x + 0.5, y + 0.5); }
+// Aliased painting lights the pixel to the right of and below a whole coordinate,
+// so whole pixel indices address pixels exactly.
+QPointF centro(int x, int y) { return QPointF(x, y); }
 
 // A curve reduced to the first, lowest, highest and last point of each run of
 // samples that falls in one pixel column: the same pixels as every segment
@@ -237,7 +264,50 @@ QPolygonF reducir(const Trazo& t, const Mapa& m) {
 
 } // namespace
 
-void PictureBox::pintar(QPainter& p, const Figura& f, QSize tam) const {
+void PictureBox::asegurar_cache() {
+    const QSize tam = tamano_pixeles();
+    if (cache_valida_ && cache_.size() == tam) {
+        if (!pendientes_.empty()) {
+            QPainter p(&cache_);
+            for (const Figura& f : pendientes_) {
+                pintar(p, f, tam);
+            }
+            pendientes_.clear();
+        }
+        return;
+    }
+    cache_ = QImage(tam, QImage::Format_RGB32);
+    cache_.fill(a_qcolor(fondo_));
+    QPainter p(&cache_);
+    pintar_imagen(p, QRect(QPoint(0, 0), tam));
+    // Curves are reduced to the pixel grid on every core before they are painted.
+    std::vector<const Figura*> curvas;
+    for (const Figura& f : figuras_) {
+        if (f.tipo == Figura::Tipo::polilinea) {
+            curvas.push_back(&f);
+        }
+    }
+    std::vector<QPolygonF> reducidas(curvas.size());
+    en_paralelo(
+        curvas.size(),
+        [&](std::size_t desde, std::size_t hasta) {
+            for (std::size_t i = desde; i < hasta; ++i) {
+                reducidas[i] = reducir(*curvas[i]->trazo, Mapa(curvas[i]->escala, tam));
+            }
+        },
+        1);
+    std::size_t siguiente = 0;
+    for (const Figura& f : figuras_) {
+        const bool curva = f.tipo == Figura::Tipo::polilinea;
+        pintar(p, f, tam, curva ? &reducidas[siguiente++] : nullptr);
+    }
+    pendientes_.clear();
+    cache_valida_ = true;
+}
+
+
+void PictureBox::pintar(QPainter& p, const Figura& f, QSize tam,
+                        const QPolygonF* reducida) const {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setCompositionMode(f.invertir ? QPainter::RasterOp_SourceXorDestination
                                     : QPainter::CompositionMode_SourceOver);
@@ -275,13 +345,10 @@ void PictureBox::pintar(QPainter& p, const Figura& f, QSize tam) const {
         p.fillRect(QRect(xa - (w - 1) / 2, ya - (w - 1) / 2, w, w), color);
         break;
     case Figura::Tipo::polilinea: {
-        const QPolygonF linea = reducir(*f.trazo, m);
+        const QPolygonF linea = reducida ? *reducida : reducir(*f.trazo, m);
         p.setPen(QPen(color, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        if (linea.size() == 1) {
-            p.drawPoint(linea.front());
-        } else {
-            p.drawPolyline(linea);
-        }
+        p.drawPolyline(linea);
+        p.drawPoint(linea.back()); // aliased lines leave out their last pixel
         break;
     }
     }

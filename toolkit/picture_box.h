@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QPolygonF>
 #include <QWidget>
 
 #include <memory>
@@ -121,8 +122,10 @@ public:
 
 private:
     void agregar(Figura f);
+    void compactar();
     void asegurar_cache();
-    void pintar(QPainter& p, const Figura& f, QSize tamano) const;
+    void pintar(QPainter& p, const Figura& f, QSize tamano,
+                const QPolygonF* reducida = nullptr) const;
     QSize tamano_pixeles() const;
     int grosor_pixeles() const;
 
@@ -136,6 +139,7 @@ private:
     std::vector<Figura> figuras_;    // the persistent picture
     std::vector<Figura> pendientes_; // drawn since the cache was last brought up to date
     std::vector<Figura> transitorias_;
+    std::size_t tras_compactar_ = 0;
     QImage cache_;
     bool cache_valida_ = false;
     bool presionado_ = false;

@@ -66,6 +66,7 @@ Form1* Form2::ejecutar() {
         QEventLoop espera;
         QTimer reloj;
         reloj.setSingleShot(true);
+        reloj.setTimerType(Qt::PreciseTimer);
         connect(&reloj, &QTimer::timeout, &espera, &QEventLoop::quit);
         connect(this, &Form2::pulsado, &espera, &QEventLoop::quit);
         reloj.start(milisegundos_);

@@ -1,6 +1,6 @@
-#include <QTest>
-class PruebaPrincipal : public QObject {
-    Q_OBJECT
-};
-QTEST_MAIN(PruebaPrincipal)
-#include "tst_main.moc"
+#include "tests/common/varias.h"
+#include "tests/main/pruebas.h"
+
+int main(int argc, char** argv) {
+    return ejecutar_pruebas<PruebaTexto, PruebaInicio, PruebaGraficar>(argc, argv);
+}

@@ -1,0 +1,312 @@
+#include "main/form1.h"
+#include "tests/common/entorno.h"
+#include "tests/common/varias.h"
+#include "toolkit/diseno.h"
+#include "toolkit/mensaje.h"
+#include "toolkit/picture_box.h"
+
+#include <QLabel>
+#include <QTest>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+Color pixel(const QImage& img, int x, int y) {
+    const QRgb c = img.pixel(x, y);
+    return RGB(qRed(c), qGreen(c), qBlue(c));
+}
+
+// A box shown at a given size, ready to draw on.
+struct Caja {
+    PictureBox p;
+    explicit Caja(int w = 200, int h = 100) {
+        p.resize(w, h);
+        p.set_fondo(0xE0E0E0);
+        p.scale(0, 0, 200, 100);
+    }
+};
+
+} // namespace
+
+class PruebaPictureBox : public QObject {
+    Q_OBJECT
+private slots:
+    void invertir_dos_veces_restaura();
+    void pares_invertidos_no_crecen_la_lista();
+    void repintar_la_misma_figura_no_crece_la_lista();
+    void capa_transitoria_no_marca_la_imagen();
+    void coordenadas_de_usuario_con_y_hacia_arriba();
+    void redimensionar_conserva_el_dibujo();
+    void curva_fiel_en_cada_columna_data();
+    void curva_fiel_en_cada_columna();
+    void limpiar_conserva_la_imagen_de_fondo();
+};
+
+void PruebaPictureBox::invertir_dos_veces_restaura() {
+    Caja c;
+    c.p.linea({10, 10}, {150, 80}, 0x00FF00);
+    const QImage antes = c.p.imagen();
+    c.p.set_modo(PictureBox::Modo::invertir);
+    c.p.caja({20, 20}, {120, 70}, 0xFF0000);
+    c.p.caja_llena({5, 5}, {50, 50}, 0x646464);
+    c.p.linea({0, 99}, {199, 0}, 0xC0C0C0);
+    QVERIFY(c.p.imagen() != antes);
+    c.p.linea({0, 99}, {199, 0}, 0xC0C0C0);
+    c.p.caja_llena({5, 5}, {50, 50}, 0x646464);
+    c.p.caja({20, 20}, {120, 70}, 0xFF0000);
+    QCOMPARE(c.p.imagen(), antes);
+}
+
+void PruebaPictureBox::pares_invertidos_no_crecen_la_lista() {
+    Caja c;
+    c.p.linea({0, 0}, {10, 10}, 0);
+    c.p.set_modo(PictureBox::Modo::invertir);
+    for (double i = 0; i < 500; ++i) {
+        c.p.caja_llena({0, 0}, {16, 13}, 0x646464);
+        c.p.caja_llena({0, 0}, {16, 13}, 0x646464);
+        // The connector-line pattern: erase the old pair, draw the new one.
+        c.p.linea({3, i}, {4, 1}, 0xC0C0C0);
+        c.p.linea({3, -i}, {4, 2}, 0xC0C0C0);
+        c.p.linea({3, i}, {4, 1}, 0xC0C0C0);
+        c.p.linea({3, -i}, {4, 2}, 0xC0C0C0);
+    }
+    QCOMPARE(c.p.figuras(), std::size_t{1});
+}
+
+void PruebaPictureBox::repintar_la_misma_figura_no_crece_la_lista() {
+    // Rays redrawn in a new colour at every wavelength step, crossed by an
+    // inverted line: the picture is as if only the last rays had been drawn.
+    Caja c, referencia;
+    auto rayos = [](PictureBox& p, Color color) {
+        for (int i = 0; i < 8; ++i) {
+            p.linea({10, 50}, {190, 5.0 + 12 * i}, color);
+        }
+        p.caja_llena({0, 48}, {10, 52}, color);
+    };
+    for (Caja* k : {&c, &referencia}) {
+        k->p.set_modo(PictureBox::Modo::invertir);
+        k->p.linea({100, 0}, {100, 100}, 0xC0C0C0);
+        k->p.set_modo(PictureBox::Modo::copiar);
+    }
+    for (int paso = 0; paso < 3000; ++paso) {
+        rayos(c.p, RGB(paso % 256, 255 - paso % 256, 40));
+    }
+    rayos(referencia.p, RGB(2999 % 256, 255 - 2999 % 256, 40));
+    QVERIFY2(c.p.figuras() < 2200, qPrintable(QString::number(c.p.figuras())));
+    c.p.resize(300, 150); // replays the list
+    referencia.p.resize(300, 150);
+    QCOMPARE(c.p.imagen(), referencia.p.imagen());
+}
+
+void PruebaPictureBox::capa_transitoria_no_marca_la_imagen() {
+    Caja c;
+    c.p.linea({0, 50}, {200, 50}, 0x0000FF);
+    const QImage antes = c.p.imagen();
+    c.p.set_persistente(false);
+    c.p.set_modo(PictureBox::Modo::invertir);
+    c.p.caja({10, 10}, {100, 90}, 0xFF0000);
+    QCOMPARE(c.p.imagen(), antes);
+    QVERIFY(c.p.imagen_visible() != antes);
+    c.p.caja({10, 10}, {100, 90}, 0xFF0000); // erases the band
+    QCOMPARE(c.p.imagen_visible(), antes);
+    QCOMPARE(c.p.figuras(), std::size_t{1});
+}
+
+void PruebaPictureBox::coordenadas_de_usuario_con_y_hacia_arriba() {
+    PictureBox p;
+    p.resize(100, 440);
+    p.scale(0, 2.2, 1, -2.2);
+    QCOMPARE(p.a_pixel({0, 2.2}), QPointF(0, 0));
+    QCOMPARE(p.a_pixel({1, -2.2}), QPointF(100, 440));
+    QCOMPARE(p.a_pixel({0.5, 0}), QPointF(50, 220));
+    const QPointF u = p.a_usuario({25, 110});
+    QCOMPARE(u.x(), 0.25);
+    QCOMPARE(u.y(), 1.1);
+}
+
+void PruebaPictureBox::redimensionar_conserva_el_dibujo() {
+    Caja c;
+    c.p.caja_llena({100, 50}, {120, 60}, 0x0000FF);
+    QCOMPARE(pixel(c.p.imagen(), 110, 55), Color{0x0000FF});
+    c.p.resize(400, 200);
+    const QImage grande = c.p.imagen();
+    QCOMPARE(grande.size(), QSize(400, 200));
+    QCOMPARE(pixel(grande, 220, 110), Color{0x0000FF});
+    QCOMPARE(pixel(grande, 150, 110), Color{0xE0E0E0});
+}
+
+void PruebaPictureBox::curva_fiel_en_cada_columna_data() {
+    QTest::addColumn<int>("ancho");
+    QTest::addColumn<int>("puntos");
+    QTest::newRow("angosta, muchos puntos") << 137 << 200000;
+    QTest::newRow("mediana") << 640 << 50000;
+    QTest::newRow("ancha, pocos puntos") << 1000 << 700;
+}
+
+// In every pixel column the curve covers the span of the samples that fall in
+// it, and lights nothing outside the span of that column and its sampled neighbours.
+void PruebaPictureBox::curva_fiel_en_cada_columna() {
+    QFETCH(int, ancho);
+    QFETCH(int, puntos);
+    const int alto = 300;
+    PictureBox p;
+    p.resize(ancho, alto);
+    p.set_fondo(0xFFFFFF);
+    p.scale(-1, 0, 1, 25);
+    std::mt19937 azar(7);
+    std::uniform_real_distribution<double> ruido(-1, 1);
+    auto trazo = std::make_shared<Trazo>();
+    for (int i = 0; i < puntos; ++i) {
+        const double x = -1 + 1.998 * i / (puntos - 1); // all inside the picture
+        const double y = 12 + 11 * std::sin(40 * x) * std::cos(3 * x) + 0.5 * ruido(azar);
+        trazo->push_back({static_cast<float>(x), static_cast<float>(y)});
+    }
+    p.polilinea(trazo, 0);
+    const QImage img = p.imagen();
+
+    std::vector<int> menor(ancho, alto), mayor(ancho, -1);
+    for (const PuntoF& q : *trazo) {
+        const int cx = static_cast<int>(std::floor((double(q.x) + 1) * (ancho / 2.0)));
+        if (cx < 0 || cx >= ancho) {
+            continue; // on the right edge: outside the picture
+        }
+        const int cy = static_cast<int>(std::floor(q.y * (alto / 25.0)));
+        menor[cx] = std::min(menor[cx], cy);
+        mayor[cx] = std::max(mayor[cx], cy);
+    }
+    for (int x = 0; x < ancho; ++x) {
+        int arriba = alto, abajo = -1;
+        for (int y = 0; y < alto; ++y) {
+            if (qRed(img.pixel(x, y)) == 0) {
+                arriba = std::min(arriba, y);
+                abajo = std::max(abajo, y);
+            }
+        }
+        if (mayor[x] < 0) {
+            continue;
+        }
+        QVERIFY2(arriba <= menor[x] + 1 && abajo >= mayor[x] - 1,
+                 qPrintable(QStringLiteral("column %1 misses samples %2..%3: %4..%5")
+                                .arg(x)
+                                .arg(menor[x])
+                                .arg(mayor[x])
+                                .arg(arriba)
+                                .arg(abajo)));
+        // The nearest sampled column on each side (the next one when the curve
+        // is dense; further away where samples are sparser than pixels).
+        int lim_menor = menor[x], lim_mayor = mayor[x];
+        for (int paso : {-1, 1}) {
+            int v = x + paso;
+            while (v >= 0 && v < ancho && mayor[v] < 0) {
+                v += paso;
+            }
+            if (v >= 0 && v < ancho) {
+                lim_menor = std::min(lim_menor, menor[v]);
+                lim_mayor = std::max(lim_mayor, mayor[v]);
+            }
+        }
+        QVERIFY2(arriba >= lim_menor - 1 && abajo <= lim_mayor + 1,
+                 qPrintable(QStringLiteral("column %1 lights pixels outside the samples").arg(x)));
+    }
+}
+
+void PruebaPictureBox::limpiar_conserva_la_imagen_de_fondo() {
+    Caja c;
+    QImage fondo(10, 10, QImage::Format_RGB32);
+    fondo.fill(QColor(0, 0, 255));
+    c.p.resize(100, 100);
+    c.p.set_imagen(fondo);
+    c.p.linea({0, 0}, {200, 100}, 0xFFFFFF);
+    c.p.limpiar();
+    QCOMPARE(c.p.figuras(), std::size_t{0});
+    QCOMPARE(pixel(c.p.imagen(), 50, 50), Color{0xFF0000});
+    QVERIFY(!c.p.cargar_imagen(QStringLiteral("/no/existe.bmp")));
+    QCOMPARE(pixel(c.p.imagen(), 50, 50), Color{0xFF0000});
+}
+
+class PruebaDiseno : public QObject {
+    Q_OBJECT
+private slots:
+    void escala_uniforme_y_centrada();
+    void coincidencias_del_esquema_data();
+    void coincidencias_del_esquema();
+    void mensajes_y_ventanas_modales_contestadas();
+};
+
+void PruebaDiseno::escala_uniforme_y_centrada() {
+    QWidget raiz;
+    raiz.resize(1200, 400); // height limits: factor 400 / (3000 / 15) = 2
+    Diseno d(&raiz, 3000, 3000);
+    auto* l = new QLabel(&raiz);
+    d.colocar(l, {150, 300, 600, 75}, 9);
+    d.aplicar();
+    QCOMPARE(d.factor(), 2.0);
+    const int margen = (1200 - 400) / 2;
+    QCOMPARE(l->geometry(), QRect(margen + 20, 40, 80, 10));
+    QCOMPARE(l->font().pixelSize(), 24); // 9 pt = 12 px at 96 dpi, twice
+    auto* hijo = new QLabel(l);
+    d.colocar(hijo, {15, 15, 30, 30}, 0);
+    QCOMPARE(hijo->geometry(), QRect(2, 2, 4, 4)); // relative to its parent, no margin
+}
+
+void PruebaDiseno::coincidencias_del_esquema_data() {
+    QTest::addColumn<QSize>("tamano");
+    QTest::newRow("chica") << QSize(700, 500);
+    QTest::newRow("grande") << QSize(1900, 1000);
+}
+
+// The sketch's coordinates meet the controls where the drawing needs them.
+void PruebaDiseno::coincidencias_del_esquema() {
+    QFETCH(QSize, tamano);
+    CarpetaTrabajo carpeta;
+    Mensajes mensajes;
+    auto f = abrir_form1();
+    f->resize(tamano);
+    QTRY_COMPARE(f->size(), tamano);
+    const double tolerancia = 2.5 * f->diseno->factor() + 1;
+    auto en_superficie = [&](QWidget* w, QPoint p) {
+        return f->superficie->mapFromGlobal(w->mapToGlobal(p));
+    };
+    // x 4.05, y 1.69: upper left corner of the enlarged sector.
+    const QPointF esquina = f->superficie->a_pixel({4.05, 1.69});
+    const QPoint p2 = en_superficie(f->Picture2, QPoint(0, 0));
+    QVERIFY(std::abs(esquina.x() - p2.x()) <= tolerancia);
+    QVERIFY(std::abs(esquina.y() - p2.y()) <= tolerancia);
+    // x 3.29: right edge of the strip; a strip height Y sits at 1.155 Y - 0.62.
+    const QPoint p3 = en_superficie(f->Picture3, QPoint(f->Picture3->width(), 0));
+    QVERIFY(std::abs(f->superficie->a_pixel({3.29, 0}).x() - p3.x()) <= tolerancia);
+    for (double Y : {-2.0, 0.0, 1.5}) {
+        const QPointF en_franja = f->Picture3->a_pixel({0, Y});
+        const QPoint en_ventana = en_superficie(f->Picture3, en_franja.toPoint());
+        const double y_ventana = f->superficie->a_pixel({0, Form1::lininf(Y)}).y();
+        QVERIFY2(std::abs(y_ventana - en_ventana.y()) <= 2 * tolerancia,
+                 qPrintable(QString::number(Y)));
+    }
+    QVERIFY(mensajes.textos.isEmpty());
+}
+
+void PruebaDiseno::mensajes_y_ventanas_modales_contestadas() {
+    QStringList vistos;
+    set_contestador([&](const QString& t) { vistos << t; });
+    mensaje(QStringLiteral("Valor Fuera de rango"));
+    set_contestador(nullptr);
+    QCOMPARE(vistos, QStringList{QStringLiteral("Valor Fuera de rango")});
+
+    QWidget ventana;
+    bool visible_al_mostrar = false;
+    set_manejador_modal([&](QWidget* w) {
+        visible_al_mostrar = w->isVisible() && w->isModal();
+    });
+    mostrar_modal(&ventana);
+    set_manejador_modal(nullptr);
+    QVERIFY(visible_al_mostrar);
+    QVERIFY(!ventana.isVisible());
+}
+
+int main(int argc, char** argv) {
+    return ejecutar_pruebas<PruebaPictureBox, PruebaDiseno>(argc, argv);
+}
+
+#include "tst_toolkit.moc"
