@@ -1,7 +1,5 @@
 #include "entry/boton_spin.h"
 #include "entry/caja_valor.h"
-#include "main/form1.h"
-#include "model/color.h"
 #include "screen/color_onda.h"
 #include "screen/marcador.h"
 #include "tests/entry/ventana.h"
@@ -19,22 +17,9 @@
 
 namespace {
 
-Fijo f(double x) {
-    return Fijo::desde(x);
-}
-
-Color fondo(const CajaValor* c) {
-    const QColor q = c->palette().color(QPalette::Base);
-    return RGB(q.red(), q.green(), q.blue());
-}
-
-Color letra(const CajaValor* c) {
-    const QColor q = c->palette().color(QPalette::Text);
-    return RGB(q.red(), q.green(), q.blue());
-}
-
 bool seleccionada(const CajaValor* c) {
-    return fondo(c) == RGB(0, 0, 130) && letra(c) == RGB(200, 200, 200);
+    return c->palette().color(QPalette::Base) == QColor(0, 0, 130) &&
+           c->palette().color(QPalette::Text) == QColor(200, 200, 200);
 }
 
 Color color_onda(double L) {
@@ -49,75 +34,56 @@ const QString fuera = QStringLiteral("Valor Fuera de rango");
 class PruebaCajas : public QObject {
     Q_OBJECT
 private slots:
-    void seleccion_y_reemplazo();
-    void salida_rechazada_y_corregida();
+    void seleccion_rechazo_y_correccion();
     void rechazo_una_vez_segun_destino_data();
     void rechazo_una_vez_segun_destino();
-    void menu_y_otra_ventana_no_dejan_la_caja();
     void mensaje_real_una_sola_vez();
-    void salidas_aceptadas_data();
-    void salidas_aceptadas();
-    void salidas_rechazadas_data();
-    void salidas_rechazadas();
+    void salidas_data();
+    void salidas();
     void limites_en_vivo_data();
     void limites_en_vivo();
-    void textos_intermedios_valen_cero();
-    void entradas_imposibles_data();
-    void entradas_imposibles();
     void rayos_cambian_al_salir_de_la_caja_6();
-    void orden_de_tabulacion_y_ayudas();
 };
 
-void PruebaCajas::seleccion_y_reemplazo() {
+void PruebaCajas::seleccion_rechazo_y_correccion() {
     Ventana v;
     QVERIFY(v.activa);
     CajaValor* c = v->ValorT[3];
-    QCOMPARE(c->text(), QStringLiteral("5"));
+    pulsar_caja(v->ValorT[6]);
+    tabular(v->ValorT[6]);
+    QVERIFY(c->hasFocus());
     pulsar_caja(c);
     QCOMPARE(v->indice_valor, 3);
     QVERIFY(seleccionada(c));
-    QCOMPARE(fondo(v->ValorT[4]), v->color_fondo);
-    teclear(c, QStringLiteral("25"));
-    QCOMPARE(c->text(), QStringLiteral("25"));
-    QCOMPARE(fondo(c), v->color_fondo);
-    QCOMPARE(letra(c), v->color_texto);
-    QCOMPARE(v->g.valor[3], Fijo(5)); // stored only when the box is left
-    tabular(c);
-    QCOMPARE(v->g.valor[3], Fijo(25));
-    QVERIFY(v->ValorT[4]->hasFocus());
-    QVERIFY(v.mensajes.textos.isEmpty());
-}
-
-void PruebaCajas::salida_rechazada_y_corregida() {
-    Ventana v;
-    QVERIFY(v.activa);
-    CajaValor* c = v->ValorT[3];
-    pulsar_caja(c);
-    teclear(c, QStringLiteral("600"));
+    QVERIFY(!seleccionada(v->ValorT[4]));
+    teclear(c, QStringLiteral("600")); // the first key replaces "5"
+    QCOMPARE(c->text(), QStringLiteral("600"));
+    QCOMPARE(c->palette().color(QPalette::Base), a_qcolor(v->color_fondo));
     tabular(c);
     QCOMPARE(v.mensajes.textos, QStringList{fuera});
     QVERIFY(c->hasFocus());
     QVERIFY(seleccionada(c));
     QCOMPARE(c->text(), QStringLiteral("600"));
     QCOMPARE(v->g.valor[3], Fijo(5));
-    // The next key replaces the wrong number.
-    teclear(c, QStringLiteral("7"));
-    QCOMPARE(c->text(), QStringLiteral("7"));
+    teclear(c, QStringLiteral("25"));
+    QCOMPARE(c->text(), QStringLiteral("25"));
+    QCOMPARE(v->g.valor[3], Fijo(5)); // stored only when the box is left
     tabular(c);
-    QCOMPARE(v->g.valor[3], Fijo(7));
-    QVERIFY(v->ValorT[4]->hasFocus());
+    QCOMPARE(v->g.valor[3], Fijo(25));
     QVERIFY(!seleccionada(c));
+    for (int i : {4, 5, 1, 2}) { // the tab order goes on 6, 3, 4, 5, 1, 2
+        QVERIFY(v->ValorT[i]->hasFocus());
+        tabular(v->ValorT[i]);
+    }
     QCOMPARE(v.mensajes.textos.size(), 1);
 }
 
 void PruebaCajas::rechazo_una_vez_segun_destino_data() {
     QTest::addColumn<QString>("destino");
-    QTest::newRow("otra caja") << QStringLiteral("caja");
-    QTest::newRow("caja del extremo superior") << QStringLiteral("caja2");
-    QTest::newRow("tabulador hacia atras") << QStringLiteral("atras");
-    QTest::newRow("boton Limpiar") << QStringLiteral("boton");
-    QTest::newRow("flecha de N") << QStringLiteral("flecha");
-    QTest::newRow("flecha de L") << QStringLiteral("flecha_onda");
+    for (const char* d : {"otra caja", "caja 2", "tabulador atras", "Limpiar", "flecha de N",
+                          "flecha de L", "menu", "otra ventana"}) {
+        QTest::newRow(d) << QString::fromUtf8(d);
+    }
 }
 
 void PruebaCajas::rechazo_una_vez_segun_destino() {
@@ -127,68 +93,52 @@ void PruebaCajas::rechazo_una_vez_segun_destino() {
     CajaValor* c = v->ValorT[3];
     pulsar_caja(c);
     teclear(c, QStringLiteral("600"));
-    if (destino == QLatin1String("caja")) {
+    QWidget otra;
+    if (destino == "otra caja") {
         pulsar_caja(v->ValorT[4]);
-    } else if (destino == QLatin1String("caja2")) {
+    } else if (destino == "caja 2") {
         pulsar_caja(v->ValorT[2]);
-    } else if (destino == QLatin1String("atras")) {
+    } else if (destino == "tabulador atras") {
         QTest::keyClick(c, Qt::Key_Backtab, Qt::ShiftModifier);
-    } else if (destino == QLatin1String("boton")) {
+    } else if (destino == "Limpiar") {
         clic(v->Command2);
-    } else if (destino == QLatin1String("flecha")) {
+    } else if (destino == "flecha de N") {
         clic(v->SpinUp[3]);
-    } else {
+    } else if (destino == "flecha de L") {
         clic(v->SpinUp1);
+    } else {
+        // A menu or another window takes the focus for a while and gives it
+        // back: the box is not left, until Tab leaves it.
+        if (destino == "menu") {
+            QMenuBar* barra = v->menuBar();
+            QTest::mouseClick(barra, Qt::LeftButton, {},
+                              barra->actionGeometry(v->menu_archivo->menuAction()).center());
+            QTRY_VERIFY(v->menu_archivo->isVisible());
+            QTest::keyClick(v->menu_archivo, Qt::Key_Escape);
+            QTest::keyClick(barra, Qt::Key_Escape);
+            QTRY_VERIFY(!v->menu_archivo->isVisible());
+        } else {
+            otra.show();
+            otra.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&otra));
+            otra.hide();
+            v->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(v.f.get()));
+        }
+        QTRY_VERIFY(c->hasFocus());
+        QVERIFY(v.mensajes.textos.isEmpty());
+        tabular(c);
     }
     QCOMPARE(v.mensajes.textos, QStringList{fuera});
     QVERIFY(c->hasFocus());
     QVERIFY(seleccionada(c));
     QCOMPARE(c->text(), QStringLiteral("600"));
     QCOMPARE(v->g.valor[3], Fijo(5));
-    // The click that tried to leave does nothing else: no other box is
-    // selected or left (box 2 would store the tangent of its rounded sine), no
-    // step is taken.
-    QVERIFY(!seleccionada(v->ValorT[4]));
-    QVERIFY(!seleccionada(v->ValorT[2]));
+    // The click that tried to leave does nothing else: no other box is selected
+    // or left (box 2 would store the tangent of its rounded sine), no step is taken.
+    QVERIFY(!seleccionada(v->ValorT[4]) && !seleccionada(v->ValorT[2]));
     QCOMPARE(v->g.valor[2], f(0.6));
     QCOMPARE(v->g.valor[6], f(0.55));
-    QCOMPARE(v->ValorT[6]->text(), QStringLiteral("0.55"));
-}
-
-void PruebaCajas::menu_y_otra_ventana_no_dejan_la_caja() {
-    Ventana v;
-    QVERIFY(v.activa);
-    CajaValor* c = v->ValorT[3];
-    pulsar_caja(c);
-    teclear(c, QStringLiteral("600"));
-
-    // A menu opened and closed again.
-    QMenuBar* barra = v->menuBar();
-    QTest::mouseClick(barra, Qt::LeftButton, {},
-                      barra->actionGeometry(v->menu_archivo->menuAction()).center());
-    QTRY_VERIFY(v->menu_archivo->isVisible());
-    QTest::keyClick(v->menu_archivo, Qt::Key_Escape);
-    QTest::keyClick(barra, Qt::Key_Escape);
-    QTRY_VERIFY(!v->menu_archivo->isVisible());
-    QVERIFY(v.mensajes.textos.isEmpty());
-
-    // Another window in front, then the main window again.
-    QWidget otra;
-    otra.resize(200, 100);
-    otra.show();
-    otra.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&otra));
-    QVERIFY(v.mensajes.textos.isEmpty());
-    otra.hide();
-    v->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(v.f.get()));
-    QTRY_VERIFY(c->hasFocus());
-    QVERIFY(v.mensajes.textos.isEmpty());
-
-    // Leaving the box for another control is checked, once.
-    tabular(c);
-    QCOMPARE(v.mensajes.textos, QStringList{fuera});
-    QVERIFY(c->hasFocus());
 }
 
 void PruebaCajas::mensaje_real_una_sola_vez() {
@@ -198,70 +148,55 @@ void PruebaCajas::mensaje_real_una_sola_vez() {
     QVERIFY(v.activa);
     set_contestador(nullptr);
     QStringList vistos;
-    QString titulo;
-    QList<QMessageBox::StandardButton> botones;
-    QMessageBox::Icon icono = QMessageBox::Warning;
     QTimer contestar;
-    contestar.setInterval(20);
     connect(&contestar, &QTimer::timeout, [&] {
         auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (m == nullptr || !m->isVisible()) {
-            return;
-        }
-        vistos << m->text();
-        titulo = m->windowTitle();
-        for (QAbstractButton* b : m->buttons()) {
-            botones << m->standardButton(b);
-        }
-        icono = m->icon();
-        m->button(QMessageBox::Ok)->click();
-        if (vistos.size() > 3) {
-            contestar.stop(); // a loop: the test fails below instead of hanging
+        if (m != nullptr && m->isVisible()) {
+            vistos << m->windowTitle() + "|" + m->text() + "|" +
+                          QString::number(m->buttons().size()) + "|" + QString::number(m->icon());
+            m->button(QMessageBox::Ok)->click();
         }
     });
-    contestar.start();
-
+    contestar.start(20);
     CajaValor* c = v->ValorT[3];
     pulsar_caja(c);
     teclear(c, QStringLiteral("600"));
     tabular(c);
-    QCOMPARE(vistos, QStringList{fuera});
-    QCOMPARE(titulo, QStringLiteral("Ondaris"));
-    QCOMPARE(botones, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
-    QCOMPARE(icono, QMessageBox::NoIcon);
-    // Without a window manager nothing gives the window back its activation.
-    v->activateWindow();
+    v->activateWindow(); // what a window manager does when the box closes
     QVERIFY(QTest::qWaitForWindowActive(v.f.get()));
     QTRY_VERIFY(c->hasFocus());
     QTest::qWait(100); // any further message box would have shown by now
-    QCOMPARE(vistos.size(), 1);
-    QVERIFY(seleccionada(c));
+    QCOMPARE(vistos, QStringList{"Ondaris|" + fuera + "|1|0"});
 }
 
-void PruebaCajas::salidas_aceptadas_data() {
+void PruebaCajas::salidas_data() {
     QTest::addColumn<bool>("coma");
     QTest::addColumn<int>("caja");
     QTest::addColumn<QString>("tecleado");
+    QTest::addColumn<bool>("aceptada");
     QTest::addColumn<double>("guardado");
     QTest::addColumn<QString>("mostrado");
-    QTest::newRow("punto: 0.5 en a") << false << 4 << "0.5" << 0.5 << "0.5";
-    QTest::newRow("punto: 0,5 en a") << false << 4 << "0,5" << 0.5 << "0.5";
-    QTest::newRow("coma: 0.5 en a") << true << 4 << "0.5" << 0.5 << "0,5";
-    QTest::newRow("coma: 0,5 en a") << true << 4 << "0,5" << 0.5 << "0,5";
-    QTest::newRow("coma: 12,25 en d") << true << 5 << "12,25" << 12.25 << "12,25";
-    QTest::newRow("punto: 25 en N") << false << 3 << "25" << 25.0 << "25";
-    QTest::newRow("punto: 1e1 en d") << false << 5 << "1e1" << 10.0 << "10";
-    QTest::newRow("punto: 2.5abc en a") << false << 4 << "2.5abc" << 2.5 << "2.5";
-    QTest::newRow("punto: cota 0.78 en L") << false << 6 << "0.78" << 0.78 << "0.78";
-    QTest::newRow("coma: 0,3 en caja 2") << true << 2 << "0,3" << 0.3145 << "0,3";
-    QTest::newRow("punto: -0.2 en caja 1") << false << 1 << "-0.2" << -0.2041 << "-0.2";
-    QTest::newRow("punto: nan en caja 2 es 0") << false << 2 << "nan" << 0.0 << "0";
+    QTest::newRow("punto: 0.5 en a") << false << 4 << "0.5" << true << 0.5 << "0.5";
+    QTest::newRow("punto: 0,5 en a") << false << 4 << "0,5" << true << 0.5 << "0.5";
+    QTest::newRow("coma: 0.5 en a") << true << 4 << "0.5" << true << 0.5 << "0,5";
+    QTest::newRow("coma: 12,25 en d") << true << 5 << "12,25" << true << 12.25 << "12,25";
+    QTest::newRow("punto: cota 0.78 en L") << false << 6 << "0.78" << true << 0.78 << "0.78";
+    QTest::newRow("coma: 0,3 en caja 2") << true << 2 << "0,3" << true << 0.3145 << "0,3";
+    QTest::newRow("punto: -0.2 en caja 1") << false << 1 << "-0.2" << true << -0.2041 << "-0.2";
+    QTest::newRow("punto: 0 en N") << false << 3 << "0" << false << 5.0 << "0";
+    QTest::newRow("punto: abc en d") << false << 5 << "abc" << false << 10.0 << "abc";
+    QTest::newRow("coma: 0,3 en L") << true << 6 << "0,3" << false << 0.55 << "0,3";
+    QTest::newRow("coma: 0,05 en a") << true << 4 << "0,05" << false << 2.0 << "0,05";
+    const QString mil(1000, QLatin1Char('9'));
+    QTest::newRow("punto: mil cifras en d") << false << 5 << mil << false << 10.0 << mil;
+    QTest::newRow("punto: 1e999 en L") << false << 6 << "1e999" << false << 0.55 << "1e999";
 }
 
-void PruebaCajas::salidas_aceptadas() {
+void PruebaCajas::salidas() {
     QFETCH(bool, coma);
     QFETCH(int, caja);
     QFETCH(QString, tecleado);
+    QFETCH(bool, aceptada);
     QFETCH(double, guardado);
     QFETCH(QString, mostrado);
     LocalePrueba locale(coma ? locale_coma() : locale_punto());
@@ -271,47 +206,11 @@ void PruebaCajas::salidas_aceptadas() {
     pulsar_caja(c);
     teclear(c, tecleado);
     tabular(c);
-    QVERIFY(v.mensajes.textos.isEmpty());
+    QCOMPARE(v.mensajes.textos.isEmpty(), aceptada);
     QCOMPARE(v->g.valor[caja], f(guardado));
     QCOMPARE(c->text(), mostrado);
-    QCOMPARE(fondo(c), v->color_fondo);
-    QVERIFY(!c->hasFocus());
-}
-
-void PruebaCajas::salidas_rechazadas_data() {
-    QTest::addColumn<bool>("coma");
-    QTest::addColumn<int>("caja");
-    QTest::addColumn<QString>("tecleado");
-    QTest::newRow("punto: 600 en N") << false << 3 << "600";
-    QTest::newRow("coma: 600 en N") << true << 3 << "600";
-    QTest::newRow("punto: 0 en N") << false << 3 << "0";
-    QTest::newRow("punto: abc en d") << false << 5 << "abc";
-    QTest::newRow("punto: 0.3 en L") << false << 6 << "0.3";
-    QTest::newRow("coma: 0,3 en L") << true << 6 << "0,3";
-    QTest::newRow("coma: 0,05 en a") << true << 4 << "0,05";
-    QTest::newRow("punto: -1 en a") << false << 4 << "-1";
-    QTest::newRow("punto: 1e300 en N") << false << 3 << "1e300";
-    QTest::newRow("punto: mil cifras en d") << false << 5 << QString(1000, QLatin1Char('9'));
-    QTest::newRow("punto: 1e999 en L") << false << 6 << "1e999";
-}
-
-void PruebaCajas::salidas_rechazadas() {
-    QFETCH(bool, coma);
-    QFETCH(int, caja);
-    QFETCH(QString, tecleado);
-    LocalePrueba locale(coma ? locale_coma() : locale_punto());
-    Ventana v;
-    QVERIFY(v.activa);
-    const Fijo antes = v->g.valor[caja];
-    CajaValor* c = v->ValorT[caja];
-    pulsar_caja(c);
-    teclear(c, tecleado);
-    tabular(c);
-    QCOMPARE(v.mensajes.textos, QStringList{fuera});
-    QCOMPARE(v->g.valor[caja], antes);
-    QCOMPARE(c->text(), tecleado);
-    QVERIFY(c->hasFocus());
-    QVERIFY(seleccionada(c));
+    QCOMPARE(c->hasFocus(), !aceptada);
+    QCOMPARE(seleccionada(c), !aceptada);
 }
 
 void PruebaCajas::limites_en_vivo_data() {
@@ -319,19 +218,44 @@ void PruebaCajas::limites_en_vivo_data() {
     QTest::addColumn<int>("caja");
     QTest::addColumn<QString>("tecleado");
     QTest::addColumn<QString>("mostrado");
-    QTest::addColumn<double>("tangente");
-    QTest::newRow("0.95 en caja 2: tope 0.89") << false << 2 << "0.95"
-                                               << "0.89" << 1.9519;
-    QTest::newRow("coma: 0,95 en caja 2") << true << 2 << "0,95"
-                                          << "0,89" << 1.9519;
-    QTest::newRow("-0.95 en caja 1: tope -0.9") << false << 1 << "-0.95"
-                                                << "-0.9" << -2.0647;
-    QTest::newRow("0.95 en caja 1: sin tope") << false << 1 << "0.95"
-                                              << "0.95" << 3.0424;
-    QTest::newRow("-0.95 en caja 2: sin tope") << false << 2 << "-0.95"
-                                               << "-0.95" << -3.0424;
-    QTest::newRow("0.3 en caja 2") << false << 2 << "0.3"
-                                   << "0.3" << 0.3145;
+    QTest::addColumn<double>("en_vivo"); // the stored tangent while the box is being typed
+    QTest::addColumn<bool>("aceptada");  // on leaving the box
+    QTest::addColumn<double>("guardado");
+    struct Fila {
+        bool coma;
+        int caja;
+        const char* tecleado;
+        const char* mostrado;
+        double en_vivo;
+        bool aceptada;
+        double guardado;
+    };
+    // Sines with no place on the screen (1 or more, not a number, too near 1)
+    // leave their end where it was and are refused on leaving; the clamps apply first.
+    const QByteArray mil(1000, '9');
+    const Fila filas[] = {
+        {false, 2, "0.95", "0.89", 1.9519, true, 1.9519},
+        {true, 2, "0,95", "0,89", 1.9519, true, 1.9519},
+        {false, 1, "-0.95", "-0.9", -2.0647, true, -2.0647},
+        {false, 1, "0.95", "0.95", 3.0424, true, 3.0424},
+        {false, 1, "-0.", "-0.", 0, true, 0},
+        {false, 1, "1", "1", -0.6, false, -0.6},
+        {false, 2, "-1", "-1", 0, false, 0},
+        {false, 1, "5", "5", -0.6, false, -0.6},
+        {false, 2, "5", "0.89", 1.9519, true, 1.9519},
+        {false, 1, "1e999", "1e999", -0.6, false, -0.6},
+        {false, 1, "-1e999", "-0.9", -2.0647, true, -2.0647},
+        {false, 1, mil.constData(), mil.constData(), -0.6, false, -0.6},
+        {false, 2, mil.constData(), "0.89", 1.9519, true, 1.9519},
+        {false, 1, "nan", "nan", 0, true, 0},
+        {false, 1, "0.9999999", "0.9999999", 707.1063, false, 707.1063},
+    };
+    for (const Fila& r : filas) {
+        QTest::addRow("%s en caja %d%s", QByteArray(r.tecleado).left(12).constData(), r.caja,
+                      r.coma ? ", coma" : "")
+            << r.coma << r.caja << QString::fromUtf8(r.tecleado) << QString::fromUtf8(r.mostrado)
+            << r.en_vivo << r.aceptada << r.guardado;
+    }
 }
 
 void PruebaCajas::limites_en_vivo() {
@@ -339,119 +263,42 @@ void PruebaCajas::limites_en_vivo() {
     QFETCH(int, caja);
     QFETCH(QString, tecleado);
     QFETCH(QString, mostrado);
-    QFETCH(double, tangente);
+    QFETCH(double, en_vivo);
+    QFETCH(bool, aceptada);
+    QFETCH(double, guardado);
     LocalePrueba locale(coma ? locale_coma() : locale_punto());
     Ventana v;
     QVERIFY(v.activa);
     CajaValor* c = v->ValorT[caja];
-    pulsar_caja(c);
-    teclear(c, tecleado);
-    // No exit yet: the sector follows the keys.
-    QVERIFY(c->hasFocus());
-    QCOMPARE(c->text(), mostrado);
-    QCOMPARE(v->g.valor[caja], f(tangente));
-    const double seno = tangente / std::sqrt(1 + tangente * tangente);
-    QCOMPARE(std::round((caja == 1 ? v->g.seno_min : v->g.seno_max) * 100) / 100,
-             std::round(seno * 100) / 100);
-    QCOMPARE(v->inf->top, static_cast<float>(v->g.valor[1].a_double()));
-    QCOMPARE(v->sup->top, static_cast<float>(v->g.valor[2].a_double() + 0.2));
-    // The other end is read again from its box, which shows its sine to two decimals.
-    QCOMPARE(v->g.valor[3 - caja], f(caja == 1 ? 0.5929 : -0.5929));
-}
-
-void PruebaCajas::textos_intermedios_valen_cero() {
-    Ventana v;
-    QVERIFY(v.activa);
-    CajaValor* c = v->ValorT[1];
-    pulsar_caja(c);
-    const QString pasos[] = {QStringLiteral("-"), QStringLiteral("0"), QStringLiteral(".")};
-    for (const QString& tecla : pasos) {
-        teclear(c, tecla);
-        QCOMPARE(v->g.valor[1], Fijo(0));
-        QCOMPARE(v->g.seno_min, 0.0);
-        QCOMPARE(v->inf->top, 0.0f);
-    }
-    teclear(c, QStringLiteral("5"));
-    QCOMPARE(c->text(), QStringLiteral("-0.5"));
-    QCOMPARE(v->g.valor[1], f(-0.5774));
-    QCOMPARE(v->inf->top, static_cast<float>(-0.5774));
-}
-
-void PruebaCajas::entradas_imposibles_data() {
-    QTest::addColumn<int>("caja");
-    QTest::addColumn<QString>("tecleado");
-    QTest::addColumn<QString>("mostrado");
-    QTest::addColumn<double>("en_vivo"); // the stored tangent while the box is being typed
-    QTest::addColumn<bool>("aceptada");
-    QTest::addColumn<double>("guardado");
-    const QString mil(1000, QLatin1Char('9'));
-    QTest::newRow("1 en caja 1") << 1 << "1"
-                                 << "1" << -0.6 << false << -0.6;
-    QTest::newRow("-1 en caja 2") << 2 << "-1"
-                                  << "-1" << 0.0 << false << 0.0;
-    QTest::newRow("5 en caja 1") << 1 << "5"
-                                 << "5" << -0.6 << false << -0.6;
-    QTest::newRow("5 en caja 2") << 2 << "5"
-                                 << "0.89" << 1.9519 << true << 1.9519;
-    QTest::newRow("1e300 en caja 1") << 1 << "1e300"
-                                     << "1e300" << -0.6 << false << -0.6;
-    QTest::newRow("1e999 en caja 1") << 1 << "1e999"
-                                     << "1e999" << -0.6 << false << -0.6;
-    QTest::newRow("-1e999 en caja 2") << 2 << "-1e999"
-                                      << "-1e999" << 0.0 << false << 0.0;
-    QTest::newRow("-1e999 en caja 1") << 1 << "-1e999"
-                                      << "-0.9" << -2.0647 << true << -2.0647;
-    QTest::newRow("mil cifras en caja 1") << 1 << mil << mil << -0.6 << false << -0.6;
-    QTest::newRow("mil cifras en caja 2") << 2 << mil << "0.89" << 1.9519 << true << 1.9519;
-    QTest::newRow("nan en caja 1") << 1 << "nan"
-                                   << "nan" << 0.0 << true << 0.0;
-    QTest::newRow("inf en caja 2") << 2 << "inf"
-                                   << "inf" << 0.0 << true << 0.0;
-    QTest::newRow("0.9999999 en caja 1: la pantalla no lo alcanza")
-        << 1 << "0.9999999"
-        << "0.9999999" << 707.1063 << false << 707.1063;
-}
-
-void PruebaCajas::entradas_imposibles() {
-    QFETCH(int, caja);
-    QFETCH(QString, tecleado);
-    QFETCH(QString, mostrado);
-    QFETCH(double, en_vivo);
-    QFETCH(bool, aceptada);
-    QFETCH(double, guardado);
-    Ventana v;
-    QVERIFY(v.activa);
-    CajaValor* c = v->ValorT[caja];
-    auto todo_finito = [&] {
-        return std::isfinite(v->g.seno_min) && std::isfinite(v->g.seno_max) &&
-               std::isfinite(v->inf->top) && std::isfinite(v->sup->top) &&
-               std::fabs(v->g.valor[1].a_double()) <= 1000 &&
-               std::fabs(v->g.valor[2].a_double()) <= 1000;
+    auto en_pantalla = [&] {
+        const double s = caja == 1 ? v->g.seno_min : v->g.seno_max;
+        return std::isfinite(s) && std::fabs(s) < 1 &&
+               v->inf->top == static_cast<float>(v->g.valor[1].a_double()) &&
+               v->sup->top == static_cast<float>(v->g.valor[2].a_double() + 0.2) &&
+               std::fabs(v->g.valor[caja].a_double()) <= 1000;
     };
     pulsar_caja(c);
     teclear(c, tecleado);
     QCOMPARE(c->text(), mostrado);
     QCOMPARE(v->g.valor[caja], f(en_vivo));
-    QVERIFY(todo_finito());
+    // The other end is read again from its box, which shows its sine to two decimals.
+    QCOMPARE(v->g.valor[3 - caja], f(caja == 1 ? 0.5929 : -0.5929));
+    QVERIFY(en_pantalla());
     tabular(c);
     QCOMPARE(v.mensajes.textos.isEmpty(), aceptada);
     QCOMPARE(v->g.valor[caja], f(guardado));
-    QCOMPARE(c->hasFocus(), !aceptada);
-    QVERIFY(todo_finito());
+    QVERIFY(en_pantalla());
     // The window goes on working: a sound value is taken as usual.
     pulsar_caja(c);
     teclear(c, QStringLiteral("0.2"));
     tabular(c);
     QCOMPARE(v->g.valor[caja], f(0.2041));
-    QCOMPARE(v->inf->top, static_cast<float>(v->g.valor[1].a_double()));
-    QCOMPARE(v->sup->top, static_cast<float>(v->g.valor[2].a_double() + 0.2));
+    QVERIFY(en_pantalla());
 }
 
 void PruebaCajas::rayos_cambian_al_salir_de_la_caja_6() {
     Ventana v;
     QVERIFY(v.activa);
-    QVERIFY(color_onda(0.6) != color_onda(0.55));
-    QVERIFY(pixeles_de(v->superficie->imagen(), color_onda(0.55)) > 0);
     CajaValor* c = v->ValorT[6];
     pulsar_caja(c);
     teclear(c, QStringLiteral("0.6"));
@@ -459,26 +306,8 @@ void PruebaCajas::rayos_cambian_al_salir_de_la_caja_6() {
     QCOMPARE(pixeles_de(v->superficie->imagen(), color_onda(0.6)), 0);
     QVERIFY(pixeles_de(v->superficie->imagen(), color_onda(0.55)) > 0);
     tabular(c);
-    QCOMPARE(v->g.valor[6], f(0.6));
     QVERIFY(pixeles_de(v->superficie->imagen(), color_onda(0.6)) > 0);
     QCOMPARE(pixeles_de(v->superficie->imagen(), color_onda(0.55)), 0);
-}
-
-void PruebaCajas::orden_de_tabulacion_y_ayudas() {
-    Ventana v;
-    QVERIFY(v.activa);
-    pulsar_caja(v->ValorT[6]);
-    for (int siguiente : {3, 4, 5, 1, 2}) {
-        tabular(QApplication::focusWidget());
-        QVERIFY2(v->ValorT[siguiente]->hasFocus(), qPrintable(QString::number(siguiente)));
-    }
-    QVERIFY(v.mensajes.textos.isEmpty());
-    QVERIFY(v->ValorT[1]->toolTip().isEmpty());
-    QVERIFY(v->ValorT[2]->toolTip().isEmpty());
-    QCOMPARE(v->ValorT[3]->toolTip(), QStringLiteral("Entre 1 y 500"));
-    QCOMPARE(v->ValorT[4]->toolTip(), QStringLiteral("Entre 0.1 y 100 micr."));
-    QCOMPARE(v->ValorT[5]->toolTip(), QStringLiteral("Entre 1 y 100 micr."));
-    QCOMPARE(v->ValorT[6]->toolTip(), QStringLiteral("Entre 0.38 y 0.78 micr."));
 }
 
 int correr_cajas(int argc, char** argv) {
