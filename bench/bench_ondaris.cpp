@@ -2,12 +2,15 @@
 //   QT_QPA_PLATFORM=offscreen ./build/bin/ondaris_bench
 #include "main/form1.h"
 #include "model/intens.h"
-#include "toolkit/picture_box.h"
 #include "toolkit/mensaje.h"
+#include "toolkit/picture_box.h"
+#include "zoom/form_zoom.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -120,6 +123,74 @@ void BM_redimensionar_seis_peores_curvas(benchmark::State& estado) {
     }
 }
 BENCHMARK(BM_redimensionar_seis_peores_curvas)->Unit(benchmark::kMillisecond);
+
+// A pointer move over the graph with six worst-case curves on it: the read-outs
+// and the repaint of the graph and of both labels, without and with a rubber
+// band being dragged (the band is painted over the cached picture).
+void mover_sobre_grafica(benchmark::State& estado, bool con_banda) {
+    Ventana v;
+    v.peor_caso();
+    for (int k = 0; k < 6; ++k) {
+        v.f.grafic2();
+    }
+    v.pintar();
+    PictureBox* p = v.f.Picture1;
+    const QPointF a(p->width() * 0.3, p->height() * 0.3);
+    if (con_banda) {
+        QMouseEvent presion(QEvent::MouseButtonPress, a, p->mapToGlobal(a), Qt::LeftButton,
+                            Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(p, &presion);
+    }
+    const Qt::MouseButtons botones = con_banda ? Qt::LeftButton : Qt::NoButton;
+    int i = 0;
+    for (auto _ : estado) {
+        const QPointF b(p->width() * (0.5 + 0.001 * (i % 100)), p->height() * 0.6);
+        ++i;
+        QMouseEvent e(QEvent::MouseMove, b, p->mapToGlobal(b), Qt::NoButton, botones,
+                      Qt::NoModifier);
+        QApplication::sendEvent(p, &e);
+        p->repaint();
+        v.f.Label8->repaint();
+        v.f.Label9->repaint();
+    }
+    set_manejador_modal([](QWidget*) {});
+    v.f.Picture1_MouseUp();
+    set_manejador_modal(nullptr);
+}
+
+void BM_puntero_sobre_seis_peores_curvas(benchmark::State& estado) {
+    mover_sobre_grafica(estado, false);
+}
+BENCHMARK(BM_puntero_sobre_seis_peores_curvas)->Unit(benchmark::kMicrosecond);
+
+void BM_banda_sobre_seis_peores_curvas(benchmark::State& estado) {
+    mover_sobre_grafica(estado, true);
+}
+BENCHMARK(BM_banda_sobre_seis_peores_curvas)->Unit(benchmark::kMicrosecond);
+
+// The zoom window's drawing of six worst-case curves over a selection, painted.
+void BM_zoom_seis_peores_curvas(benchmark::State& estado) {
+    Ventana v;
+    v.peor_caso();
+    for (int k = 0; k < 6; ++k) {
+        v.f.grafic2();
+    }
+    v.f.g.valor[6] = Fijo::desde(0.38);
+    set_manejador_modal([&](QWidget* w) {
+        auto* z = qobject_cast<FormZoom*>(w);
+        QCoreApplication::processEvents();
+        for (auto _ : estado) {
+            z->Picture1->limpiar();
+            z->Form_Activate();
+            z->Picture1->repaint();
+        }
+    });
+    v.f.Picture1_MouseDown(-0.01, 10000);
+    v.f.Picture1_MouseMove(0.01, 200000);
+    v.f.Picture1_MouseUp();
+    set_manejador_modal(nullptr);
+}
+BENCHMARK(BM_zoom_seis_peores_curvas)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

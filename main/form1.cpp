@@ -348,6 +348,7 @@ void Form1::conectar() {
     connect(Picture4, &PictureBox::pulsado, this, &Form1::Picture4_Click);
     connect(Image1, &PictureBox::pulsado, this, &Form1::Image1_Click);
     connect(Picture5, &PictureBox::pulsado, this, &Form1::Picture5_Click);
+    conectar_puntero();
 
     connect(menu_traza, &QAction::triggered, this, &Form1::menu_traza_Click);
     connect(menu_abrir, &QAction::triggered, this, &Form1::menu_abrir_Click);

@@ -19,9 +19,11 @@ class Diseno;
 class Forma;
 class FormZoom;
 class Marcador;
+class Modelo2;
 class PictureBox;
 class QAbstractButton;
 class QAction;
+class QFile;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -29,6 +31,7 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class Trazas;
 
 // The main window: the whole state of a session and every control under its
 // designed name. Its members are defined in the folder of the subsystem that
@@ -154,6 +157,10 @@ public:
     void Picture4_Click();
     void Image1_Click();
     FormZoom* zoom();
+    // `cajazoom` over the selection (`x_ini`..`y_fin`) in the graph's coordinates.
+    void colocar_cajazoom();
+    // `Label9`: the intensity at `seno` for the current parameter set, times a².
+    void mostrar_intensidad(double seno);
 
     // ---- Spin buttons and value boxes (entry/) ----
     void SpinUp_Click(int Index);
@@ -193,6 +200,19 @@ public:
     void menu_abrir_Click();
     void menu_salir_Click();
 
+private:
+    // Appends `texto` to the open documentation file and hands it to the system
+    // at once; on failure tells the user and switches documentation off.
+    bool escribir_documento(const QString& texto);
+    void documento_fallido(const QString& nombre, const QString& accion, const QString& motivo);
+    void marcar_traza(bool marcado);
+    QPointer<QFile> documento_;
+    QPointer<Trazas> trazas_;
+    // The check mark as this program last set it: Qt toggles the action itself
+    // before its handler runs.
+    bool traza_marcada_ = false;
+
+public:
     // ---- Help, pictures, clipboard (windows/) ----
     void menu_general_Click();
     void menu_unidades_Click();
@@ -207,6 +227,8 @@ public:
     void menu_copiar_patron_Click();
     void menu_copiar_grafica_Click();
     void menu_copiar_datos_Click();
+    // The model window, made on its first showing (null until then).
+    Modelo2* modelo2() const;
 
     // Caption colour of a button, as a classic colour number (255 pure red, 1 near black).
     static void set_color_texto(QAbstractButton* b, Color c);
@@ -219,6 +241,13 @@ private:
     void crear_controles();
     void crear_menus();
     void conectar();
+    void conectar_puntero();
 
     QPointer<FormZoom> form_zoom_;
+
+    // windows/: the overlay pictures and the model window.
+    void abrir_ilustracion(int cual);
+    bool cargar_ilustracion(const QString& archivo);
+    QString ilustracion_fallida_;
+    QPointer<Modelo2> modelo2_;
 };

@@ -1,12 +1,43 @@
 #pragma once
 
+#include <QImage>
+#include <QRectF>
 #include <QSize>
+#include <QStringList>
 
 class QPainter;
 
 // Pictures the program draws from its own model: the same code paints the
-// screen and the files of data/ (through the drawing tool).
+// screen and the files of data/ (through the drawing tool). Each painter fills
+// the whole of `tam`; the overlay pictures are designed at 1600 x 990 pixels,
+// the size of the sketch area in a maximised window, and scale to any size.
 
 // The splash picture (designed 382 x 345 pixels): white light through a
 // grating, the bands on the screen painted with the program's colour rule.
 void dibujar_titulo(QPainter& p, QSize tam);
+
+// The visible spectrum from 0.38 to 0.78 micrometres in the program's colour
+// rule, named by colours, over white light spread by a grating into its orders.
+void dibujar_espectro(QPainter& p, QSize tam);
+// The band of the spectrum: 0.38 micrometres at its left edge, 0.78 at its right.
+QRectF franja_espectro(QSize tam);
+
+// The laboratory set-up: emitter, grating and screen on an optical bench, with
+// the beams of the orders and the bands they make on the screen.
+void dibujar_laboratorio(QPainter& p, QSize tam);
+
+// The grating and its screen from the side: slit width, distance, angle, path
+// difference, the position on the screen, and the bands and intensity there.
+void dibujar_red_pantalla(QPainter& p, QSize tam);
+
+// The illustration of the model window: 456 x 156 pixels, one bit per pixel.
+QImage imagen_modelo();
+
+// A 16 x 16 magnifier button of the zoom window: plus sign (`acercar`) or minus,
+// active or greyed.
+QImage imagen_lupa(bool acercar, bool activa);
+
+// Writes the picture files the program reads into `carpeta`: "espectro.bmp",
+// "lab.bmp", "pantalla.bmp" and the four magnifiers. Returns the files it could
+// not write.
+QStringList guardar_dibujos(const QString& carpeta);
