@@ -1,8 +1,15 @@
 #include "entry/caja_valor.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 void CajaValor::mousePressEvent(QMouseEvent* e) {
+    // The focus was offered on this press; if it is not here, the box being left
+    // refused its number and took the focus back: the click goes no further.
+    if (window()->isActiveWindow() && !hasFocus()) {
+        e->accept();
+        return;
+    }
     emit raton_abajo();
     QLineEdit::mousePressEvent(e);
 }
@@ -24,5 +31,14 @@ void CajaValor::keyReleaseEvent(QKeyEvent* e) {
 
 void CajaValor::focusOutEvent(QFocusEvent* e) {
     QLineEdit::focusOutEvent(e);
-    emit foco_perdido();
+    // Only a move to another control of this window leaves the box: a menu, a
+    // popup or another window takes the focus for a while and gives it back, and
+    // a cleared focus (the window closing) goes nowhere.
+    const QWidget* destino = QApplication::focusWidget();
+    const Qt::FocusReason r = e->reason();
+    const bool de_paso = r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason ||
+                         r == Qt::MenuBarFocusReason;
+    if (!de_paso && destino != nullptr && destino != this && destino->window() == window()) {
+        emit foco_perdido();
+    }
 }

@@ -4,7 +4,8 @@
 
 // A value box: a line edit that reports the events the entry rules act on.
 // `tecla_presionada` comes before the key is inserted, so a handler can empty
-// the box and let the key become its first character.
+// the box and let the key become its first character; `foco_perdido` is sent
+// when the focus moves on to another control of the same window.
 class CajaValor : public QLineEdit {
     Q_OBJECT
 public:

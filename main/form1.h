@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entry/reglas_paso.h"
 #include "main/globales.h"
 #include "model/color.h"
 #include "model/fijo.h"
@@ -9,6 +10,7 @@
 #include <QStringList>
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 
 class BotonSpin;
@@ -172,7 +174,23 @@ public:
     void ValorT_KeyUp(int Index);
     void ValorT_LostFocus(int Index);
     void ValorT_Change(int Index);
+    // How long a spin click keeps its press mark and holds the window; tests shorten it.
+    std::chrono::milliseconds pausa_spin{100};
 
+private:
+    // One spin click on `b` for quantity `Index`; `fino` is the fixed step of the
+    // fine wavelength buttons, otherwise the step rule of the quantity applies.
+    void pulsar(BotonSpin* b, int Index, Sentido sentido, std::optional<Fijo> fino);
+    void aplicar_paso(int Index, Fijo n);
+    void bloquear_onda();
+    void bloquear_geometria(bool mayuscula);
+    void colores_caja(int Index, Color fondo, Color texto);
+    bool caja_seleccionada(int Index) const;
+    void seguir_limites();
+    // A rejected exit is under way: the focus moves it makes are not exits.
+    bool rechazando_ = false;
+
+public:
     // ---- Session documentation (session/) ----
     void contar_archivos();
     void restaurar_traza();
