@@ -82,7 +82,10 @@ void Form1::ValorT_LostFocus(int Index) {
         return; // the focus coming back, or the message box taking it
     }
     CajaValor* caja = ValorT[Index];
-    const double x = leer(caja);
+    double x = leer(caja);
+    if (Index == 3) {
+        x = round_even(x); // slits come whole: 2.5 typed is 2 slits, and the box says so
+    }
     std::optional<Fijo> nuevo;
     if (x >= minimo[Index].a_double() && x <= maximo[Index].a_double()) {
         nuevo = Index <= 2 ? tangente_de_seno(x) : std::optional<Fijo>(Fijo::desde(x));

@@ -184,6 +184,9 @@ void PruebaCajas::salidas_data() {
     QTest::newRow("coma: 0,3 en caja 2") << true << 2 << "0,3" << true << 0.3145 << "0,3";
     QTest::newRow("punto: -0.2 en caja 1") << false << 1 << "-0.2" << true << -0.2041 << "-0.2";
     QTest::newRow("punto: 0 en N") << false << 3 << "0" << false << 5.0 << "0";
+    QTest::newRow("coma: 7,6 en N es entero") << true << 3 << "7,6" << true << 8.0 << "8";
+    QTest::newRow("punto: 2.5 en N es entero") << false << 3 << "2.5" << true << 2.0 << "2";
+    QTest::newRow("punto: 0.4 en N") << false << 3 << "0.4" << false << 5.0 << "0.4";
     QTest::newRow("punto: abc en d") << false << 5 << "abc" << false << 10.0 << "abc";
     QTest::newRow("coma: 0,3 en L") << true << 6 << "0,3" << false << 0.55 << "0,3";
     QTest::newRow("coma: 0,05 en a") << true << 4 << "0,05" << false << 2.0 << "0,05";
