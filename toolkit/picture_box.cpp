@@ -229,34 +229,40 @@ QPointF centro(int x, int y) { return QPointF(x, y); }
 QPolygonF reducir(const Trazo& t, const Mapa& m) {
     QPolygonF salida;
     salida.reserve(static_cast<int>(std::min<std::size_t>(t.size(), 4 * 8192)));
-    std::size_t i = 0;
     const std::size_t n = t.size();
+    std::size_t i = 0;
     while (i < n) {
         const int col = celda(m.x(t[i].x));
-        const int primero = celda(m.y(t[i].y));
-        int menor = primero, mayor = primero, ultimo = primero;
+        // The run goes on while the samples stay between the column's edges,
+        // taken back to user coordinates: a comparison per sample, no rounding.
+        const double borde_a = m.ox + col / m.sx, borde_b = m.ox + (col + 1) / m.sx;
+        const double x_menor = std::min(borde_a, borde_b), x_mayor = std::max(borde_a, borde_b);
+        float y_menor = t[i].y, y_mayor = t[i].y;
         std::size_t i_menor = i, i_mayor = i;
         std::size_t j = i + 1;
         for (; j < n; ++j) {
-            if (celda(m.x(t[j].x)) != col) {
+            const double x = t[j].x;
+            if (x < x_menor || x >= x_mayor) {
                 break;
             }
-            ultimo = celda(m.y(t[j].y));
-            if (ultimo < menor) {
-                menor = ultimo;
+            const float y = t[j].y;
+            if (y < y_menor) {
+                y_menor = y;
                 i_menor = j;
-            } else if (ultimo > mayor) {
-                mayor = ultimo;
+            } else if (y > y_mayor) {
+                y_mayor = y;
                 i_mayor = j;
             }
         }
-        salida << centro(col, primero);
+        salida << centro(col, celda(m.y(t[i].y)));
+        const QPointF bajo = centro(col, celda(m.y(y_menor)));
+        const QPointF alto = centro(col, celda(m.y(y_mayor)));
         if (i_menor < i_mayor) {
-            salida << centro(col, menor) << centro(col, mayor);
+            salida << bajo << alto;
         } else if (i_mayor < i_menor) {
-            salida << centro(col, mayor) << centro(col, menor);
+            salida << alto << bajo;
         }
-        salida << centro(col, ultimo);
+        salida << centro(col, celda(m.y(t[j - 1].y)));
         i = j;
     }
     return salida;
@@ -311,6 +317,26 @@ void PictureBox::asegurar_cache() {
 }
 
 
+namespace {
+
+// A w-pixel stroke as w x w one-pixel strokes side by side: one-pixel aliased
+// lines are drawn directly, while wide pens go through the path stroker, many
+// times slower for a curve of thousands of points.
+template <typename Trazar>
+void con_grosor(QPainter& p, const QColor& color, int w, Trazar trazar) {
+    p.setPen(QPen(color, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const int desde = -(w - 1) / 2;
+    for (int dx = desde; dx < desde + w; ++dx) {
+        for (int dy = desde; dy < desde + w; ++dy) {
+            p.translate(dx, dy);
+            trazar();
+            p.translate(-dx, -dy);
+        }
+    }
+}
+
+} // namespace
+
 void PictureBox::pintar(QPainter& p, const Figura& f, QSize tam,
                         const QPolygonF* reducida) const {
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -325,11 +351,15 @@ void PictureBox::pintar(QPainter& p, const Figura& f, QSize tam,
     const int y0 = std::min(ya, yb), y1 = std::max(ya, yb);
     const QRect lienzo(QPoint(0, 0), tam);
     switch (f.tipo) {
-    case Figura::Tipo::linea: {
-        p.setPen(QPen(color, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        p.drawLine(centro(xa, ya), centro(xb, yb));
+    case Figura::Tipo::linea:
+        if (f.invertir) {
+            // One stroke, so no pixel is inverted twice.
+            p.setPen(QPen(color, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            p.drawLine(centro(xa, ya), centro(xb, yb));
+        } else {
+            con_grosor(p, color, w, [&] { p.drawLine(centro(xa, ya), centro(xb, yb)); });
+        }
         break;
-    }
     case Figura::Tipo::caja: {
         // The outline as a ring of rectangles, so that every pixel is covered
         // once and an inverted box drawn twice leaves no trace, corners included.
@@ -351,9 +381,10 @@ void PictureBox::pintar(QPainter& p, const Figura& f, QSize tam,
         break;
     case Figura::Tipo::polilinea: {
         const QPolygonF linea = reducida ? *reducida : reducir(*f.trazo, m);
-        p.setPen(QPen(color, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        p.drawPolyline(linea);
-        p.drawPoint(linea.back()); // aliased lines leave out their last pixel
+        con_grosor(p, color, w, [&] {
+            p.drawPolyline(linea);
+            p.drawPoint(linea.back()); // aliased lines leave out their last pixel
+        });
         break;
     }
     }
@@ -382,6 +413,10 @@ void PictureBox::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     const qreal dpr = devicePixelRatioF();
     const QRect r = e->rect();
+    if (dpr == 1) {
+        p.drawImage(r.topLeft(), vista, r); // unscaled: a plain copy
+        return;
+    }
     const QRectF fuente(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr);
     p.drawImage(QRectF(r), vista, fuente);
 }
