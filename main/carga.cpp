@@ -24,8 +24,7 @@ ValoresInicio valores_de_inicio() {
     if (!archivo.open(QIODevice::ReadOnly | QIODevice::Text)) {
         problema = QStringLiteral("No se puede leer el archivo \"inic.dat\" de la carpeta del "
                                   "programa (%1).")
-                       .arg(archivo.exists() ? archivo.errorString()
-                                             : QStringLiteral("no existe"));
+                       .arg(archivo.exists() ? archivo.errorString() : QStringLiteral("no existe"));
     } else {
         lectura = leer_inic(QString::fromUtf8(archivo.readAll()));
         if (lectura.error.isEmpty()) {

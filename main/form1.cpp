@@ -92,8 +92,8 @@ void Form1::crear_controles() {
         return p;
     };
 
-    superficie = caja_imagen(cliente, QStringLiteral("Esquema del experimento"),
-                             {0, 0, 9855, 6105});
+    superficie =
+        caja_imagen(cliente, QStringLiteral("Esquema del experimento"), {0, 0, 9855, 6105});
     superficie->set_fondo(fondo_ventana);
 
     Image1 = caja_imagen(cliente, QStringLiteral("Restaurar la vista"), {0, 0, 135, 135});
@@ -136,9 +136,8 @@ void Form1::crear_controles() {
     // Enlarged sector and its squares.
     etiqueta(cliente, QStringLiteral("Espectro de sector de pantalla ampliado"),
              {3900, 240, 1695, 540}, Qt::AlignCenter);
-    Picture2 =
-        caja_imagen(cliente, QStringLiteral("Espectro de sector de pantalla ampliado"),
-                    {4020, 840, 1455, 4815});
+    Picture2 = caja_imagen(cliente, QStringLiteral("Espectro de sector de pantalla ampliado"),
+                           {4020, 840, 1455, 4815});
     for (int k = 1; k <= 6; ++k) {
         Shape6[k] = new Forma(cliente);
         Shape6[k]->set_relleno(0xFFFFFF);
@@ -217,10 +216,10 @@ void Form1::crear_controles() {
     Label9 = etiqueta(Frame1, QString(), {2940, 720, 915, 255});
     Picture4 = caja_imagen(Frame1, QStringLiteral("Lupa"), {3240, 1140, 375, 375});
     Picture4->set_imagen(imagen_lupa());
-    Label15 = etiqueta(Frame1, QStringLiteral("Seleccione "), {2940, 1620, 915, 255},
-                       Qt::AlignCenter);
-    Picture1 = caja_imagen(Frame1, QStringLiteral("Gráfica de intensidades"),
-                           {60, 1980, 3795, 3150});
+    Label15 =
+        etiqueta(Frame1, QStringLiteral("Seleccione "), {2940, 1620, 915, 255}, Qt::AlignCenter);
+    Picture1 =
+        caja_imagen(Frame1, QStringLiteral("Gráfica de intensidades"), {60, 1980, 3795, 3150});
     cajazoom = new Forma(Picture1);
     cajazoom->set_borde(0xFF0000);
     cajazoom->hide();
@@ -243,7 +242,7 @@ void Form1::crear_controles() {
     pintar_fondo(Label15, 0xC0FFFF);
     Label15->hide();
     for (int i = 1; i <= 6; ++i) {
-        ValorT[i]->setAccessibleName(i == 1 ? QStringLiteral("Extremo inferior")
+        ValorT[i]->setAccessibleName(i == 1   ? QStringLiteral("Extremo inferior")
                                      : i == 2 ? QStringLiteral("Extremo superior")
                                      : i == 3 ? QStringLiteral("Número de ranuras")
                                      : i == 4 ? QStringLiteral("Ancho de ranura")

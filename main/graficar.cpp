@@ -5,10 +5,10 @@
 #include "main/texto.h"
 #include "model/intens.h"
 #include "screen/marcador.h"
+#include "toolkit/diseno.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/paralelo.h"
 #include "toolkit/picture_box.h"
-#include "toolkit/diseno.h"
 #include "toolkit/reloj_arena.h"
 
 #include <QListWidget>
@@ -20,8 +20,12 @@
 
 namespace {
 
-double tangente(double seno) { return seno / std::sqrt(1 - seno * seno); }
-double seno_de(double t) { return t / std::sqrt(1 + t * t); }
+double tangente(double seno) {
+    return seno / std::sqrt(1 - seno * seno);
+}
+double seno_de(double t) {
+    return t / std::sqrt(1 + t * t);
+}
 
 } // namespace
 
@@ -81,8 +85,8 @@ void Form1::grafic2() {
 
     const double n = N.a_double();
     const float alto = static_cast<float>(n * n);
-    Picture1->set_escala({static_cast<float>(g.seno_min), 0,
-                          static_cast<float>(g.seno_max - g.seno_min), alto});
+    Picture1->set_escala(
+        {static_cast<float>(g.seno_min), 0, static_cast<float>(g.seno_max - g.seno_min), alto});
     Picture2->set_escala({0, t_max, 6, -(t_max - t_min)});
     const double paso = std::fabs(g.seno_max - g.seno_min) / 1000;
 
@@ -122,8 +126,8 @@ void Form1::grafic2() {
     // The samples inside the sector, then their intensities (on every core: the
     // worst case has a million), then bins, curve and list in sample order.
     std::vector<double> senos;
-    senos.reserve(static_cast<std::size_t>(
-        std::clamp<long long>((m_max - m_min + 1) * K, 0, 4'000'000)));
+    senos.reserve(
+        static_cast<std::size_t>(std::clamp<long long>((m_max - m_min + 1) * K, 0, 4'000'000)));
     for (long long m = m_min; m <= m_max; ++m) {
         for (long long j = 1; j <= K; ++j) {
             const double s = (double(m) + double(j) / double(K)) * delta;
@@ -141,8 +145,8 @@ void Form1::grafic2() {
 
     auto trazo = std::make_shared<Trazo>();
     trazo->reserve(senos.size() + 1);
-    trazo->push_back({static_cast<float>(g.seno_min),
-                      static_cast<float>(0.98 * (alto - red(g.seno_min)))});
+    trazo->push_back(
+        {static_cast<float>(g.seno_min), static_cast<float>(0.98 * (alto - red(g.seno_min)))});
     for (std::size_t i = 0; i < senos.size(); ++i) {
         const double s = senos[i];
         const double I = intensidad[i];
@@ -171,5 +175,9 @@ void Form1::grafic2() {
     graficado = true;
 }
 
-void Form1::Command2_Click() { borrar(); }
-void Form1::Command3_Click() { menu_salir_Click(); }
+void Form1::Command2_Click() {
+    borrar();
+}
+void Form1::Command3_Click() {
+    menu_salir_Click();
+}

@@ -7,8 +7,8 @@
 
 ValoresInicio valores_de_fabrica() {
     ValoresInicio v;
-    const double tabla[7][3] = {{0, 0, 0},        {-0.6, -2, 2}, {0.6, -2, 2},      {5, 1, 500},
-                                {2, 0.1, 100},    {10, 1, 100},  {0.55, 0.38, 0.78}};
+    const double tabla[7][3] = {{0, 0, 0},     {-0.6, -2, 2}, {0.6, -2, 2},      {5, 1, 500},
+                                {2, 0.1, 100}, {10, 1, 100},  {0.55, 0.38, 0.78}};
     for (int i = 1; i <= 6; ++i) {
         v.valor[i] = Fijo::desde(tabla[i][0]);
         v.minimo[i] = Fijo::desde(tabla[i][1]);
@@ -27,7 +27,9 @@ const char* const nombres[7] = {"",
                                 "distancia entre ranuras",
                                 "longitud de onda"};
 
-QString nombre(int i) { return QString::fromUtf8(nombres[i]); }
+QString nombre(int i) {
+    return QString::fromUtf8(nombres[i]);
+}
 
 // A field holds a number when all of it is one (blanks aside).
 bool es_numero(const QString& campo) {

@@ -3,8 +3,12 @@
 
 #include "toolkit/picture_box.h"
 
-double Form1::lininf(double Y) { return 1.155 * Y - 0.62; }
-double Form1::linsup(double Y) { return 1.155 * Y - 0.62; }
+double Form1::lininf(double Y) {
+    return 1.155 * Y - 0.62;
+}
+double Form1::linsup(double Y) {
+    return 1.155 * Y - 0.62;
+}
 
 void Form1::lineas(Color c) {
     superficie->set_modo(PictureBox::Modo::invertir);

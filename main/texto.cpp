@@ -13,7 +13,9 @@ QString convertir(const QString& cadena) {
     return r;
 }
 
-double formato(double X) { return std::floor((X + 0.005) * 100) / 100; }
+double formato(double X) {
+    return std::floor((X + 0.005) * 100) / 100;
+}
 
 namespace {
 
@@ -22,7 +24,9 @@ bool es_blanco(QChar c) {
            c == QLatin1Char('\r');
 }
 
-bool es_digito(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool es_digito(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 } // namespace
 

@@ -11,6 +11,12 @@ Color RGB(double r, double g, double b);
 // The classic sixteen-colour palette, 0 to 15 (other indices give black).
 Color QBColor(int n);
 
-constexpr int rojo_de(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int verde_de(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int azul_de(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int rojo_de(Color c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int verde_de(Color c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int azul_de(Color c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}

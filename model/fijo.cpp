@@ -3,7 +3,9 @@
 #include <cmath>
 #include <limits>
 
-double round_even(double x) { return std::nearbyint(x); }
+double round_even(double x) {
+    return std::nearbyint(x);
+}
 
 namespace {
 
@@ -27,7 +29,9 @@ std::int64_t dividir_redondeando(int128 n, int128 d) {
 
 } // namespace
 
-bool Fijo::representable(double x) { return std::isfinite(x) && std::fabs(x * escala) < limite; }
+bool Fijo::representable(double x) {
+    return std::isfinite(x) && std::fabs(x * escala) < limite;
+}
 
 Fijo Fijo::desde(double x) {
     if (std::isnan(x)) {

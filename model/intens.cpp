@@ -2,7 +2,9 @@
 
 #include <cmath>
 
-float pi_simple() { return static_cast<float>(4.0 * std::atan(1.0)); }
+float pi_simple() {
+    return static_cast<float>(4.0 * std::atan(1.0));
+}
 
 Red::Red(Fijo L, Fijo a, Fijo d, Fijo N) : n_(N.a_double()) {
     const float dos_pi = 2 * pi_simple();
@@ -23,4 +25,6 @@ double Red::operator()(double seno) const {
     return c * c * (rendija * rendija) * (red * red);
 }
 
-double Intens(Fijo L, Fijo a, Fijo d, Fijo N, double seno) { return Red(L, a, d, N)(seno); }
+double Intens(Fijo L, Fijo a, Fijo d, Fijo N, double seno) {
+    return Red(L, a, d, N)(seno);
+}

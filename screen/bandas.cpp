@@ -13,7 +13,9 @@
 
 namespace {
 
-double tope(double x) { return std::min(x, 255.0); }
+double tope(double x) {
+    return std::min(x, 255.0);
+}
 
 } // namespace
 

@@ -8,7 +8,9 @@ double tramo(Fijo numerador, double desde, double hasta) {
     return numerador.a_double() / (hasta - desde);
 }
 
-Fijo f(double x) { return Fijo::desde(x); }
+Fijo f(double x) {
+    return Fijo::desde(x);
+}
 
 } // namespace
 

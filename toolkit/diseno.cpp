@@ -33,7 +33,9 @@ void Diseno::mover(QWidget* w, QRectF twips) {
     ubicar(*it);
 }
 
-QRectF Diseno::twips(const QWidget* w) const { return lugares_.value(w).twips; }
+QRectF Diseno::twips(const QWidget* w) const {
+    return lugares_.value(w).twips;
+}
 
 int Diseno::a_pixeles(double twips) const {
     return static_cast<int>(std::lround(twips / twips_por_pixel * factor_));
@@ -51,7 +53,8 @@ void Diseno::ubicar(const Lugar& l) {
     l.w->setGeometry(static_cast<int>(dx) + x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
     if (l.puntos > 0) {
         QFont f = l.w->font();
-        f.setPixelSize(std::max(6, static_cast<int>(std::lround(l.puntos * 96.0 / 72.0 * factor_))));
+        f.setPixelSize(
+            std::max(6, static_cast<int>(std::lround(l.puntos * 96.0 / 72.0 * factor_))));
         f.setBold(l.negrita);
         l.w->setFont(f);
     }

@@ -38,7 +38,9 @@ private:
 
 } // namespace
 
-void set_contestador(Contestador c) { contestador() = std::move(c); }
+void set_contestador(Contestador c) {
+    contestador() = std::move(c);
+}
 
 void mensaje(const QString& texto) {
     if (contestador()) {
@@ -51,7 +53,9 @@ void mensaje(const QString& texto) {
     caja.exec();
 }
 
-void set_manejador_modal(ManejadorModal m) { manejador() = std::move(m); }
+void set_manejador_modal(ManejadorModal m) {
+    manejador() = std::move(m);
+}
 
 void mostrar_modal(QWidget* ventana) {
     QPointer<QWidget> w(ventana);
