@@ -1,15 +1,33 @@
 #pragma once
 
 #include "main/form1.h"
+#include "tests/common/entorno.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
 #include "zoom/form_zoom.h"
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 
 #include <functional>
+#include <memory>
+
+// A fresh working folder, message boxes answered, and the main window, with the
+// start-up case (N 5, a 2, d 10, L 0.55 over sines -0.5145..0.5145) plotted or not.
+struct Escena {
+    explicit Escena(bool con_curva = true) {
+        if (con_curva) {
+            QTest::mouseClick(ventana->Command1, Qt::LeftButton);
+        }
+    }
+    Form1* operator->() const { return ventana.get(); }
+    Form1& operator*() const { return *ventana; }
+    CarpetaTrabajo carpeta;
+    Mensajes mensajes;
+    std::unique_ptr<Form1> ventana = abrir_form1();
+};
 
 // A pointer move over `w` at a position that may fall between pixels, as a
 // fine pointer reports it (QTest moves by whole pixels only).
