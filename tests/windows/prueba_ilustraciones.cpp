@@ -18,17 +18,17 @@ void escribir_imagen(const CarpetaTrabajo& c, const QString& nombre, QColor colo
     QVERIFY(img.save(c.ruta(nombre), "BMP"));
 }
 
-QColor centro_de(PictureBox* p) {
-    const QImage img = p->imagen();
+// Shows the overlay picture of the "Ver" entry `entrada` and returns the colour at its centre.
+QColor mostrar(Form1* f, QAction* entrada) {
+    elegir(f, f->menu_separacion, entrada);
+    const QImage img = f->Picture5->imagen();
     return img.pixelColor(img.width() / 2, img.height() / 2);
 }
 
-bool botones_habilitados(const Form1& f) {
-    return f.Command1->isEnabled() && f.Command2->isEnabled() && f.Command3->isEnabled();
-}
-
-bool botones_deshabilitados(const Form1& f) {
-    return !f.Command1->isEnabled() && !f.Command2->isEnabled() && !f.Command3->isEnabled();
+// Whether the three buttons are all enabled (1), all disabled (0) or mixed (-1).
+int botones(const Form1& f) {
+    const int n = f.Command1->isEnabled() + f.Command2->isEnabled() + f.Command3->isEnabled();
+    return n == 3 ? 1 : n == 0 ? 0 : -1;
 }
 
 } // namespace
@@ -37,6 +37,7 @@ void PruebaVentanas::ilustraciones_se_reemplazan_y_un_clic_las_cierra() {
     CarpetaTrabajo carpeta;
     escribir_imagen(carpeta, QStringLiteral("lab.bmp"), Qt::red);
     escribir_imagen(carpeta, QStringLiteral("pantalla.bmp"), Qt::blue);
+    escribir_imagen(carpeta, QStringLiteral("espectro.bmp"), Qt::green);
     Mensajes mensajes;
     auto f = abrir_form1();
     graficar(f.get());
@@ -44,11 +45,10 @@ void PruebaVentanas::ilustraciones_se_reemplazan_y_un_clic_las_cierra() {
     QVERIFY(!f->Picture5->isVisible());
     QVERIFY(f->Option1[0]->isChecked());
 
-    elegir(f.get(), f->menu_separacion, f->menu_imagen1);
+    QCOMPARE(mostrar(f.get(), f->menu_imagen1), QColor(Qt::red));
     QVERIFY(f->Picture5->isVisible());
-    QCOMPARE(centro_de(f->Picture5), QColor(Qt::red));
     QVERIFY(f->banda_unica_previa);
-    QVERIFY(botones_deshabilitados(*f));
+    QCOMPARE(botones(*f), 0);
     // "Graficar" cannot be pressed while the picture is shown.
     graficar(f.get());
     QCOMPARE(f->g.ncurvas, 1);
@@ -58,42 +58,26 @@ void PruebaVentanas::ilustraciones_se_reemplazan_y_un_clic_las_cierra() {
     // the one the next picture remembers.
     QTest::mouseClick(f->Option1[1], Qt::LeftButton);
     QVERIFY(f->Option1[1]->isChecked());
-    elegir(f.get(), f->menu_separacion, f->menu_imagen2);
-    QVERIFY(f->Picture5->isVisible());
-    QCOMPARE(centro_de(f->Picture5), QColor(Qt::blue));
+    const QImage debajo = f->Picture1->imagen(), bandas = f->Picture2->imagen();
+    QCOMPARE(mostrar(f.get(), f->menu_imagen2), QColor(Qt::blue));
     QVERIFY(!f->banda_unica_previa);
-    QVERIFY(botones_deshabilitados(*f));
+    QCOMPARE(botones(*f), 0);
 
+    // The spectrum twice: the second time loads the file again.
+    QCOMPARE(mostrar(f.get(), f->menu_paleta), QColor(Qt::green));
+    escribir_imagen(carpeta, QStringLiteral("espectro.bmp"), Qt::magenta);
+    QCOMPARE(mostrar(f.get(), f->menu_paleta), QColor(Qt::magenta));
+    QVERIFY(f->Picture5->isVisible());
+
+    // One click closes whatever was opened; what was under it is as it was.
     QTest::mouseClick(f->Picture5, Qt::LeftButton);
     QVERIFY(!f->Picture5->isVisible());
-    QVERIFY(botones_habilitados(*f));
+    QCOMPARE(botones(*f), 1);
+    QCOMPARE(f->Picture1->imagen(), debajo);
+    QCOMPARE(f->Picture2->imagen(), bandas);
     QVERIFY(mensajes.textos.isEmpty());
     graficar(f.get());
     QCOMPARE(f->g.ncurvas, 1);
-}
-
-void PruebaVentanas::espectro_dos_veces_se_cierra_con_un_clic() {
-    CarpetaTrabajo carpeta;
-    escribir_imagen(carpeta, QStringLiteral("espectro.bmp"), Qt::green);
-    Mensajes mensajes;
-    auto f = abrir_form1();
-    graficar(f.get());
-    const QImage grafica = f->Picture1->imagen();
-    const QImage bandas = f->Picture2->imagen();
-    elegir(f.get(), f->menu_separacion, f->menu_paleta);
-    // A new file between the two openings shows that the second one loads again.
-    escribir_imagen(carpeta, QStringLiteral("espectro.bmp"), Qt::magenta);
-    elegir(f.get(), f->menu_separacion, f->menu_paleta);
-    QVERIFY(f->Picture5->isVisible());
-    QCOMPARE(centro_de(f->Picture5), QColor(Qt::magenta));
-    QVERIFY(botones_deshabilitados(*f));
-    QTest::mouseClick(f->Picture5, Qt::LeftButton);
-    QVERIFY(!f->Picture5->isVisible());
-    QVERIFY(botones_habilitados(*f));
-    QVERIFY(mensajes.textos.isEmpty());
-    // What was under the picture is as it was.
-    QCOMPARE(f->Picture1->imagen(), grafica);
-    QCOMPARE(f->Picture2->imagen(), bandas);
 }
 
 void PruebaVentanas::ilustracion_que_no_se_puede_mostrar_data() {
@@ -104,8 +88,7 @@ void PruebaVentanas::ilustracion_que_no_se_puede_mostrar_data() {
     QTest::newRow("espectro falta") << 0 << "espectro.bmp" << QByteArray() << false;
     QTest::newRow("lab falta") << 1 << "lab.bmp" << QByteArray() << false;
     QTest::newRow("pantalla falta") << 2 << "pantalla.bmp" << QByteArray() << false;
-    QTest::newRow("lab no es una imagen")
-        << 1 << "lab.bmp" << QByteArray("BM no es una imagen") << false;
+    QTest::newRow("lab no es una imagen") << 1 << "lab.bmp" << QByteArray("BM no es") << false;
     QTest::newRow("pantalla falta sobre lab") << 2 << "pantalla.bmp" << QByteArray() << true;
 }
 
@@ -124,8 +107,7 @@ void PruebaVentanas::ilustracion_que_no_se_puede_mostrar() {
     Mensajes mensajes;
     auto f = abrir_form1();
     if (antes_otra) {
-        elegir(f.get(), f->menu_separacion, f->menu_imagen1);
-        QVERIFY(f->Picture5->isVisible());
+        QCOMPARE(mostrar(f.get(), f->menu_imagen1), QColor(Qt::red));
     }
     QAction* acciones[] = {f->menu_paleta, f->menu_imagen1, f->menu_imagen2};
     elegir(f.get(), f->menu_separacion, acciones[entrada]);
@@ -133,7 +115,7 @@ void PruebaVentanas::ilustracion_que_no_se_puede_mostrar() {
     QVERIFY2(mensajes.textos[0].contains(QLatin1Char('"') + archivo + QLatin1Char('"')),
              qPrintable(mensajes.textos[0]));
     QVERIFY(!f->Picture5->isVisible());
-    QVERIFY(botones_habilitados(*f));
+    QCOMPARE(botones(*f), 1);
 }
 
 void PruebaVentanas::dibujos_del_programa_en_la_superposicion() {
@@ -144,18 +126,13 @@ void PruebaVentanas::dibujos_del_programa_en_la_superposicion() {
     QImage anterior;
     for (QAction* a : {f->menu_paleta, f->menu_imagen1, f->menu_imagen2}) {
         elegir(f.get(), f->menu_separacion, a);
-        QVERIFY(f->Picture5->isVisible());
-        const QImage vista = f->Picture5->imagen();
-        QVERIFY(vista != anterior);
-        anterior = vista;
+        QVERIFY(f->Picture5->isVisible() && f->Picture5->imagen() != anterior);
+        anterior = f->Picture5->imagen();
     }
     QVERIFY(mensajes.textos.isEmpty());
-    for (const char* nombre : {"espectro.bmp", "lab.bmp", "pantalla.bmp"}) {
-        const QImage img(carpeta.ruta(QString::fromLatin1(nombre)));
-        QCOMPARE(img.size(), QSize(1600, 990));
-    }
-    for (const char* nombre : {"LupaOuSi.bmp", "LupaOuNo.bmp", "LupaInSi.bmp", "LupaInNo.bmp"}) {
-        const QImage img(carpeta.ruta(QString::fromLatin1(nombre)));
-        QCOMPARE(img.size(), QSize(16, 16));
+    for (const char* n : {"espectro.bmp", "lab.bmp", "pantalla.bmp", "LupaOuSi.bmp", "LupaOuNo.bmp",
+                          "LupaInSi.bmp", "LupaInNo.bmp"}) {
+        const QSize tam = QImage(carpeta.ruta(QString::fromLatin1(n))).size();
+        QCOMPARE(tam, n[0] == 'L' ? QSize(16, 16) : QSize(1600, 990));
     }
 }

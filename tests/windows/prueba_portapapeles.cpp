@@ -12,93 +12,74 @@
 
 namespace {
 
-// Something of every kind on the clipboard, for the copies to replace.
-void llenar_portapapeles() {
+// Puts something of every kind on the clipboard, for the copy to replace, and
+// then chooses the entry `accion` of "Edición".
+void copiar(Form1* f, QAction* accion) {
     auto* previo = new QMimeData;
     previo->setText(QStringLiteral("texto anterior"));
     QImage img(8, 8, QImage::Format_RGB32);
     img.fill(Qt::yellow);
     previo->setImageData(img);
     QGuiApplication::clipboard()->setMimeData(previo);
-    QVERIFY(QGuiApplication::clipboard()->mimeData()->hasText());
-    QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
+    elegir(f, f->menu_edicion, accion);
+}
+
+int distinto_del_fondo(const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            n += img.pixelColor(x, y) != QColor(224, 224, 224);
+        }
+    }
+    return n;
 }
 
 } // namespace
 
-void PruebaVentanas::copias_reemplazan_el_portapapeles_data() {
-    QTest::addColumn<int>("entrada");
-    QTest::newRow("Espectro de pantalla") << 0;
-    QTest::newRow("Gráfica de Intensidades") << 1;
-    QTest::newRow("Datos de Red y Luz incidente") << 2;
-}
-
 void PruebaVentanas::copias_reemplazan_el_portapapeles() {
-    QFETCH(int, entrada);
     CarpetaTrabajo carpeta;
     auto f = abrir_form1();
-    QAction* acciones[] = {f->menu_copiar_patron, f->menu_copiar_grafica, f->menu_copiar_datos};
-    llenar_portapapeles();
-    elegir(f.get(), f->menu_edicion, acciones[entrada]);
+    QClipboard* portapapeles = QGuiApplication::clipboard();
+    const auto imagen = [&] { return portapapeles->image().convertToFormat(QImage::Format_RGB32); };
+    const auto de_caja = [](PictureBox* c) {
+        return c->imagen().convertToFormat(QImage::Format_RGB32);
+    };
 
-    const QMimeData* datos = QGuiApplication::clipboard()->mimeData();
-    QVERIFY(datos);
-    if (entrada == 2) {
-        // Before any plot the data text is empty, and so is the clipboard's text.
-        QVERIFY(!datos->hasImage());
-        QCOMPARE(QGuiApplication::clipboard()->text(), f->datos);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString());
-        return;
+    // Before any plot: each picture as its box shows it, the size it has on
+    // screen, background only; the data text is empty, and so is the clipboard's.
+    for (auto [accion, caja] : {std::pair{f->menu_copiar_patron, f->Picture2},
+                                std::pair{f->menu_copiar_grafica, f->Picture1}}) {
+        copiar(f.get(), accion);
+        QVERIFY(!portapapeles->mimeData()->hasText());
+        QCOMPARE(portapapeles->image().size(), caja->size() * caja->devicePixelRatioF());
+        QCOMPARE(imagen(), de_caja(caja));
+        QCOMPARE(imagen().pixelColor(imagen().width() / 2, imagen().height() / 2),
+                 QColor(224, 224, 224));
     }
-    PictureBox* caja = entrada == 0 ? f->Picture2 : f->Picture1;
-    QVERIFY(!datos->hasText());
-    const QImage copia = QGuiApplication::clipboard()->image();
-    // The picture as the box shows it: the size it has on screen, background only.
-    QCOMPARE(copia.size(), caja->size() * caja->devicePixelRatioF());
-    QCOMPARE(copia.convertToFormat(QImage::Format_RGB32),
-             caja->imagen().convertToFormat(QImage::Format_RGB32));
-    QCOMPARE(copia.pixelColor(copia.width() / 2, copia.height() / 2), QColor(224, 224, 224));
-}
+    copiar(f.get(), f->menu_copiar_datos);
+    QVERIFY(!portapapeles->mimeData()->hasImage());
+    QCOMPARE(portapapeles->text(), QString());
 
-void PruebaVentanas::copias_despues_de_graficar() {
-    CarpetaTrabajo carpeta;
-    auto f = abrir_form1();
     graficar(f.get());
     graficar(f.get());
     QCOMPARE(f->g.ncurvas, 2);
-    auto distinto_del_fondo = [](const QImage& img) {
-        int n = 0;
-        for (int y = 0; y < img.height(); ++y) {
-            for (int x = 0; x < img.width(); ++x) {
-                n += img.pixelColor(x, y) != QColor(224, 224, 224);
-            }
-        }
-        return n;
-    };
-
-    llenar_portapapeles();
-    elegir(f.get(), f->menu_edicion, f->menu_copiar_grafica);
-    QImage copia = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(copia, f->Picture1->imagen().convertToFormat(QImage::Format_RGB32));
-    QVERIFY(distinto_del_fondo(copia) > copia.width());
-
-    elegir(f.get(), f->menu_edicion, f->menu_copiar_patron);
-    copia = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(copia, f->Picture2->imagen().convertToFormat(QImage::Format_RGB32));
-    QVERIFY(distinto_del_fondo(copia) > copia.width() * copia.height() / 2);
-
+    copiar(f.get(), f->menu_copiar_grafica);
+    QCOMPARE(imagen(), de_caja(f->Picture1));
+    QVERIFY(distinto_del_fondo(imagen()) > imagen().width());
+    copiar(f.get(), f->menu_copiar_patron);
+    QCOMPARE(imagen(), de_caja(f->Picture2));
+    QVERIFY(distinto_del_fondo(imagen()) > imagen().width() * imagen().height() / 2);
     // The text of both cases, as the graph wrote it; no picture stays behind.
-    elegir(f.get(), f->menu_edicion, f->menu_copiar_datos);
-    QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasImage());
-    const QString texto = QGuiApplication::clipboard()->text();
-    QCOMPARE(texto, f->datos);
-    QVERIFY(texto.startsWith(QStringLiteral("Angulo Mínimo: ")));
-    QCOMPARE(texto.count(QStringLiteral("Longitud de Onda: ")), 2);
+    copiar(f.get(), f->menu_copiar_datos);
+    QVERIFY(!portapapeles->mimeData()->hasImage());
+    QCOMPARE(portapapeles->text(), f->datos);
+    QVERIFY(f->datos.startsWith(QStringLiteral("Angulo Mínimo: ")));
+    QCOMPARE(f->datos.count(QStringLiteral("Longitud de Onda: ")), 2);
 
     // After "Limpiar" the copies are empty again.
     QTest::mouseClick(f->Command2, Qt::LeftButton);
-    elegir(f.get(), f->menu_edicion, f->menu_copiar_datos);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString());
-    elegir(f.get(), f->menu_edicion, f->menu_copiar_grafica);
-    QCOMPARE(distinto_del_fondo(QGuiApplication::clipboard()->image()), 0);
+    copiar(f.get(), f->menu_copiar_datos);
+    QCOMPARE(portapapeles->text(), QString());
+    copiar(f.get(), f->menu_copiar_grafica);
+    QCOMPARE(distinto_del_fondo(imagen()), 0);
 }
