@@ -21,6 +21,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // The window's own background, behind the sketch of the experiment.
@@ -280,6 +283,13 @@ void Form1::crear_controles() {
         }
         for (int i = 0; i < List1->count(); ++i) {
             List1->item(i)->setSizeHint(QSize(0, diseno->a_pixeles(alto_fila_intensidad)));
+        }
+        // Menus and message boxes grow with the window, like its own captions.
+        const int pixeles = std::max(12, static_cast<int>(std::lround(11 * k)));
+        QFont letra = QApplication::font();
+        if (letra.pixelSize() != pixeles) {
+            letra.setPixelSize(pixeles);
+            QApplication::setFont(letra);
         }
     });
 }
