@@ -61,5 +61,6 @@ std::unique_ptr<Form1> abrir_form1() {
     if (!QTest::qWaitForWindowExposed(f.get())) {
         qWarning("main window not exposed");
     }
+    QCoreApplication::processEvents(); // the menus take the scaled font
     return f;
 }
