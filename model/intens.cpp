@@ -3,7 +3,8 @@
 #include <cmath>
 
 float pi_simple() {
-    return static_cast<float>(4.0 * std::atan(1.0));
+    static const float pi = static_cast<float>(4.0 * std::atan(1.0));
+    return pi;
 }
 
 Red::Red(Fijo L, Fijo a, Fijo d, Fijo N) : n_(N.a_double()) {
