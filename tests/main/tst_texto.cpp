@@ -55,38 +55,34 @@ void PruebaTexto::leer_numero() {
 
 void PruebaTexto::texto_en_el_locale_data() {
     QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("medio");
-    QTest::addColumn<QString>("grande");
-    QTest::addColumn<QString>("fijo");
-    QTest::newRow("punto") << locale_punto() << "0.5" << "1234.5" << "0.55";
-    QTest::newRow("coma") << locale_coma() << "0,5" << "1234,5" << "0,55";
+    QTest::addColumn<QStringList>("textos"); // 0.5, 1234.5, -0.51, 0.1 + 0.2, fijo 0.55, 12345.5
+    QTest::newRow("punto") << locale_punto()
+                           << QStringList{"0.5", "1234.5", "-0.51", "0.3", "0.55", "12345.5"};
+    QTest::newRow("coma") << locale_coma()
+                          << QStringList{"0,5", "1234,5", "-0,51", "0,3", "0,55", "12345,5"};
 }
 
 void PruebaTexto::texto_en_el_locale() {
     QFETCH(QLocale, locale);
-    QFETCH(QString, medio);
-    QFETCH(QString, grande);
-    QFETCH(QString, fijo);
+    QFETCH(QStringList, textos);
     LocalePrueba l(locale);
-    QCOMPARE(texto_numero(0.5), medio);
-    QCOMPARE(texto_numero(1234.5), grande); // never a group separator
-    QCOMPARE(texto_numero(-0.51), QString(medio).replace(QStringLiteral("0.5"), "-0.51")
-                                      .replace(QStringLiteral("0,5"), "-0,51"));
-    QCOMPARE(texto_numero(0.1 + 0.2), QString(medio).replace('5', '3'));
-    QCOMPARE(texto_fijo(Fijo::desde(0.55)), fijo);
+    const QStringList obtenidos{
+        texto_numero(0.5),       texto_numero(1234.5),          texto_numero(-0.51),
+        texto_numero(0.1 + 0.2), texto_fijo(Fijo::desde(0.55)), texto_fijo(Fijo::desde(12345.5))};
+    QCOMPARE(obtenidos, textos); // the locale's separator, never a group separator
     QCOMPARE(texto_fijo(Fijo(25)), QStringLiteral("25"));
-    QCOMPARE(texto_fijo(Fijo::desde(12345.5)), QString(grande).replace("1234", "12345"));
     // Huge numbers read as infinities, never NaN, so limits still compare.
     QVERIFY(std::isinf(::leer_numero(QStringLiteral("1e400"))));
-    QVERIFY(::leer_numero(QString(1000, QLatin1Char('9'))) > 1e300);
     QVERIFY(::leer_numero(QStringLiteral("-") + QString(1000, QLatin1Char('9'))) < -1e300);
 }
 
 void PruebaTexto::inic_mal_formado_data() {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QString>("dice");
-    QTest::newRow("vacio") << "" << "0 números";
-    QTest::newRow("corto") << "-0.6, -2, 2\n0.6, -2, 2\n5, 1, 500\n" << "9 números";
+    QTest::newRow("vacio") << ""
+                           << "0 números";
+    QTest::newRow("corto") << "-0.6, -2, 2\n0.6, -2, 2\n5, 1, 500\n"
+                           << "9 números";
     QTest::newRow("no numero")
         << "-0.6, -2, 2\n0.6, -2, 2\n5, uno, 500\n2, 0.1, 100\n10, 1, 100\n0.55, 0.38, 0.78"
         << "«uno» del renglón 3";
