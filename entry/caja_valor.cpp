@@ -15,8 +15,11 @@ void CajaValor::mousePressEvent(QMouseEvent* e) {
 }
 
 void CajaValor::keyPressEvent(QKeyEvent* e) {
-    // Only keys that type a character count as a key press of the box.
-    if (!e->text().isEmpty() && e->text().at(0).isPrint()) {
+    // Every key that gives a character counts, Backspace, Enter and Ctrl+V among
+    // them (so Backspace empties a selected box and a paste replaces it); Tab,
+    // Delete, the arrows and the like do not.
+    const QString t = e->text();
+    if (!t.isEmpty() && t != QStringLiteral("\t") && t.at(0) != QChar(0x7F)) {
         emit tecla_presionada();
     }
     QLineEdit::keyPressEvent(e);

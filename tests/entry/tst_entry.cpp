@@ -347,6 +347,11 @@ private slots:
         tabular(c);
         QCOMPARE(v->g.valor[3], Fijo(25));
         QVERIFY(!seleccionada(c));
+        clic(c); // Backspace is a key too: it empties the selected box
+        QTest::keyClick(c, Qt::Key_Backspace);
+        QVERIFY(c->text().isEmpty() && !seleccionada(c));
+        teclear(c, QStringLiteral("25"));
+        tabular(c);
         for (int i : {4, 5, 1, 2}) { // the tab order goes on 6, 3, 4, 5, 1, 2
             QVERIFY(v->ValorT[i]->hasFocus());
             tabular(v->ValorT[i]);
