@@ -12,8 +12,7 @@ namespace {
 
 // Twips down from the strip's top edge to the strip coordinate y.
 double twips_en_franja(const PictureBox* franja, const QRectF& lugar, double y) {
-    const Escala& e = franja->escala();
-    return (y - e.top) / e.height * lugar.height();
+    return Mapa(franja->escala(), lugar.size()).y(y);
 }
 
 } // namespace

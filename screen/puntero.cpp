@@ -140,13 +140,8 @@ void Form1::Picture1_MouseUp() {
 }
 
 void Form1::colocar_cajazoom() {
-    const Escala& e = Picture1->escala();
-    const QRectF lugar = diseno->twips(Picture1);
-    const double kx = lugar.width() / e.width;
-    const double ky = lugar.height() / e.height;
-    diseno->mover(cajazoom, QRectF((g.x_ini - e.left) * kx, (g.y_ini - e.top) * ky,
-                                   (static_cast<double>(g.x_fin) - g.x_ini) * kx,
-                                   (static_cast<double>(g.y_fin) - g.y_ini) * ky));
+    const Mapa m(Picture1->escala(), diseno->twips(Picture1).size());
+    diseno->mover(cajazoom, m.a_area({g.x_ini, g.y_ini}, {g.x_fin, g.y_fin}));
 }
 
 void Form1::Picture2_MouseMove(double X, double Y) {

@@ -1,7 +1,6 @@
 #include "toolkit/picture_box.h"
 
 #include "toolkit/paralelo.h"
-#include "toolkit/trazado.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -11,15 +10,6 @@
 #include <algorithm>
 #include <cmath>
 #include <unordered_set>
-
-QColor a_qcolor(Color c) {
-    return QColor(rojo_de(c), verde_de(c), azul_de(c));
-}
-
-bool PictureBox::Figura::operator==(const Figura& o) const {
-    return tipo == o.tipo && invertir == o.invertir && color == o.color && escala == o.escala &&
-           a == o.a && b == o.b && trazo == o.trazo;
-}
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
@@ -147,7 +137,7 @@ void PictureBox::agregar(Figura f) {
 namespace {
 
 struct Geometria {
-    std::size_t operator()(const PictureBox::Figura& f) const {
+    std::size_t operator()(const Figura& f) const {
         std::size_t h = static_cast<std::size_t>(f.tipo);
         for (double v : {f.escala.left, f.escala.top, f.escala.width, f.escala.height, f.a.x(),
                          f.a.y(), f.b.x(), f.b.y()}) {
@@ -155,7 +145,7 @@ struct Geometria {
         }
         return h;
     }
-    bool operator()(const PictureBox::Figura& x, const PictureBox::Figura& y) const {
+    bool operator()(const Figura& x, const Figura& y) const {
         return x.tipo == y.tipo && x.escala == y.escala && x.a == y.a && x.b == y.b;
     }
 };
@@ -214,7 +204,7 @@ void PictureBox::asegurar_cache() {
         if (!pendientes_.empty()) {
             QPainter p(&cache_);
             for (const Figura& f : pendientes_) {
-                pintar(p, f, tam);
+                pintar_figura(p, f, tam, grosor_pixeles());
             }
             pendientes_.clear();
         }
@@ -248,7 +238,7 @@ void PictureBox::asegurar_cache() {
     std::size_t siguiente = 0;
     for (const Figura& f : figuras_) {
         const bool curva = f.tipo == Figura::Tipo::polilinea;
-        pintar(p, f, tam, curva ? &reducidas[siguiente++] : nullptr);
+        pintar_figura(p, f, tam, grosor_pixeles(), curva ? &reducidas[siguiente++] : nullptr);
     }
     pendientes_.clear();
     cache_valida_ = true;
@@ -267,7 +257,7 @@ QImage PictureBox::imagen_visible() {
     QImage vista = cache_.copy();
     QPainter p(&vista);
     for (const Figura& f : transitorias_) {
-        pintar(p, f, vista.size());
+        pintar_figura(p, f, vista.size(), grosor_pixeles());
     }
     return vista;
 }
@@ -288,16 +278,6 @@ void PictureBox::paintEvent(QPaintEvent* e) {
 void PictureBox::resizeEvent(QResizeEvent* e) {
     cache_valida_ = false;
     QWidget::resizeEvent(e);
-}
-
-QPointF PictureBox::a_pixel(QPointF u) const {
-    return QPointF((u.x() - escala_.left) / escala_.width * width(),
-                   (u.y() - escala_.top) / escala_.height * height());
-}
-
-QPointF PictureBox::a_usuario(QPointF px) const {
-    return QPointF(escala_.left + px.x() / std::max(1, width()) * escala_.width,
-                   escala_.top + px.y() / std::max(1, height()) * escala_.height);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* e) {

@@ -1,34 +1,15 @@
 #pragma once
 
 #include "model/color.h"
+#include "toolkit/mapa.h"
+#include "toolkit/trazado.h"
 
 #include <QImage>
 #include <QPointF>
-#include <QPolygonF>
 #include <QWidget>
 
 #include <memory>
 #include <vector>
-
-QColor a_qcolor(Color c);
-
-// A user coordinate system: the widget's left edge is `left`, its top edge
-// `top`, and it spans `width` across and `height` down (a negative height makes
-// y grow upward).
-struct Escala {
-    double left = 0;
-    double top = 0;
-    double width = 1;
-    double height = 1;
-    bool operator==(const Escala&) const = default;
-};
-
-// One sample of a curve, in user coordinates.
-struct PuntoF {
-    float x;
-    float y;
-};
-using Trazo = std::vector<PuntoF>;
 
 // A drawing surface in the manner of a classic picture box: user coordinates,
 // line / box / filled box / point / polyline figures in copy or invert (XOR)
@@ -88,8 +69,10 @@ public:
     QImage imagen_visible();
     std::size_t figuras() const { return figuras_.size(); }
 
-    QPointF a_pixel(QPointF usuario) const; // logical pixels of the widget
-    QPointF a_usuario(QPointF pixel) const;
+    // User coordinates to logical pixels of the widget and back.
+    Mapa mapa() const { return Mapa(escala_, size()); }
+    QPointF a_pixel(QPointF usuario) const { return mapa().a_area(usuario); }
+    QPointF a_usuario(QPointF pixel) const { return mapa().a_usuario(pixel); }
 
 signals:
     void presionado(double x, double y, Qt::MouseButton boton);
@@ -107,25 +90,10 @@ protected:
     // spin buttons): paints the background picture into the cache.
     virtual void pintar_imagen(QPainter& p, const QRect& destino);
 
-public:
-    struct Figura {
-        enum class Tipo : std::uint8_t { linea, caja, caja_llena, punto, polilinea };
-        Tipo tipo;
-        bool invertir;
-        Color color;
-        Escala escala;
-        QPointF a;
-        QPointF b;
-        std::shared_ptr<const Trazo> trazo;
-        bool operator==(const Figura& o) const;
-    };
-
 private:
     void agregar(Figura f);
     void compactar();
     void asegurar_cache();
-    void pintar(QPainter& p, const Figura& f, QSize tamano,
-                const QPolygonF* reducida = nullptr) const;
     QSize tamano_pixeles() const;
     int grosor_pixeles() const;
 

@@ -38,6 +38,15 @@ int celda(double v) {
     return v < 1e6 ? static_cast<int>(std::floor(v)) : 1000000;
 }
 
+QColor a_qcolor(Color c) {
+    return QColor(rojo_de(c), verde_de(c), azul_de(c));
+}
+
+bool Figura::operator==(const Figura& o) const {
+    return tipo == o.tipo && invertir == o.invertir && color == o.color && escala == o.escala &&
+           a == o.a && b == o.b && trazo == o.trazo;
+}
+
 QPolygonF reducir(const Trazo& t, const Mapa& m) {
     QPolygonF salida;
     salida.reserve(static_cast<int>(std::min<std::size_t>(t.size(), 4 * 8192)));
@@ -47,7 +56,7 @@ QPolygonF reducir(const Trazo& t, const Mapa& m) {
         const int col = celda(m.x(t[i].x));
         // The run goes on while the samples stay between the column's edges,
         // taken back to user coordinates: a comparison per sample, no rounding.
-        const double borde_a = m.ox + col / m.sx, borde_b = m.ox + (col + 1) / m.sx;
+        const double borde_a = m.usuario_x(col), borde_b = m.usuario_x(col + 1);
         const double x_menor = std::min(borde_a, borde_b), x_mayor = std::max(borde_a, borde_b);
         float y_menor = t[i].y, y_mayor = t[i].y;
         std::size_t i_menor = i, i_mayor = i;
@@ -80,12 +89,12 @@ QPolygonF reducir(const Trazo& t, const Mapa& m) {
     return salida;
 }
 
-void PictureBox::pintar(QPainter& p, const Figura& f, QSize tam, const QPolygonF* reducida) const {
+void pintar_figura(QPainter& p, const Figura& f, QSize tam, int grosor, const QPolygonF* reducida) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setCompositionMode(f.invertir ? QPainter::RasterOp_SourceXorDestination
                                     : QPainter::CompositionMode_SourceOver);
     const QColor color = a_qcolor(f.color);
-    const int w = grosor_pixeles();
+    const int w = grosor;
     const Mapa m(f.escala, tam);
     const int xa = celda(m.x(f.a.x())), ya = celda(m.y(f.a.y()));
     const int xb = celda(m.x(f.b.x())), yb = celda(m.y(f.b.y()));

@@ -1,19 +1,41 @@
 #pragma once
 
-// How figures in user coordinates become pixels of a picture box's image.
+// The figures of a picture box and how they become pixels of an image.
 
-#include "toolkit/picture_box.h"
+#include "model/color.h"
+#include "toolkit/mapa.h"
 
+#include <QColor>
 #include <QPolygonF>
 #include <QSize>
 
-// User coordinates of one figure to device pixels of an image of size `tam`.
-struct Mapa {
-    double sx, sy, ox, oy;
-    Mapa(const Escala& e, QSize tam)
-        : sx(tam.width() / e.width), sy(tam.height() / e.height), ox(e.left), oy(e.top) {}
-    double x(double u) const { return (u - ox) * sx; }
-    double y(double u) const { return (u - oy) * sy; }
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QPainter;
+
+QColor a_qcolor(Color c);
+
+// One sample of a curve, in user coordinates.
+struct PuntoF {
+    float x;
+    float y;
+};
+using Trazo = std::vector<PuntoF>;
+
+// A figure as it was drawn: its kind, mode, colour and the user coordinates of
+// the picture at that moment.
+struct Figura {
+    enum class Tipo : std::uint8_t { linea, caja, caja_llena, punto, polilinea };
+    Tipo tipo;
+    bool invertir;
+    Color color;
+    Escala escala;
+    QPointF a;
+    QPointF b;
+    std::shared_ptr<const Trazo> trazo;
+    bool operator==(const Figura& o) const;
 };
 
 // Pixel index of a device coordinate, kept inside a range QPainter can handle.
@@ -23,3 +45,8 @@ int celda(double v);
 // samples that falls in one pixel column: the same pixels as every segment
 // drawn, at a cost bounded by the width in pixels.
 QPolygonF reducir(const Trazo& t, const Mapa& m);
+
+// Paints `f` into an image of `tam` device pixels with strokes `grosor` pixels
+// wide; a curve already reduced to that image is passed as `reducida`.
+void pintar_figura(QPainter& p, const Figura& f, QSize tam, int grosor,
+                   const QPolygonF* reducida = nullptr);

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QTest>
 
+Q_DECLARE_METATYPE(Escala)
+
 #include <cmath>
 #include <random>
 
@@ -37,7 +39,8 @@ private slots:
     void pares_invertidos_no_crecen_la_lista();
     void repintar_la_misma_figura_no_crece_la_lista();
     void capa_transitoria_no_marca_la_imagen();
-    void coordenadas_de_usuario_con_y_hacia_arriba();
+    void mapa_ida_y_vuelta_data();
+    void mapa_ida_y_vuelta();
     void redimensionar_conserva_el_dibujo();
     void curva_fiel_en_cada_columna_data();
     void curva_fiel_en_cada_columna();
@@ -114,16 +117,45 @@ void PruebaPictureBox::capa_transitoria_no_marca_la_imagen() {
     QCOMPARE(c.p.figuras(), std::size_t{1});
 }
 
-void PruebaPictureBox::coordenadas_de_usuario_con_y_hacia_arriba() {
-    PictureBox p;
-    p.resize(100, 440);
-    p.scale(0, 2.2, 1, -2.2);
-    QCOMPARE(p.a_pixel({0, 2.2}), QPointF(0, 0));
-    QCOMPARE(p.a_pixel({1, -2.2}), QPointF(100, 440));
-    QCOMPARE(p.a_pixel({0.5, 0}), QPointF(50, 220));
-    const QPointF u = p.a_usuario({25, 110});
-    QCOMPARE(u.x(), 0.25);
-    QCOMPARE(u.y(), 1.1);
+void PruebaPictureBox::mapa_ida_y_vuelta_data() {
+    QTest::addColumn<Escala>("escala");
+    QTest::addColumn<QSizeF>("tam");
+    QTest::addColumn<QPointF>("usuario");
+    QTest::addColumn<QPointF>("area");
+    // The screen strip: y from 2.2 at the top down to -2.2.
+    const Escala franja{0, 2.2, 1, -4.4};
+    QTest::newRow("strip, top left")
+        << franja << QSizeF(100, 440) << QPointF(0, 2.2) << QPointF(0, 0);
+    QTest::newRow("strip, bottom right")
+        << franja << QSizeF(100, 440) << QPointF(1, -2.2) << QPointF(100, 440);
+    QTest::newRow("strip, axis") << franja << QSizeF(100, 440) << QPointF(0.25, 1.1)
+                                 << QPointF(25, 110);
+    // The graph: sines across, 0 at the top to N² at the bottom.
+    const Escala grafica{-0.5, 0, 1, 25};
+    QTest::newRow("graph, centre")
+        << grafica << QSizeF(400, 300) << QPointF(0, 12.5) << QPointF(200, 150);
+    QTest::newRow("graph, twips") << grafica << QSizeF(3795, 3150) << QPointF(-0.25, 5)
+                                  << QPointF(948.75, 630);
+    QTest::newRow("beyond the area")
+        << grafica << QSizeF(400, 300) << QPointF(0.75, -25) << QPointF(500, -300);
+    // An area not laid out yet counts as one unit: no division by zero.
+    QTest::newRow("empty area") << grafica << QSizeF(0, 0) << QPointF(0.5, 25) << QPointF(1, 1);
+}
+
+void PruebaPictureBox::mapa_ida_y_vuelta() {
+    QFETCH(Escala, escala);
+    QFETCH(QSizeF, tam);
+    QFETCH(QPointF, usuario);
+    QFETCH(QPointF, area);
+    const Mapa m(escala, tam);
+    QCOMPARE(m.a_area(usuario), area);
+    const QPointF vuelta = m.a_usuario(area);
+    QVERIFY(std::fabs(vuelta.x() - usuario.x()) < 1e-12 &&
+            std::fabs(vuelta.y() - usuario.y()) < 1e-12);
+    // Two corners in any order give the same rectangle.
+    const QPointF otra(escala.left, escala.top);
+    QCOMPARE(m.a_area(usuario, otra), m.a_area(otra, usuario));
+    QVERIFY(m.a_area(usuario, otra).width() >= 0 && m.a_area(usuario, otra).height() >= 0);
 }
 
 void PruebaPictureBox::redimensionar_conserva_el_dibujo() {
@@ -296,9 +328,7 @@ void PruebaDiseno::mensajes_y_ventanas_modales_contestadas() {
 
     QWidget ventana;
     bool visible_al_mostrar = false;
-    set_manejador_modal([&](QWidget* w) {
-        visible_al_mostrar = w->isVisible() && w->isModal();
-    });
+    set_manejador_modal([&](QWidget* w) { visible_al_mostrar = w->isVisible() && w->isModal(); });
     mostrar_modal(&ventana);
     set_manejador_modal(nullptr);
     QVERIFY(visible_al_mostrar);
