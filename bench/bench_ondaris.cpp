@@ -1,16 +1,16 @@
 // Timings of the program's hot paths. Run headless:
 //   QT_QPA_PLATFORM=offscreen ./build/bin/ondaris_bench
-#include "main/form1.h"
+#include "main/ventana_principal.h"
 #include "model/intens.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
-#include "zoom/form_zoom.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -32,131 +32,140 @@ void BM_Intens_millon(benchmark::State& estado) {
 }
 BENCHMARK(BM_Intens_millon)->Unit(benchmark::kMillisecond);
 
-// A working folder with the shipped start-up files.
+// A working folder with the start-up files of a case.
 struct Carpeta {
     QTemporaryDir dir;
-    Carpeta() {
+    explicit Carpeta(const char* inic) {
         QDir::setCurrent(dir.path());
-        QFile inic(QStringLiteral("inic.dat"));
-        inic.open(QIODevice::WriteOnly);
-        inic.write("-0.6, -2, 2\n0.6, -2, 2\n5, 1, 500\n2, 0.1, 100\n10, 1, 100\n"
-                   "0.55, 0.38, 0.78\n");
+        QFile archivo(QStringLiteral("inic.dat"));
+        archivo.open(QIODevice::WriteOnly);
+        archivo.write(inic);
     }
 };
 
+const char* const caso_inicial = "-0.6, -2, 2\n0.6, -2, 2\n5, 1, 500\n2, 0.1, 100\n10, 1, 100\n"
+                                 "0.55, 0.38, 0.78\n";
+// N = 500, d = 100, L = 0.38 over the sines -0.89..0.89 (tangents 1.9519): about a
+// million samples.
+const char* const peor_caso = "-1.9519, -2, 2\n1.9519, -2, 2\n500, 1, 500\n100, 0.1, 100\n"
+                              "100, 1, 100\n0.38, 0.38, 0.78\n";
+
 void BM_carga_ventana_principal(benchmark::State& estado) {
-    Carpeta carpeta;
+    Carpeta carpeta(caso_inicial);
     for (auto _ : estado) {
-        Form1 f;
-        f.Form_Load();
-        benchmark::DoNotOptimize(f.g.valor[6]);
+        VentanaPrincipal v;
+        v.cargar();
+        benchmark::DoNotOptimize(v.parametros());
     }
 }
 BENCHMARK(BM_carga_ventana_principal)->Unit(benchmark::kMillisecond);
 
-// The main window maximised at 1920 x 1080, after its load step.
+// The main window at 1920 x 1050 after its load step.
 struct Ventana {
     Carpeta carpeta;
-    Form1 f;
-    Ventana() {
-        f.Form_Load();
-        f.setWindowState(Qt::WindowNoState);
-        f.resize(1920, 1050);
-        f.show();
+    VentanaPrincipal v;
+    PictureBox* grafica;
+    PictureBox* sector;
+    QPushButton* graficar;
+    QPushButton* limpiar;
+    explicit Ventana(const char* inic) : carpeta(inic) {
+        v.cargar();
+        v.setWindowState(Qt::WindowNoState);
+        v.resize(1920, 1050);
+        v.show();
         QCoreApplication::processEvents();
-    }
-    // N = 500, d = 100, L = 0.38 over the sine range -0.89..0.89: about a million samples.
-    void peor_caso() {
-        const double t = 0.89 / std::sqrt(1 - 0.89 * 0.89);
-        f.g.valor[1] = Fijo::desde(-t);
-        f.g.valor[2] = Fijo::desde(t);
-        f.g.valor[3] = 500;
-        f.g.valor[4] = Fijo::desde(100);
-        f.g.valor[5] = Fijo::desde(100);
-        f.g.valor[6] = Fijo::desde(0.38);
+        grafica = v.findChild<PictureBox*>(QStringLiteral("grafica"));
+        sector = v.findChild<PictureBox*>(QStringLiteral("sector_ampliado"));
+        graficar = v.findChild<QPushButton*>(QStringLiteral("boton_graficar"));
+        limpiar = v.findChild<QPushButton*>(QStringLiteral("boton_limpiar"));
     }
     // Brings both persistent pictures up to date, as the next paint does (the
     // copy to the screen is left out: offscreen, it copies the whole window).
     void pintar() {
-        benchmark::DoNotOptimize(f.Picture1->imagen().constBits());
-        benchmark::DoNotOptimize(f.Picture2->imagen().constBits());
+        benchmark::DoNotOptimize(grafica->imagen().constBits());
+        benchmark::DoNotOptimize(sector->imagen().constBits());
+    }
+    // "Graficar", and a clearing every sixth curve outside the timing.
+    void una_curva(benchmark::State& estado, int& curvas) {
+        graficar->click();
+        pintar();
+        if (++curvas == 6) {
+            estado.PauseTiming();
+            limpiar->click();
+            curvas = 0;
+            estado.ResumeTiming();
+        }
+    }
+    void seis_curvas() {
+        for (int k = 0; k < 6; ++k) {
+            graficar->click();
+        }
+        pintar();
     }
 };
 
 void BM_graficar_caso_inicial(benchmark::State& estado) {
-    Ventana v;
+    Ventana v(caso_inicial);
+    int curvas = 0;
     for (auto _ : estado) {
-        v.f.grafic2();
-        v.pintar();
-        if (v.f.g.ncurvas == 6) {
-            v.f.borrar();
-        }
+        v.una_curva(estado, curvas);
     }
 }
 BENCHMARK(BM_graficar_caso_inicial)->Unit(benchmark::kMillisecond);
 
 void BM_graficar_peor_caso(benchmark::State& estado) {
-    Ventana v;
-    v.peor_caso();
+    Ventana v(peor_caso);
+    int curvas = 0;
     for (auto _ : estado) {
-        v.f.grafic2();
-        v.pintar();
-        if (v.f.g.ncurvas == 6) {
-            v.f.borrar();
-        }
+        v.una_curva(estado, curvas);
     }
 }
 BENCHMARK(BM_graficar_peor_caso)->Unit(benchmark::kMillisecond);
 
 // A resize with six worst-case curves on the graph repaints the whole picture.
 void BM_redimensionar_seis_peores_curvas(benchmark::State& estado) {
-    Ventana v;
-    v.peor_caso();
-    for (int k = 0; k < 6; ++k) {
-        v.f.grafic2();
-    }
-    v.pintar();
+    Ventana v(peor_caso);
+    v.seis_curvas();
     bool grande = false;
     for (auto _ : estado) {
         grande = !grande;
-        v.f.resize(grande ? 1900 : 1920, grande ? 1040 : 1050);
+        v.v.resize(grande ? 1900 : 1920, grande ? 1040 : 1050);
         QCoreApplication::sendPostedEvents();
-        v.f.repaint();
+        v.v.repaint();
     }
 }
 BENCHMARK(BM_redimensionar_seis_peores_curvas)->Unit(benchmark::kMillisecond);
+
+void enviar(QWidget* w, QEvent::Type tipo, QPointF en, Qt::MouseButtons botones) {
+    const Qt::MouseButton boton = tipo == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(tipo, en, w->mapToGlobal(en), boton, botones, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
 
 // A pointer move over the graph with six worst-case curves on it: the read-outs
 // and the repaint of the graph and of both labels, without and with a rubber
 // band being dragged (the band is painted over the cached picture).
 void mover_sobre_grafica(benchmark::State& estado, bool con_banda) {
-    Ventana v;
-    v.peor_caso();
-    for (int k = 0; k < 6; ++k) {
-        v.f.grafic2();
-    }
-    v.pintar();
-    PictureBox* p = v.f.Picture1;
+    Ventana v(peor_caso);
+    v.seis_curvas();
+    PictureBox* p = v.grafica;
+    auto* seno = v.v.findChild<QLabel*>(QStringLiteral("lectura_seno"));
+    auto* intensidad = v.v.findChild<QLabel*>(QStringLiteral("lectura_intensidad"));
     const QPointF a(p->width() * 0.3, p->height() * 0.3);
     if (con_banda) {
-        QMouseEvent presion(QEvent::MouseButtonPress, a, p->mapToGlobal(a), Qt::LeftButton,
-                            Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(p, &presion);
+        enviar(p, QEvent::MouseButtonPress, a, Qt::LeftButton);
     }
-    const Qt::MouseButtons botones = con_banda ? Qt::LeftButton : Qt::NoButton;
     int i = 0;
     for (auto _ : estado) {
         const QPointF b(p->width() * (0.5 + 0.001 * (i % 100)), p->height() * 0.6);
         ++i;
-        QMouseEvent e(QEvent::MouseMove, b, p->mapToGlobal(b), Qt::NoButton, botones,
-                      Qt::NoModifier);
-        QApplication::sendEvent(p, &e);
+        enviar(p, QEvent::MouseMove, b, con_banda ? Qt::LeftButton : Qt::NoButton);
         p->repaint();
-        v.f.Label8->repaint();
-        v.f.Label9->repaint();
+        seno->repaint();
+        intensidad->repaint();
     }
     set_manejador_modal([](QWidget*) {});
-    v.f.Picture1_MouseUp();
+    enviar(p, QEvent::MouseButtonRelease, a, Qt::NoButton);
     set_manejador_modal(nullptr);
 }
 
@@ -170,26 +179,27 @@ void BM_banda_sobre_seis_peores_curvas(benchmark::State& estado) {
 }
 BENCHMARK(BM_banda_sobre_seis_peores_curvas)->Unit(benchmark::kMicrosecond);
 
-// The zoom window's drawing of six worst-case curves over a selection, painted.
+// The zoom window's drawing of six worst-case curves over a selection, painted:
+// the magnifier that brings the selection's range back draws it all again.
 void BM_zoom_seis_peores_curvas(benchmark::State& estado) {
-    Ventana v;
-    v.peor_caso();
-    for (int k = 0; k < 6; ++k) {
-        v.f.grafic2();
-    }
-    v.f.g.valor[6] = Fijo::desde(0.38);
+    Ventana v(peor_caso);
+    v.seis_curvas();
     set_manejador_modal([&](QWidget* w) {
-        auto* z = qobject_cast<FormZoom*>(w);
+        auto* dibujo = w->findChild<PictureBox*>(QStringLiteral("dibujo"));
+        auto* acercar = w->findChild<PictureBox*>(QStringLiteral("lupa_acercar"));
         QCoreApplication::processEvents();
+        const QPointF centro = QRectF(acercar->rect()).center();
         for (auto _ : estado) {
-            z->Picture1->limpiar();
-            z->Form_Activate();
-            z->Picture1->repaint();
+            enviar(acercar, QEvent::MouseButtonPress, centro, Qt::LeftButton);
+            enviar(acercar, QEvent::MouseButtonRelease, centro, Qt::NoButton);
+            dibujo->repaint();
         }
     });
-    v.f.Picture1_MouseDown(-0.01, 10000);
-    v.f.Picture1_MouseMove(0.01, 200000);
-    v.f.Picture1_MouseUp();
+    PictureBox* p = v.grafica;
+    const QPointF desde = p->a_pixel({-0.01, 10000}), hasta = p->a_pixel({0.01, 200000});
+    enviar(p, QEvent::MouseButtonPress, desde, Qt::LeftButton);
+    enviar(p, QEvent::MouseMove, hasta, Qt::LeftButton);
+    enviar(p, QEvent::MouseButtonRelease, hasta, Qt::NoButton);
     set_manejador_modal(nullptr);
 }
 BENCHMARK(BM_zoom_seis_peores_curvas)->Unit(benchmark::kMicrosecond);

@@ -1,20 +1,22 @@
 #include "main/inic.h"
 
-#include "main/texto.h"
+#include "toolkit/mensaje.h"
+#include "toolkit/texto.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 
-ValoresInicio valores_de_fabrica() {
-    ValoresInicio v;
+Parametros parametros_de_fabrica() {
+    Parametros p;
     const double tabla[7][3] = {{0, 0, 0},     {-0.6, -2, 2}, {0.6, -2, 2},      {5, 1, 500},
                                 {2, 0.1, 100}, {10, 1, 100},  {0.55, 0.38, 0.78}};
-    for (int i = 1; i <= 6; ++i) {
-        v.valor[i] = Fijo::desde(tabla[i][0]);
-        v.minimo[i] = Fijo::desde(tabla[i][1]);
-        v.maximo[i] = Fijo::desde(tabla[i][2]);
+    for (Magnitud m : magnitudes) {
+        const int i = indice(m);
+        p.fijar(m, Fijo::desde(tabla[i][0]));
+        p.fijar_limites(m, Fijo::desde(tabla[i][1]), Fijo::desde(tabla[i][2]));
     }
-    return v;
+    return p;
 }
 
 namespace {
@@ -42,7 +44,7 @@ bool es_numero(const QString& campo) {
 
 LecturaInicio leer_inic(const QString& texto) {
     LecturaInicio r;
-    r.valores = valores_de_fabrica();
+    r.parametros = parametros_de_fabrica();
     static const QRegularExpression separador(QStringLiteral(R"([,\n\r]+)"));
     QStringList campos = texto.split(separador, Qt::SkipEmptyParts);
     campos.removeIf([](const QString& c) { return c.trimmed().isEmpty(); });
@@ -51,7 +53,7 @@ LecturaInicio leer_inic(const QString& texto) {
                       .arg(campos.size());
         return r;
     }
-    ValoresInicio v;
+    std::array<Fijo, 7> valor{}, minimo{}, maximo{};
     for (int i = 1; i <= 6; ++i) {
         std::array<Fijo, 3> terna;
         for (int k = 0; k < 3; ++k) {
@@ -65,55 +67,75 @@ LecturaInicio leer_inic(const QString& texto) {
             }
             terna[k] = Fijo::desde(x);
         }
-        v.valor[i] = terna[0];
-        v.minimo[i] = terna[1];
-        v.maximo[i] = terna[2];
-        if (v.minimo[i] > v.maximo[i]) {
+        valor[i] = terna[0];
+        minimo[i] = terna[1];
+        maximo[i] = terna[2];
+        if (minimo[i] > maximo[i]) {
             r.error = QStringLiteral("en el renglón %1 (%2) el límite inferior %3 es mayor que el "
                                      "superior %4")
                           .arg(i)
-                          .arg(nombre(i), texto_fijo(v.minimo[i]), texto_fijo(v.maximo[i]));
+                          .arg(nombre(i), texto_fijo(minimo[i]), texto_fijo(maximo[i]));
             return r;
         }
-        if (v.valor[i] < v.minimo[i] || v.valor[i] > v.maximo[i]) {
+        if (valor[i] < minimo[i] || valor[i] > maximo[i]) {
             r.error = QStringLiteral("en el renglón %1 (%2) el valor %3 está fuera de sus límites "
                                      "(%4 a %5)")
                           .arg(i)
-                          .arg(nombre(i), texto_fijo(v.valor[i]), texto_fijo(v.minimo[i]),
-                               texto_fijo(v.maximo[i]));
+                          .arg(nombre(i), texto_fijo(valor[i]), texto_fijo(minimo[i]),
+                               texto_fijo(maximo[i]));
             return r;
         }
     }
     // Quantities the model divides by or counts with, and the strip's reach.
     const Fijo pequeno = Fijo::crudo(1);
-    if (v.minimo[3] < 1 || v.minimo[4] < pequeno || v.minimo[5] < pequeno ||
-        v.minimo[6] < pequeno) {
+    if (minimo[3] < 1 || minimo[4] < pequeno || minimo[5] < pequeno || minimo[6] < pequeno) {
         r.error = QStringLiteral("N, el ancho, la distancia y la longitud de onda deben tener "
                                  "límites inferiores positivos (N al menos 1)");
         return r;
     }
     for (int i = 3; i <= 6; ++i) {
-        if (v.maximo[i] > 100000) {
+        if (maximo[i] > 100000) {
             r.error = QStringLiteral("el límite superior del renglón %1 (%2) es demasiado grande")
                           .arg(i)
                           .arg(nombre(i));
             return r;
         }
     }
-    if (v.valor[3] != Fijo(static_cast<int>(v.valor[3].diezmilesimas() / Fijo::escala))) {
+    if (valor[3] != Fijo(static_cast<int>(valor[3].diezmilesimas() / Fijo::escala))) {
         r.error = QStringLiteral("el número de ranuras debe ser entero");
         return r;
     }
-    if (v.minimo[1] < -2 || v.maximo[1] > 2 || v.minimo[2] < -2 || v.maximo[2] > 2) {
+    if (minimo[1] < -2 || maximo[1] > 2 || minimo[2] < -2 || maximo[2] > 2) {
         r.error = QStringLiteral("los extremos de la pantalla deben quedar entre -2 y 2");
         return r;
     }
-    if (v.valor[1] >= v.valor[2]) {
+    if (valor[1] >= valor[2]) {
         r.error = QStringLiteral("el extremo inferior de la pantalla (%1) no es menor que el "
                                  "superior (%2)")
-                      .arg(texto_fijo(v.valor[1]), texto_fijo(v.valor[2]));
+                      .arg(texto_fijo(valor[1]), texto_fijo(valor[2]));
         return r;
     }
-    r.valores = v;
+    for (Magnitud m : magnitudes) {
+        r.parametros.fijar(m, valor[indice(m)]);
+        r.parametros.fijar_limites(m, minimo[indice(m)], maximo[indice(m)]);
+    }
     return r;
+}
+
+Parametros parametros_de_inicio() {
+    QFile archivo(QStringLiteral("inic.dat"));
+    QString problema;
+    if (!archivo.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        problema = QStringLiteral("No se puede leer el archivo \"inic.dat\" de la carpeta del "
+                                  "programa (%1).")
+                       .arg(archivo.exists() ? archivo.errorString() : QStringLiteral("no existe"));
+    } else {
+        const LecturaInicio lectura = leer_inic(QString::fromUtf8(archivo.readAll()));
+        if (lectura.error.isEmpty()) {
+            return lectura.parametros;
+        }
+        problema = QStringLiteral("El archivo \"inic.dat\" no es válido: %1.").arg(lectura.error);
+    }
+    mensaje(problema + fin_linea + QStringLiteral("Se usan los valores de fábrica."));
+    return parametros_de_fabrica();
 }

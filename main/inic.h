@@ -1,26 +1,23 @@
 #pragma once
 
-#include "model/fijo.h"
+#include "model/parametros.h"
 
 #include <QString>
 
-#include <array>
-
-// The start-up values and limits of the six quantities, indexed 1..6 as valor.
-struct ValoresInicio {
-    std::array<Fijo, 8> valor{};
-    std::array<Fijo, 8> minimo{};
-    std::array<Fijo, 8> maximo{};
-};
-
-// Built-in values, used when "inic.dat" cannot be used; the same as the shipped file.
-ValoresInicio valores_de_fabrica();
+// The built-in start-up values and limits, used when "inic.dat" cannot be; the
+// same as the shipped file.
+Parametros parametros_de_fabrica();
 
 // Reads the text of "inic.dat": six records of three numbers (value, lowest,
-// highest), separated by commas or line breaks, "." as the decimal mark. On
-// success `error` is empty; otherwise it says in Spanish what is wrong.
+// highest) for the six quantities in order, separated by commas or line
+// breaks, "." as the decimal mark. On success `error` is empty; otherwise it
+// says in Spanish what is wrong, and `parametros` holds the built-in values.
 struct LecturaInicio {
-    ValoresInicio valores;
+    Parametros parametros;
     QString error;
 };
 LecturaInicio leer_inic(const QString& texto);
+
+// "inic.dat" of the working folder, or the built-in values after telling the
+// user, by the file's name, why they are used.
+Parametros parametros_de_inicio();

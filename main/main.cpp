@@ -1,5 +1,6 @@
-#include "main/form1.h"
-#include "windows/form2.h"
+#include "main/arranque.h"
+#include "main/ventana_principal.h"
+#include "windows/presentacion.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
         QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
     }
 
-    Form2 splash;
-    std::unique_ptr<Form1> principal(splash.ejecutar());
+    Presentacion presentacion;
+    const std::unique_ptr<VentanaPrincipal> principal = arrancar(presentacion);
     return app.exec();
 }

@@ -5,8 +5,8 @@
 #include <QPointer>
 #include <QPushButton>
 
-// A sector marker on the screen strip (`sup` or `inf`). Its top is kept in the
-// strip's coordinates in single precision, as the limit tests compare it.
+// A marker of one end of the screen sector on the screen strip. Its top is
+// kept in the strip's coordinates in single precision, as the drops compare it.
 //
 // The marker is dragged with the mouse: once the pointer has moved past the
 // drag distance an outline of the marker follows it, and the release reports
@@ -18,7 +18,8 @@ public:
     using QPushButton::QPushButton;
     ~Marcador() override;
 
-    float top = 0;
+    float top() const { return top_; }
+    void set_top(float top) { top_ = top; }
 
     bool arrastrando() const { return arrastre_; }
     // The outline shown while dragging (null before the first drag).
@@ -35,6 +36,7 @@ protected:
 private:
     void mover_contorno(QPointF en_marcador);
 
+    float top_ = 0;
     QPoint inicio_;
     bool presionado_ = false;
     bool arrastre_ = false;

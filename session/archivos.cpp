@@ -1,7 +1,7 @@
 #include "session/archivos.h"
 
-#include "main/texto.h"
 #include "model/fijo.h"
+#include "toolkit/texto.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,54 +1,63 @@
-// Session documentation: the switch, its file and the "Archivo" menu.
-#include "main/form1.h"
+#include "session/documentacion.h"
 
-#include "main/texto.h"
 #include "session/archivos.h"
-#include "session/dialog.h"
+#include "session/dialogo_limpieza.h"
 #include "session/formato.h"
 #include "session/reloj.h"
-#include "session/trazas.h"
+#include "session/visor_sesiones.h"
 #include "toolkit/mensaje.h"
+#include "toolkit/texto.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-void Form1::contar_archivos() {
-    const ArchivosSesion a = listar_archivos_sesion(QDir::currentPath());
-    File1 = a.nombres;
-    g.num_archivos = a.num;
-    g.bytes_archivos = a.bytes;
+Documentacion::Documentacion(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
+    accion_documentar_ = new QAction(QStringLiteral("Documentar Sesión"), this);
+    accion_documentar_->setObjectName(QStringLiteral("accion_documentar"));
+    accion_documentar_->setCheckable(true);
+    accion_abrir_ = new QAction(QStringLiteral("Abrir Documento de Sesión"), this);
+    accion_abrir_->setObjectName(QStringLiteral("accion_abrir"));
+    connect(accion_documentar_, &QAction::triggered, this, &Documentacion::alternar);
+    connect(accion_abrir_, &QAction::triggered, this, &Documentacion::abrir_visor);
 }
 
-void Form1::restaurar_traza() {
-    QFile archivo(QStringLiteral("trazo.txt"));
-    g.traza =
-        archivo.open(QIODevice::ReadOnly) ? leer_traza(QString::fromUtf8(archivo.readAll())) : 0;
-    if (g.traza == 1 && g.bytes_archivos > 10000) {
-        Dialog dialogo(*this);
+void Documentacion::arrancar() {
+    const ArchivosSesion archivos = listar_archivos_sesion(QDir::currentPath());
+    QFile trazo(QStringLiteral("trazo.txt"));
+    traza_ = trazo.open(QIODevice::ReadOnly) ? leer_traza(QString::fromUtf8(trazo.readAll())) : 0;
+    if (traza_ == 1 && archivos.bytes > 10000) {
+        DialogoLimpieza dialogo(ventana_, archivos.num, archivos.bytes);
         mostrar_modal(&dialogo);
+        if (dialogo.result() == QDialog::Accepted) {
+            // Exactly the files counted; one that cannot be deleted stays, the others go.
+            for (const QString& nombre : archivos.nombres) {
+                QFile::remove(nombre);
+            }
+            traza_ = 0;
+            marcar(false);
+        }
     }
-    if (g.traza == 1) {
+    if (traza_ == 1) {
         inicializar();
     }
 }
 
-void Form1::marcar_traza(bool marcado) {
-    traza_marcada_ = marcado;
-    menu_traza->setChecked(marcado);
+void Documentacion::marcar(bool marcado) {
+    marcada_ = marcado;
+    accion_documentar_->setChecked(marcado);
 }
 
-void Form1::documento_fallido(const QString& nombre, const QString& accion, const QString& motivo) {
-    g.traza = 0;
-    marcar_traza(false);
+void Documentacion::fallo(const QString& nombre, const QString& accion, const QString& motivo) {
+    traza_ = 0;
+    marcar(false);
     mensaje(QStringLiteral("No se puede %1 el documento de sesión \"%2\": %3.")
                 .arg(accion, QFileInfo(nombre).absoluteFilePath(), motivo) +
             fin_linea + QStringLiteral("La documentación de la sesión queda desactivada."));
 }
 
-bool Form1::escribir_documento(const QString& texto) {
+bool Documentacion::escribir(const QString& texto) {
     if (!documento_) {
         return false;
     }
@@ -59,11 +68,11 @@ bool Form1::escribir_documento(const QString& texto) {
     const QString nombre = documento_->fileName();
     const QString motivo = documento_->errorString();
     delete documento_.data();
-    documento_fallido(nombre, QStringLiteral("escribir en"), motivo);
+    fallo(nombre, QStringLiteral("escribir en"), motivo);
     return false;
 }
 
-void Form1::inicializar() {
+void Documentacion::inicializar() {
     delete documento_.data();
     const QDateTime ahora = hora_actual();
     const QString nombre = nombre_documento(ahora.time(), QLocale());
@@ -75,53 +84,52 @@ void Form1::inicializar() {
                                    ? QStringLiteral("hay una carpeta con ese nombre")
                                    : archivo->errorString();
         delete archivo;
-        documento_fallido(nombre, QStringLiteral("abrir"), motivo);
+        fallo(nombre, QStringLiteral("abrir"), motivo);
         return;
     }
     documento_ = archivo;
-    if (escribir_documento(cabecera_documento(ahora.date(), QLocale()))) {
-        marcar_traza(true);
+    if (escribir(cabecera_documento(ahora.date(), QLocale()))) {
+        marcar(true);
     }
 }
 
-void Form1::documentar() {
-    if (g.traza != 1) {
+void Documentacion::documentar(const Curva& c) {
+    if (traza_ != 1) {
         return;
     }
-    const CasoDocumentado caso{g.ang_min,  g.ang_max,  g.valor[3],
-                               g.valor[4], g.valor[5], g.valor[6]};
-    escribir_documento(linea_documento(caso, QLocale()) + fin_linea);
+    const CasoDocumentado caso{c.ang_min(), c.ang_max(), Fijo(c.ranuras),
+                               c.ancho,     c.distancia, c.onda};
+    escribir(linea_documento(caso, QLocale()) + fin_linea);
 }
 
-void Form1::menu_traza_Click() {
-    if (traza_marcada_) {
+void Documentacion::alternar() {
+    if (marcada_) {
         // The file stays open; it just receives no more lines.
-        marcar_traza(false);
-        g.traza = 0;
+        marcar(false);
+        traza_ = 0;
         return;
     }
-    g.traza = 1;
+    traza_ = 1;
     inicializar();
-    if (g.traza == 1) {
+    if (traza_ == 1) {
         mensaje(fin_linea + QStringLiteral("La documentación de la sesión queda grabada en") +
                 fin_linea + QStringLiteral("archivos .log con la hora por nombre,") + fin_linea +
                 QStringLiteral("en la carpeta de la aplicacion"));
     }
 }
 
-void Form1::menu_abrir_Click() {
-    if (!trazas_) {
-        trazas_ = new Trazas(this);
+void Documentacion::abrir_visor() {
+    if (!visor_) {
+        visor_ = new VisorSesiones(ventana_);
     }
-    mostrar_modal(trazas_);
+    mostrar_modal(visor_);
 }
 
-void Form1::menu_salir_Click() {
+void Documentacion::guardar_interruptor() {
     QFile trazo(QStringLiteral("trazo.txt"));
     if (trazo.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        trazo.write(QByteArray(" ") + QByteArray::number(g.traza) + QByteArray(" \r\n"));
+        trazo.write(QByteArray(" ") + QByteArray::number(traza_) + QByteArray(" \r\n"));
         trazo.close();
     }
     delete documento_.data();
-    QApplication::quit();
 }

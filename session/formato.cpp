@@ -1,6 +1,6 @@
 #include "session/formato.h"
 
-#include "main/texto.h"
+#include "toolkit/texto.h"
 
 #include <QRegularExpression>
 

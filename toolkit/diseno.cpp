@@ -1,6 +1,7 @@
 #include "toolkit/diseno.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QWidget>
 
 #include <algorithm>
@@ -76,4 +77,13 @@ bool Diseno::eventFilter(QObject* o, QEvent* e) {
         aplicar();
     }
     return QObject::eventFilter(o, e);
+}
+
+QLabel* rotulo(Diseno& d, QWidget* padre, const QString& texto, QRectF lugar,
+               Qt::Alignment alineacion) {
+    auto* l = new QLabel(texto, padre);
+    l->setWordWrap(true);
+    l->setAlignment(alineacion);
+    d.colocar(l, lugar);
+    return l;
 }

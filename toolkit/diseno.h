@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 // The designed places of a window's controls, in twips (15 to a pixel at 96 dpi),
@@ -52,3 +53,7 @@ private:
     QHash<const QWidget*, Lugar> lugares_;
     QList<const QWidget*> orden_;
 };
+
+// A caption that wraps its words, placed at a designed rectangle of `padre`.
+QLabel* rotulo(Diseno& d, QWidget* padre, const QString& texto, QRectF lugar,
+               Qt::Alignment alineacion = Qt::AlignLeft | Qt::AlignVCenter);

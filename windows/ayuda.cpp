@@ -1,8 +1,6 @@
-// The "Ayuda" menu: three fixed messages, each line followed by CR LF unless
-// the message says otherwise.
-#include "main/form1.h"
-#include "main/texto.h"
-#include "toolkit/mensaje.h"
+#include "windows/ayuda.h"
+
+#include "toolkit/texto.h"
 
 #include <QStringList>
 
@@ -18,8 +16,8 @@ QString lineas_con_fin(const QStringList& lineas) {
 
 } // namespace
 
-void Form1::menu_general_Click() {
-    mensaje(lineas_con_fin({
+QString texto_general() {
+    return lineas_con_fin({
         QStringLiteral("Configurar Color de pantalla en VERDADERO (24 bit)"),
         QStringLiteral("o de ALTA DENSIDAD (16 bit 0 32 bit) "),
         QString(),
@@ -28,25 +26,25 @@ void Form1::menu_general_Click() {
         QStringLiteral("Se grafica la Intensidad de onda luminosa"),
         QStringLiteral("de la difracción de N ranuras, según modelo de Fraunhofer"),
         QString(),
-    }));
+    });
 }
 
-void Form1::menu_unidades_Click() {
-    mensaje(QStringLiteral("Las longitudes (ancho, distancia y long. de onda) están en micrones") +
-            fin_linea +
-            QStringLiteral("La Intensidad Máxima es el Valor relativo a una ranura de 1 micrón"));
+QString texto_unidades() {
+    return QStringLiteral("Las longitudes (ancho, distancia y long. de onda) están en micrones") +
+           fin_linea +
+           QStringLiteral("La Intensidad Máxima es el Valor relativo a una ranura de 1 micrón");
 }
 
-void Form1::menu_acerca_Click() {
+QString texto_acerca() {
     // The project has no public mailbox yet; the address sits in a domain kept
     // for examples, so it can never reach a stranger.
-    mensaje(lineas_con_fin({
-                QStringLiteral("Programa para Enseñanza de la Física"),
-                QStringLiteral("Grupo Quenor"),
-                QStringLiteral("Autores: equipo de desarrollo de Ondaris (Grupo Quenor)"),
-                QStringLiteral("e-mail ondaris@example.org"),
-                QString(),
-                QStringLiteral("Comuniquese para obtener mayor información,"),
-            }) +
-            QStringLiteral("nuevas versiones y otros programas"));
+    return lineas_con_fin({
+               QStringLiteral("Programa para Enseñanza de la Física"),
+               QStringLiteral("Grupo Quenor"),
+               QStringLiteral("Autores: equipo de desarrollo de Ondaris (Grupo Quenor)"),
+               QStringLiteral("e-mail ondaris@example.org"),
+               QString(),
+               QStringLiteral("Comuniquese para obtener mayor información,"),
+           }) +
+           QStringLiteral("nuevas versiones y otros programas");
 }

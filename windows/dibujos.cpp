@@ -1,8 +1,8 @@
 #include "windows/dibujos.h"
 
 #include "model/color.h"
+#include "model/color_onda.h"
 #include "model/intens.h"
-#include "screen/color_onda.h"
 #include "windows/dibujos_comun.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "windows/dibujos_comun.h"
 
 #include "model/color.h"
-#include "screen/color_onda.h"
+#include "model/color_onda.h"
 #include "toolkit/picture_box.h"
 
 #include <QFontMetricsF>

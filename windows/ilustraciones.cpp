@@ -1,79 +1,45 @@
-// The "Ver" menu: the overlay pictures and the model window.
-#include "main/form1.h"
+#include "windows/ilustraciones.h"
+
+#include "toolkit/diseno.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
-#include "windows/modelo2.h"
+#include "windows/ventana_modelo.h"
 
-#include <QPushButton>
-#include <QRadioButton>
-
-void Form1::menu_paleta_Click() {
-    abrir_ilustracion(0);
-}
-void Form1::menu_imagen1_Click() {
-    abrir_ilustracion(1);
-}
-void Form1::menu_imagen2_Click() {
-    abrir_ilustracion(2);
+Ilustraciones::Ilustraciones(QWidget* cliente, Diseno& diseno)
+    : QObject(cliente), cliente_(cliente) {
+    ilustracion_ = new PictureBox(cliente);
+    ilustracion_->setObjectName(QStringLiteral("ilustracion"));
+    ilustracion_->setAccessibleName(QStringLiteral("Ilustración"));
+    ilustracion_->set_fondo(0xF0F0F0);
+    diseno.colocar(ilustracion_, {0, 0, 9855, 6105}, 0);
+    ilustracion_->hide();
+    connect(ilustracion_, &PictureBox::pulsado, this, &Ilustraciones::cerrar);
 }
 
-void Form1::abrir_ilustracion(int cual) {
-    banda_unica_previa = Option1[0]->isChecked();
-    Command1->setEnabled(false);
-    Command2->setEnabled(false);
-    Command3->setEnabled(false);
-    ilustracion_fallida_.clear();
-    if (cual == 0) {
-        paleta();
-    } else {
-        foto_numero(cual);
-    }
-    if (!ilustracion_fallida_.isEmpty()) {
+void Ilustraciones::mostrar(Cual cual) {
+    const QString archivo = cual == Cual::espectro      ? QStringLiteral("espectro.bmp")
+                            : cual == Cual::laboratorio ? QStringLiteral("lab.bmp")
+                                                        : QStringLiteral("pantalla.bmp");
+    if (!ilustracion_->cargar_imagen(archivo)) {
         // Nothing to click away: close the overlay now, so the buttons come back.
-        Picture5_Click();
+        cerrar();
         mensaje(QStringLiteral("No se puede mostrar la imagen \"%1\": falta el archivo o no es "
                                "una imagen.")
-                    .arg(ilustracion_fallida_));
+                    .arg(archivo));
         return;
     }
-    Picture5->raise();
-    Picture5->show();
+    ilustracion_->raise();
+    ilustracion_->show();
 }
 
-void Form1::paleta() {
-    cargar_ilustracion(QStringLiteral("espectro.bmp"));
+void Ilustraciones::cerrar() {
+    ilustracion_->hide();
+    emit cerrada();
 }
 
-void Form1::foto_numero(int i) {
-    if (i == 1) {
-        cargar_ilustracion(QStringLiteral("lab.bmp"));
-    } else if (i == 2) {
-        cargar_ilustracion(QStringLiteral("pantalla.bmp"));
+void Ilustraciones::mostrar_modelo() {
+    if (!modelo_) {
+        modelo_ = new VentanaModelo(cliente_->window());
     }
-}
-
-bool Form1::cargar_ilustracion(const QString& archivo) {
-    if (Picture5->cargar_imagen(archivo)) {
-        return true;
-    }
-    ilustracion_fallida_ = archivo;
-    return false;
-}
-
-void Form1::Picture5_Click() {
-    Picture5->hide();
-    Command1->setEnabled(true);
-    Command2->setEnabled(true);
-    Command3->setEnabled(true);
-}
-
-void Form1::menu_modelo_Click() {
-    if (!modelo2_) {
-        modelo2_ = new Modelo2(this);
-    }
-    modelo2_->mostrar();
-}
-
-Modelo2* Form1::modelo2() const {
-    return modelo2_;
+    modelo_->mostrar();
 }

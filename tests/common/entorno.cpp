@@ -1,10 +1,18 @@
 #include "tests/common/entorno.h"
 
-#include "main/form1.h"
-#include "toolkit/mensaje.h"
+#include "entry/entrada.h"
+#include "grafica/grafica.h"
+#include "toolkit/picture_box.h"
+#include "zoom/ventana_zoom.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 
 const char* const CarpetaTrabajo::inic_normal = "-0.6, -2, 2\n"
@@ -25,9 +33,13 @@ CarpetaTrabajo::CarpetaTrabajo(const QString& inic, const QString& trazo)
     }
 }
 
-CarpetaTrabajo::~CarpetaTrabajo() { QDir::setCurrent(anterior_); }
+CarpetaTrabajo::~CarpetaTrabajo() {
+    QDir::setCurrent(anterior_);
+}
 
-QString CarpetaTrabajo::ruta(const QString& nombre) const { return dir_.filePath(nombre); }
+QString CarpetaTrabajo::ruta(const QString& nombre) const {
+    return dir_.filePath(nombre);
+}
 
 void CarpetaTrabajo::escribir(const QString& nombre, const QByteArray& contenido) const {
     QFile f(ruta(nombre));
@@ -42,25 +54,144 @@ QByteArray CarpetaTrabajo::leer(const QString& nombre) const {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+QString inic_con(std::initializer_list<std::pair<int, const char*>> registros) {
+    QStringList lineas = QString::fromUtf8(CarpetaTrabajo::inic_normal).split(QLatin1Char('\n'));
+    for (const auto& [registro, texto] : registros) {
+        lineas[registro - 1] = QString::fromUtf8(texto);
+    }
+    return lineas.join(QLatin1Char('\n'));
+}
+
 Mensajes::Mensajes() {
     set_contestador([this](const QString& texto) { textos << texto; });
 }
 
-Mensajes::~Mensajes() { set_contestador(nullptr); }
+Mensajes::~Mensajes() {
+    set_contestador(nullptr);
+}
 
-LocalePrueba::LocalePrueba(const QLocale& l) : anterior_(QLocale()) { QLocale::setDefault(l); }
+Modal::Modal(ManejadorModal m) {
+    set_manejador_modal(std::move(m));
+}
 
-LocalePrueba::~LocalePrueba() { QLocale::setDefault(anterior_); }
+Modal::~Modal() {
+    set_manejador_modal(nullptr);
+}
 
-std::unique_ptr<Form1> abrir_form1() {
-    auto f = std::make_unique<Form1>();
-    f->Form_Load();
-    f->setWindowState(Qt::WindowNoState);
-    f->resize(1000, 700);
-    f->show();
-    if (!QTest::qWaitForWindowExposed(f.get())) {
-        qWarning("main window not exposed");
+LocalePrueba::LocalePrueba(const QLocale& l) : anterior_(QLocale()) {
+    QLocale::setDefault(l);
+}
+
+LocalePrueba::~LocalePrueba() {
+    QLocale::setDefault(anterior_);
+}
+
+void mover_raton(QWidget* w, QPointF pixel) {
+    QMouseEvent e(QEvent::MouseMove, pixel, w->mapToGlobal(pixel), Qt::NoButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+void mover_sobre(PictureBox* p, QPointF usuario) {
+    mover_raton(p, p->a_pixel(usuario));
+}
+
+QPoint pixel_de(const PictureBox* p, QPointF usuario) {
+    return p->a_pixel(usuario).toPoint();
+}
+
+void clic(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+QString nombre_caja(Magnitud m) {
+    const char* const nombres[] = {"",      "inferior",  "superior", "ranuras",
+                                   "ancho", "distancia", "onda"};
+    return QStringLiteral("caja_") + QString::fromLatin1(nombres[indice(m)]);
+}
+
+Escena::Escena(const QString& inic, const QString& trazo)
+    : carpeta(inic, trazo), ventana(std::make_unique<VentanaPrincipal>()) {
+    ventana->cargar();
+    ventana->setWindowState(Qt::WindowNoState);
+    ventana->resize(1000, 700);
+    ventana->show();
+    ventana->activateWindow();
+    if (!QTest::qWaitForWindowActive(ventana.get())) {
+        qWarning("main window not active");
     }
     QCoreApplication::processEvents(); // the menus take the scaled font
-    return f;
+    entrada().set_pausa(std::chrono::milliseconds(0));
+}
+
+const Grafica& Escena::grafica() const {
+    return *buscar<Grafica>(ventana.get(), QString());
+}
+
+EntradaValores& Escena::entrada() const {
+    return *buscar<EntradaValores>(ventana.get(), QString());
+}
+
+int Escena::curvas() const {
+    return static_cast<int>(grafica().curvas().size());
+}
+
+void Escena::graficar() const {
+    clic(control<QPushButton>("boton_graficar"));
+}
+
+void Escena::limpiar() const {
+    clic(control<QPushButton>("boton_limpiar"));
+}
+
+void Escena::escribir(Magnitud m, const QString& texto) const {
+    auto* caja = buscar<QLineEdit>(ventana.get(), nombre_caja(m));
+    clic(caja);
+    QTest::keyClicks(caja, texto);
+    QTest::keyClick(caja, Qt::Key_Tab);
+}
+
+void Escena::graficar_caso(int N, double a, double d, double L) const {
+    escribir(Magnitud::ranuras, QString::number(N));
+    escribir(Magnitud::ancho, QString::number(a));
+    escribir(Magnitud::distancia, QString::number(d));
+    escribir(Magnitud::onda, QString::number(L));
+    graficar();
+}
+
+void Escena::elegir(const char* menu, const QString& entrada) const {
+    auto* m = control<QMenu>(menu);
+    QMenuBar* barra = ventana->menuBar();
+    QAction* accion = nullptr;
+    for (QAction* a : m->actions()) {
+        if (a->text() == entrada) {
+            accion = a;
+        }
+    }
+    if (accion == nullptr) {
+        qFatal("no entry %s", qPrintable(entrada));
+    }
+    QTest::mouseClick(barra, Qt::LeftButton, {}, barra->actionGeometry(m->menuAction()).center());
+    QTRY_VERIFY(m->isVisible());
+    QTest::mouseClick(m, Qt::LeftButton, {}, m->actionGeometry(accion).center());
+    QTRY_VERIFY(!m->isVisible());
+}
+
+bool Escena::seleccionar(QPointF desde, QPointF hasta,
+                         const std::function<void(VentanaZoom&)>& operar) const {
+    bool abierto = false;
+    const Modal modal([&](QWidget* w) {
+        abierto = true;
+        if (auto* z = qobject_cast<VentanaZoom*>(w); z && operar) {
+            operar(*z);
+        }
+    });
+    auto* grafica = control<PictureBox>("grafica");
+    const QPoint a = pixel_de(grafica, desde);
+    const QPoint b = pixel_de(grafica, hasta);
+    QTest::mousePress(grafica, Qt::LeftButton, {}, a);
+    QTest::mouseMove(grafica, (a + b) / 2);
+    QTest::mouseMove(grafica, b);
+    QTest::mouseRelease(grafica, Qt::LeftButton, {}, b);
+    return abierto;
 }

@@ -6,7 +6,7 @@
 #include "entry/reglas_paso.h"
 #include "main/form1.h"
 #include "main/texto.h"
-#include "screen/color_onda.h"
+#include "model/color_onda.h"
 #include "screen/marcador.h"
 #include "tests/common/entorno.h"
 #include "toolkit/mensaje.h"

@@ -1,13 +1,18 @@
 #include "model/color.h"
+#include "model/color_onda.h"
+#include "model/curva.h"
 #include "model/fijo.h"
 #include "model/intens.h"
+#include "model/parametros.h"
 
 #include <QTest>
 
 #include <cmath>
 
 namespace {
-Fijo f(double x) { return Fijo::desde(x); }
+Fijo f(double x) {
+    return Fijo::desde(x);
+}
 } // namespace
 
 class PruebaModelo : public QObject {
@@ -28,6 +33,14 @@ private slots:
     void intens_maximos_principales_y_ordenes_ausentes();
     void intens_simetrico();
     void pi_de_precision_simple();
+
+    void color_de_onda_data();
+    void color_de_onda();
+    void tangente_y_seno_data();
+    void tangente_y_seno();
+    void objeciones_al_graficar_data();
+    void objeciones_al_graficar();
+    void curva_del_caso_actual();
 };
 
 void PruebaModelo::round_even_data() {
@@ -183,6 +196,117 @@ void PruebaModelo::intens_simetrico() {
 void PruebaModelo::pi_de_precision_simple() {
     QCOMPARE(double(pi_simple()), 3.1415927410125732);
     QCOMPARE(double(2 * pi_simple()), 6.2831854820251465);
+}
+
+void PruebaModelo::color_de_onda_data() {
+    QTest::addColumn<double>("L");
+    QTest::addColumn<double>("r");
+    QTest::addColumn<double>("g");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<Color>("rgb");
+    QTest::newRow("0.38") << 0.38 << 242.25 << 0.0 << 242.25 << RGB(242, 0, 242);
+    QTest::newRow("0.40") << 0.40 << 255.0000000000002 << 0.0 << 255.0 << RGB(255, 0, 255);
+    QTest::newRow("0.43") << 0.43 << 145.71428571428578 << 0.0 << 255.0 << RGB(146, 0, 255);
+    QTest::newRow("0.47") << 0.47 << 0.0 << 0.0 << 255.0 << RGB(0, 0, 255);
+    QTest::newRow("0.50") << 0.50 << 0.0 << 127.49999999999989 << 127.5 << RGB(0, 127, 128);
+    QTest::newRow("0.53") << 0.53 << 0.0 << 254.99999999999977 << 0.0 << RGB(0, 255, 0);
+    QTest::newRow("0.55") << 0.55 << 102.00000000000013 << 255.0 << 0.0 << RGB(102, 255, 0);
+    QTest::newRow("0.58") << 0.58 << 255.00000000000034 << 255.0 << 0.0 << RGB(255, 255, 0);
+    QTest::newRow("0.59") << 0.59 << 255.0 << 191.50000000000006 << 0.0 << RGB(255, 192, 0);
+    QTest::newRow("0.60") << 0.60 << 255.0 << 128.0000000000001 << 0.0 << RGB(255, 128, 0);
+    QTest::newRow("0.65") << 0.65 << 255.0 << 0.0 << 0.0 << RGB(255, 0, 0);
+    QTest::newRow("0.70") << 0.70 << 218.57142857142858 << 0.0 << 0.0 << RGB(219, 0, 0);
+    QTest::newRow("0.78") << 0.78 << 160.28571428571428 << 0.0 << 0.0 << RGB(160, 0, 0);
+}
+
+void PruebaModelo::color_de_onda() {
+    QFETCH(double, L);
+    QFETCH(double, r);
+    QFETCH(double, g);
+    QFETCH(double, b);
+    QFETCH(Color, rgb);
+    const ComponentesColor c = ::color_de_onda(f(L));
+    QCOMPARE(c.r, r);
+    QCOMPARE(c.g, g);
+    QCOMPARE(c.b, f(b));
+    QCOMPARE(c.compuesto(), rgb);
+}
+
+void PruebaModelo::tangente_y_seno_data() {
+    QTest::addColumn<double>("seno");
+    QTest::addColumn<double>("tangente"); // NaN: no place on the screen
+    QTest::newRow("0.51") << 0.51 << 0.5929;
+    QTest::newRow("-0.89") << -0.89 << -1.9519;
+    QTest::newRow("0") << 0.0 << 0.0;
+    QTest::newRow("0.9999999 (past 1000)") << 0.9999999 << qQNaN();
+    QTest::newRow("1") << 1.0 << qQNaN();
+    QTest::newRow("-1.5") << -1.5 << qQNaN();
+    QTest::newRow("infinity") << qInf() << qQNaN();
+    QTest::newRow("NaN") << qQNaN() << qQNaN();
+}
+
+void PruebaModelo::tangente_y_seno() {
+    QFETCH(double, seno);
+    QFETCH(double, tangente);
+    const std::optional<Fijo> t = tangente_de_seno(seno);
+    QCOMPARE(t.has_value(), !std::isnan(tangente));
+    if (t) {
+        QCOMPARE(*t, f(tangente));
+        QVERIFY(std::fabs(seno_de_tangente(*t) - seno) < 1e-4);
+    }
+}
+
+void PruebaModelo::objeciones_al_graficar_data() {
+    QTest::addColumn<double>("s1");
+    QTest::addColumn<double>("s2");
+    QTest::addColumn<int>("N");
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("d");
+    QTest::addColumn<int>("objecion");
+    const int bien = int(Objecion::ninguna), senos = int(Objecion::senos),
+              distancia = int(Objecion::distancia);
+    QTest::newRow("0.2 to 0.3") << 0.2 << 0.3 << 5 << 2.0 << 10.0 << bien;
+    QTest::newRow("equal sines") << 0.3 << 0.3 << 5 << 2.0 << 10.0 << senos;
+    QTest::newRow("reversed") << 0.3 << 0.2 << 5 << 2.0 << 10.0 << senos;
+    QTest::newRow("empty upper box reads 0") << 0.0 << 0.0 << 5 << 2.0 << 10.0 << senos;
+    QTest::newRow("sines first") << 0.3 << 0.2 << 2 << 5.0 << 2.0 << senos;
+    QTest::newRow("one slit asks nothing of d") << -0.5 << 0.5 << 1 << 5.0 << 2.0 << bien;
+    QTest::newRow("d below a") << -0.5 << 0.5 << 2 << 5.0 << 2.0 << distancia;
+    QTest::newRow("d equal to a") << -0.5 << 0.5 << 2 << 2.0 << 2.0 << bien;
+}
+
+void PruebaModelo::objeciones_al_graficar() {
+    QFETCH(double, s1);
+    QFETCH(double, s2);
+    QFETCH(int, N);
+    QFETCH(double, a);
+    QFETCH(double, d);
+    QFETCH(int, objecion);
+    Parametros p;
+    p.fijar(Magnitud::ranuras, N);
+    p.fijar(Magnitud::ancho, f(a));
+    p.fijar(Magnitud::distancia, f(d));
+    QCOMPARE(int(objecion_al_graficar(s1, s2, p)), objecion);
+}
+
+void PruebaModelo::curva_del_caso_actual() {
+    // -0.5929 is a deviation of -30.66 degrees: its whole degree rounded up is -30.
+    Parametros p;
+    const std::pair<Magnitud, double> caso[] = {
+        {Magnitud::inferior, -0.5929}, {Magnitud::superior, 0.5929}, {Magnitud::ranuras, 2},
+        {Magnitud::ancho, 1},          {Magnitud::distancia, 2.5},   {Magnitud::onda, 0.47}};
+    for (const auto& [m, v] : caso) {
+        p.fijar(m, f(v));
+    }
+    const Curva c = curva_de(p);
+    QCOMPARE(c.ang_min(), -30.0);
+    QCOMPARE(c.ang_max(), 30.0f);
+    QCOMPARE(c.ranuras, 2);
+    QCOMPARE(c.distancia, f(2.5)); // keeps its fraction
+    QCOMPARE(c.color, RGB(0, 0, 255));
+    QCOMPARE(c.alto(), 4.0);
+    QCOMPARE(c.seno_min(), -0.5929 / std::sqrt(1 + 0.5929 * 0.5929));
+    QCOMPARE(c.red()(0.1), p.red()(0.1));
 }
 
 QTEST_APPLESS_MAIN(PruebaModelo)

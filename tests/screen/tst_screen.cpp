@@ -1,6 +1,6 @@
 #include "entry/boton_spin.h"
 #include "main/form1.h"
-#include "screen/color_onda.h"
+#include "model/color_onda.h"
 #include "tests/common/entorno.h"
 #include "tests/common/varias.h"
 #include "toolkit/forma.h"

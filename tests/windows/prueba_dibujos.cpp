@@ -1,7 +1,7 @@
 #include "tests/windows/prueba_ventanas.h"
 
 #include "model/color.h"
-#include "screen/color_onda.h"
+#include "model/color_onda.h"
 #include "windows/dibujos.h"
 
 #include <QPainter>

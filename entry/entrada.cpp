@@ -1,0 +1,191 @@
+// The value entry: its controls and the verbs the rest of the window uses.
+#include "entry/entrada.h"
+
+#include "entry/boton_spin.h"
+#include "entry/caja_valor.h"
+#include "toolkit/diseno.h"
+#include "toolkit/picture_box.h"
+#include "toolkit/texto.h"
+
+#include <QLabel>
+
+namespace {
+
+const char* const nombres[7] = {"",      "inferior",  "superior", "ranuras",
+                                "ancho", "distancia", "onda"};
+
+QString nombre(Magnitud m) {
+    return QString::fromLatin1(nombres[indice(m)]);
+}
+
+} // namespace
+
+EntradaValores::EntradaValores(QWidget* cliente, QWidget* marco_datos, Diseno& diseno,
+                               Parametros& parametros)
+    : QObject(cliente), diseno_(diseno), parametros_(parametros) {
+    crear_controles(cliente, marco_datos);
+    conectar();
+}
+
+void EntradaValores::crear_controles(QWidget* cliente, QWidget* marco_datos) {
+    Diseno& d = diseno_;
+    const auto nueva_caja = [&](Magnitud m, QWidget* padre, QRectF lugar, const QString& accesible,
+                                const QString& ayuda) {
+        auto* c = new CajaValor(padre);
+        c->setObjectName(QStringLiteral("caja_") + nombre(m));
+        c->setAccessibleName(accesible);
+        c->setToolTip(ayuda);
+        d.colocar(c, lugar);
+        cajas_[indice(m)] = c;
+    };
+    const Qt::Alignment derecha = Qt::AlignRight | Qt::AlignVCenter;
+    rotulo(d, cliente, QStringLiteral("Longitud de onda ( L) :  "), {60, 330, 1110, 435}, derecha);
+    nueva_caja(Magnitud::onda, cliente, {1200, 450, 615, 285}, QStringLiteral("Longitud de onda"),
+               QStringLiteral("Entre 0.38 y 0.78 micr."));
+    rotulo(d, cliente, QStringLiteral("Número de ranuras (N) :"), {60, 4200, 1455, 405}, derecha);
+    nueva_caja(Magnitud::ranuras, cliente, {1560, 4260, 435, 285},
+               QStringLiteral("Número de ranuras"), QStringLiteral("Entre 1 y 500"));
+    rotulo(d, cliente, QStringLiteral("Ancho de ranura (a) :"), {60, 4860, 1395, 405}, derecha);
+    nueva_caja(Magnitud::ancho, cliente, {1500, 4920, 435, 285}, QStringLiteral("Ancho de ranura"),
+               QStringLiteral("Entre 0.1 y 100 micr."));
+    rotulo(d, cliente, QStringLiteral("Distancia entre ranuras (d) :"), {60, 5760, 1455, 405},
+           derecha);
+    nueva_caja(Magnitud::distancia, cliente, {1560, 5820, 435, 285},
+               QStringLiteral("Distancia entre ranuras"), QStringLiteral("Entre 1 y 100 micr."));
+    nueva_caja(Magnitud::inferior, marco_datos, {60, 5160, 555, 285},
+               QStringLiteral("Extremo inferior"), QString());
+    nueva_caja(Magnitud::superior, marco_datos, {3360, 5160, 555, 285},
+               QStringLiteral("Extremo superior"), QString());
+    rotulo(d, marco_datos, QStringLiteral("Extremo inferior"), {60, 5475, 1305, 240});
+    rotulo(d, marco_datos, QStringLiteral("Extremo superior"), {2610, 5475, 1305, 240}, derecha);
+
+    // Spin buttons: an up button over a down one; coarse to fine from left to
+    // right on the wavelength row.
+    const auto par = [&](double x, double y, const QString& nombre, const QString& que) {
+        auto* arriba = new BotonSpin(true, cliente);
+        auto* abajo = new BotonSpin(false, cliente);
+        arriba->setObjectName(QStringLiteral("subir_") + nombre);
+        abajo->setObjectName(QStringLiteral("bajar_") + nombre);
+        arriba->setAccessibleName(QStringLiteral("Aumentar ") + que);
+        abajo->setAccessibleName(QStringLiteral("Disminuir ") + que);
+        d.colocar(arriba, {x, y, 288, 204}, 0);
+        d.colocar(abajo, {x, y + 180, 288, 204}, 0);
+        return std::pair{arriba, abajo};
+    };
+    const auto par_de = [&](Magnitud m, double x, double y, const QString& que) {
+        std::tie(subir_[indice(m)], bajar_[indice(m)]) = par(x, y, nombre(m), que);
+    };
+    par_de(Magnitud::inferior, 3060, 5760, QStringLiteral("el extremo inferior"));
+    par_de(Magnitud::superior, 3060, 240, QStringLiteral("el extremo superior"));
+    par_de(Magnitud::ranuras, 2040, 4200, QStringLiteral("N"));
+    par_de(Magnitud::ancho, 2040, 4920, QStringLiteral("el ancho"));
+    par_de(Magnitud::distancia, 2040, 5760, QStringLiteral("la distancia"));
+    par_de(Magnitud::onda, 1920, 360, QStringLiteral("L en 0,1"));
+    std::tie(subir_centesima_, bajar_centesima_) =
+        par(2160, 360, QStringLiteral("onda_centesima"), QStringLiteral("L en 0,01"));
+    std::tie(subir_milesima_, bajar_milesima_) =
+        par(2400, 360, QStringLiteral("onda_milesima"), QStringLiteral("L en 0,001"));
+
+    const Magnitud orden[] = {Magnitud::onda,      Magnitud::ranuras,  Magnitud::ancho,
+                              Magnitud::distancia, Magnitud::inferior, Magnitud::superior};
+    for (int i = 0; i + 1 < 6; ++i) {
+        QWidget::setTabOrder(caja(orden[i]), caja(orden[i + 1]));
+    }
+}
+
+void EntradaValores::conectar() {
+    for (Magnitud m : magnitudes) {
+        CajaValor* c = caja(m);
+        connect(c, &CajaValor::raton_abajo, this, [this, m] { al_presionar(m); });
+        connect(c, &CajaValor::tecla_presionada, this, [this, m] { al_teclear(m); });
+        connect(c, &CajaValor::tecla_soltada, this, [this, m] { al_soltar_tecla(m); });
+        connect(c, &CajaValor::foco_perdido, this, [this, m] { al_salir(m); });
+        BotonSpin* arriba = subir_[indice(m)];
+        BotonSpin* abajo = bajar_[indice(m)];
+        connect(arriba, &PictureBox::pulsado, this,
+                [this, arriba, m] { pulsar(arriba, m, Sentido::arriba, std::nullopt); });
+        connect(abajo, &PictureBox::pulsado, this,
+                [this, abajo, m] { pulsar(abajo, m, Sentido::abajo, std::nullopt); });
+    }
+    connect(caja(Magnitud::onda), &QLineEdit::textChanged, this, &EntradaValores::onda_cambiada);
+    const auto fino = [this](BotonSpin* b, Sentido s, std::int64_t diezmilesimas) {
+        connect(b, &PictureBox::pulsado, this, [this, b, s, diezmilesimas] {
+            pulsar(b, Magnitud::onda, s, Fijo::crudo(diezmilesimas));
+        });
+    };
+    fino(subir_centesima_, Sentido::arriba, 100);
+    fino(bajar_centesima_, Sentido::abajo, 100);
+    fino(subir_milesima_, Sentido::arriba, 10);
+    fino(bajar_milesima_, Sentido::abajo, 10);
+}
+
+void EntradaValores::mostrar_parametros() {
+    for (Magnitud m : {Magnitud::ranuras, Magnitud::ancho, Magnitud::distancia, Magnitud::onda}) {
+        caja(m)->setText(texto_fijo(parametros_.valor(m)));
+    }
+    for (Magnitud m : {Magnitud::inferior, Magnitud::superior}) {
+        caja(m)->setText(texto_numero(formato(seno_de_tangente(parametros_.valor(m)))));
+    }
+    const QPalette paleta = caja(Magnitud::inferior)->palette();
+    const QColor fondo = paleta.color(QPalette::Base);
+    const QColor texto = paleta.color(QPalette::Text);
+    color_fondo_ = RGB(fondo.red(), fondo.green(), fondo.blue());
+    color_texto_ = RGB(texto.red(), texto.green(), texto.blue());
+    emit extremos_cambiados();
+}
+
+std::pair<double, double> EntradaValores::senos() const {
+    return {leer(Magnitud::inferior), leer(Magnitud::superior)};
+}
+
+void EntradaValores::restablecer_sector() {
+    caja(Magnitud::inferior)->setText(texto_numero(-0.51));
+    caja(Magnitud::superior)->setText(texto_numero(0.51));
+    for (Magnitud m : {Magnitud::inferior, Magnitud::superior}) {
+        parametros_.fijar(m, tangente_de_seno(leer(m)).value_or(Fijo{}));
+    }
+    emit extremos_cambiados();
+}
+
+void EntradaValores::poner_extremo(Magnitud m, Fijo valor) {
+    parametros_.fijar(m, valor);
+    caja(m)->setText(texto_numero(formato(seno_de_tangente(valor))));
+    emit extremos_cambiados();
+}
+
+void EntradaValores::set_hay_curvas(bool hay) {
+    hay_curvas_ = hay;
+    if (!hay) {
+        for (BotonSpin* b : botones_onda()) {
+            b->setEnabled(true);
+        }
+        for (BotonSpin* b : botones_geometria()) {
+            b->setEnabled(true);
+        }
+    }
+}
+
+bool EntradaValores::comparando_geometria() const {
+    return !bajar_[indice(Magnitud::onda)]->isEnabled();
+}
+
+void EntradaValores::mostrar_cajas() {
+    caja(Magnitud::onda)->show();
+    caja(Magnitud::ranuras)->show();
+}
+
+QWidget* EntradaValores::ultima_caja() const {
+    return caja(Magnitud::superior);
+}
+
+std::array<BotonSpin*, 6> EntradaValores::botones_onda() const {
+    const int l = indice(Magnitud::onda);
+    return {subir_[l],        bajar_[l],       subir_centesima_,
+            bajar_centesima_, subir_milesima_, bajar_milesima_};
+}
+
+std::array<BotonSpin*, 6> EntradaValores::botones_geometria() const {
+    const int n = indice(Magnitud::ranuras), a = indice(Magnitud::ancho),
+              d = indice(Magnitud::distancia);
+    return {subir_[n], bajar_[n], subir_[a], bajar_[a], subir_[d], bajar_[d]};
+}

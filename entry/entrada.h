@@ -1,0 +1,105 @@
+#pragma once
+
+#include "entry/reglas_paso.h"
+#include "model/color.h"
+#include "model/parametros.h"
+
+#include <QObject>
+
+#include <array>
+#include <chrono>
+#include <optional>
+#include <utility>
+
+class BotonSpin;
+class CajaValor;
+class Diseno;
+class QWidget;
+
+// The value entry: a box for each quantity, with its caption and its spin
+// buttons. A box clicked is selected, so the first key typed replaces its
+// value; leaving it checks the number against the quantity's limits, and stores
+// it or sends the user back with "Valor Fuera de rango". The boxes of the
+// sector's ends take sines and move the sector at every key. A spin button steps
+// its quantity by the rule of its value (or of the sector's width) within its
+// limits, holding its press mark for a moment; while curves are compared the
+// geometry and the wavelength cannot both change.
+class EntradaValores : public QObject {
+    Q_OBJECT
+public:
+    // Boxes 3 to 6 stand in `cliente`, those of the sector's ends in `marco_datos`.
+    EntradaValores(QWidget* cliente, QWidget* marco_datos, Diseno& diseno, Parametros& parametros);
+
+    // The boxes show the parameter set (start-up).
+    void mostrar_parametros();
+    // The sines typed for the sector's ends, as "Graficar" reads them.
+    std::pair<double, double> senos() const;
+    // The sector ±0.51 in sine, after a range refused.
+    void restablecer_sector();
+    // An end set elsewhere (a marker dropped): stored, its box shows its sine.
+    void poner_extremo(Magnitud m, Fijo valor);
+    // Whether curves are on the graph: without them every spin button steps
+    // freely; with them a step of N, a or d stops the wavelength's buttons and a
+    // step of the wavelength stops the geometry's, until they are cleared.
+    void set_hay_curvas(bool hay);
+    // The geometry is being compared (a wavelength's button is stopped).
+    bool comparando_geometria() const;
+    // Back from the full-window view.
+    void mostrar_cajas();
+    // The last box in the tab order, for the controls that follow it.
+    QWidget* ultima_caja() const;
+    // How long a spin click keeps its press mark and holds the window.
+    void set_pausa(std::chrono::milliseconds pausa) { pausa_ = pausa; }
+
+signals:
+    // The sector's ends changed (typed, stepped, restored or dropped).
+    void extremos_cambiados();
+    // The wavelength box changed: the rays take the colour of the stored wavelength.
+    void onda_cambiada();
+    // A spin button of a sector's end was clicked: the graph starts over.
+    void paso_de_extremo();
+    // With curves plotted: a geometry step is compared at one wavelength...
+    void comparando_geometria_por_paso();
+    // ...or a wavelength step at one geometry (`mayuscula`: the coarse up button).
+    void comparando_onda_por_paso(bool mayuscula);
+
+private:
+    void crear_controles(QWidget* cliente, QWidget* marco_datos);
+    void conectar();
+    CajaValor* caja(Magnitud m) const { return cajas_[indice(m)]; }
+
+    // Boxes.
+    void al_presionar(Magnitud m);
+    void al_teclear(Magnitud m);
+    void al_soltar_tecla(Magnitud m);
+    void al_salir(Magnitud m);
+    void seguir_extremos();
+    void colorear(Magnitud m, bool seleccionada);
+    bool seleccionada(Magnitud m) const;
+    double leer(Magnitud m) const;
+
+    // Spin buttons: one click on `b` for `m`; `fino` is the fixed step of the
+    // fine wavelength buttons, otherwise the step rule of the quantity applies.
+    void pulsar(BotonSpin* b, Magnitud m, Sentido sentido, std::optional<Fijo> fino);
+    void aplicar_paso(Magnitud m, Fijo n);
+    std::array<BotonSpin*, 6> botones_onda() const;
+    std::array<BotonSpin*, 6> botones_geometria() const;
+
+    Diseno& diseno_;
+    Parametros& parametros_;
+    std::array<CajaValor*, 7> cajas_{}; // by quantity, 1..6
+    std::array<BotonSpin*, 7> subir_{}; // by quantity, 1..6
+    std::array<BotonSpin*, 7> bajar_{};
+    BotonSpin* subir_centesima_ = nullptr; // the wavelength by 0.01...
+    BotonSpin* bajar_centesima_ = nullptr;
+    BotonSpin* subir_milesima_ = nullptr; // ...and by 0.001
+    BotonSpin* bajar_milesima_ = nullptr;
+
+    Color color_fondo_ = 0xFFFFFF; // the boxes' own colours, from box 1 at start-up
+    Color color_texto_ = 0;
+    Magnitud ultima_presionada_ = Magnitud::inferior;
+    bool presionada_alguna_ = false;
+    bool rechazando_ = false; // a refused exit is under way: its focus moves are not exits
+    bool hay_curvas_ = false;
+    std::chrono::milliseconds pausa_{100};
+};

@@ -1,0 +1,311 @@
+#include "grafica/grafica.h"
+
+#include "model/parametros.h"
+#include "toolkit/diseno.h"
+#include "toolkit/forma.h"
+#include "toolkit/picture_box.h"
+#include "toolkit/texto.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+
+#include <utility>
+
+namespace {
+
+// The rubber band, inverted over the curves.
+constexpr Color azul_banda = 0xFF0000;
+// Rows of the list are as tall as the pitch of the colour squares beside them (twips).
+constexpr double alto_fila = 240;
+
+// The magnifier's picture: a lens with its handle on a raised face.
+QImage imagen_lupa() {
+    QImage img(100, 100, QImage::Format_RGB32);
+    img.fill(QColor(192, 192, 192));
+    QPainter p(&img);
+    p.fillRect(0, 0, 100, 5, Qt::white);
+    p.fillRect(0, 0, 5, 100, Qt::white);
+    p.fillRect(0, 95, 100, 5, QColor(64, 64, 64));
+    p.fillRect(95, 0, 5, 100, QColor(64, 64, 64));
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 14, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(60, 60), QPointF(82, 82));
+    p.setPen(QPen(QColor(20, 20, 20), 8));
+    p.setBrush(QColor(210, 230, 250));
+    p.drawEllipse(QPointF(42, 42), 24, 24);
+    return img;
+}
+
+void fondo(QWidget* w, Color c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, a_qcolor(c));
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+// The lines one plotted case adds to the data text.
+QString bloque_datos(const Curva& c) {
+    const QString micrones = QStringLiteral(" micrones") + fin_linea;
+    return QStringLiteral("Angulo Mínimo: ") + texto_numero(c.ang_min()) + QStringLiteral(" º") +
+           fin_linea + QStringLiteral("Angulo Máximo: ") + texto_numero(c.ang_max()) +
+           QStringLiteral(" º") + fin_linea + QStringLiteral("Número de ranuras: ") +
+           texto_fijo(Fijo(c.ranuras)) + fin_linea + QStringLiteral("Ancho de ranura: ") +
+           texto_fijo(c.ancho) + micrones + QStringLiteral("Distancia entre ranuras: ") +
+           texto_fijo(c.distancia) + micrones + QStringLiteral("Longitud de Onda: ") +
+           texto_fijo(c.onda) + micrones + fin_linea;
+}
+
+} // namespace
+
+Grafica::Grafica(QWidget* cliente, Diseno& diseno, const Parametros& parametros)
+    : QObject(cliente), diseno_(diseno) {
+    crear_controles(cliente, parametros);
+    connect(grafica_, &PictureBox::presionado, this,
+            [this](double x, double y) { al_presionar(x, y); });
+    connect(grafica_, &PictureBox::movido, this, [this](double x, double y) { al_mover(x, y); });
+    connect(grafica_, &PictureBox::soltado, this, [this] { al_soltar(); });
+    connect(lupa_, &PictureBox::pulsado, this, &Grafica::alternar_lupa);
+    connect(&diseno_, &Diseno::escalado, this, &Grafica::ajustar_filas);
+}
+
+Grafica::~Grafica() = default;
+
+void Grafica::crear_controles(QWidget* cliente, const Parametros& parametros) {
+    Diseno& d = diseno_;
+    marco_datos_ = new QGroupBox(QStringLiteral("Datos de espectro"), cliente);
+    marco_datos_->setObjectName(QStringLiteral("marco_datos"));
+    d.colocar(marco_datos_, {5580, 60, 3975, 6015});
+    rotulo(d, marco_datos_,
+           QStringLiteral("Intensidad en el centro de la pantalla   (en relación a una "
+                          "ranura de 1 micrón):"),
+           {120, 450, 1440, 1470}, Qt::AlignLeft | Qt::AlignTop);
+    lista_intensidades_ = new QListWidget(marco_datos_);
+    lista_intensidades_->setObjectName(QStringLiteral("lista_intensidades"));
+    lista_intensidades_->setAccessibleName(
+        QStringLiteral("Intensidad en el centro de la pantalla"));
+    lista_intensidades_->setFocusPolicy(Qt::NoFocus);
+    lista_intensidades_->setUniformItemSizes(true);
+    lista_intensidades_->setFrameShape(QFrame::Box);
+    lista_intensidades_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    d.colocar(lista_intensidades_, {1620, 480, 900, 1485});
+    for (int k = 1; k <= 6; ++k) {
+        cuadros_lista_[k] = new Forma(marco_datos_);
+        cuadros_lista_[k]->setObjectName(QStringLiteral("cuadro_lista_%1").arg(k));
+        cuadros_lista_[k]->set_relleno(0xFFFFFF);
+        d.colocar(cuadros_lista_[k], {2580, 495.0 + (k - 1) * 240, 255, 255}, 0);
+    }
+    rotulo(d, marco_datos_, QStringLiteral("Intensidad :"), {2940, 480, 975, 225});
+    QLabel* intensidad = rotulo(d, marco_datos_, QString(), {2940, 720, 915, 255});
+    intensidad->setObjectName(QStringLiteral("lectura_intensidad"));
+    intensidad->setAccessibleName(QStringLiteral("Intensidad"));
+
+    lupa_ = new PictureBox(marco_datos_);
+    lupa_->setObjectName(QStringLiteral("lupa"));
+    lupa_->setAccessibleName(QStringLiteral("Lupa"));
+    lupa_->set_imagen(imagen_lupa());
+    lupa_->set_modo(PictureBox::Modo::invertir); // a second press mark restores the picture
+    lupa_->scale(0, 0, 20, 20);
+    d.colocar(lupa_, {3240, 1140, 375, 375}, 0);
+    aviso_seleccione_ = rotulo(d, marco_datos_, QStringLiteral("Seleccione "),
+                               {2940, 1620, 915, 255}, Qt::AlignCenter);
+    aviso_seleccione_->setObjectName(QStringLiteral("aviso_seleccione"));
+    fondo(aviso_seleccione_, 0xC0FFFF);
+    aviso_seleccione_->hide();
+
+    grafica_ = new PictureBox(marco_datos_);
+    grafica_->setObjectName(QStringLiteral("grafica"));
+    grafica_->setAccessibleName(QStringLiteral("Gráfica de intensidades"));
+    grafica_->set_fondo(0xE0E0E0);
+    d.colocar(grafica_, {60, 1980, 3795, 3150}, 0);
+    marco_zoom_ = new Forma(grafica_);
+    marco_zoom_->setObjectName(QStringLiteral("marco_zoom"));
+    marco_zoom_->set_borde(0xFF0000);
+    marco_zoom_->hide();
+
+    rotulo(d, marco_datos_, QStringLiteral("Seno (Angulo de Desviación)"), {660, 5190, 2655, 255},
+           Qt::AlignCenter);
+    QLabel* seno = rotulo(d, marco_datos_, QString(), {1500, 5475, 975, 255}, Qt::AlignCenter);
+    seno->setObjectName(QStringLiteral("lectura_seno"));
+    seno->setAccessibleName(QStringLiteral("Seno"));
+    for (QLabel* l : {seno, intensidad}) {
+        fondo(l, 0xFFFFFF);
+        l->setWordWrap(false);
+    }
+    lecturas_ = std::make_unique<Lecturas>(seno, intensidad, parametros);
+}
+
+QWidget* Grafica::marco() const {
+    return marco_datos_;
+}
+
+double Grafica::seno_min() const {
+    return curvas_.empty() ? 0 : curvas_.back().seno_min();
+}
+
+double Grafica::seno_max() const {
+    return curvas_.empty() ? 0 : curvas_.back().seno_max();
+}
+
+QImage Grafica::imagen() const {
+    return grafica_->imagen();
+}
+
+Muestreo Grafica::agregar(const Curva& c) {
+    const bool primera = curvas_.empty();
+    curvas_.push_back(c);
+    const int k = static_cast<int>(curvas_.size());
+    datos_ += bloque_datos(c);
+    // Each curve takes a scale of its own; the curves already drawn stay as drawn.
+    const double s0 = c.seno_min(), s1 = c.seno_max();
+    grafica_->set_escala(
+        {static_cast<float>(s0), 0, static_cast<float>(s1 - s0), static_cast<float>(c.alto())});
+    if (primera) {
+        dibujar_grilla(c);
+    }
+    Muestreo m = muestrear(c);
+    grafica_->polilinea(m.trazo, c.color);
+    cuadros_lista_[k]->set_relleno(c.color);
+    const double n = c.ranuras, a = c.ancho.a_double();
+    auto* fila = new QListWidgetItem(texto_numero(n * n * a * a), lista_intensidades_);
+    fila->setSizeHint(QSize(0, diseno_.a_pixeles(alto_fila)));
+    return m;
+}
+
+void Grafica::dibujar_grilla(const Curva& c) {
+    // Five rows of N²/5 and ten columns across the range; a last line that the
+    // stepping pushes past the end is not drawn.
+    const double s0 = c.seno_min(), s1 = c.seno_max();
+    const double h = static_cast<float>(c.alto());
+    const double paso = std::fabs(s1 - s0) / 1000;
+    for (double y = 0; y <= h; y += h / 5) {
+        grafica_->linea({s0, y}, {s1, y}, QBColor(8));
+    }
+    for (double x = s0; x <= s1; x += 100 * paso) {
+        grafica_->linea({x, h}, {x, 0}, QBColor(8));
+    }
+}
+
+void Grafica::borrar() {
+    curvas_.clear();
+    datos_.clear();
+    grafica_->limpiar();
+    lista_intensidades_->clear();
+    for (int k = 1; k <= 6; ++k) {
+        cuadros_lista_[k]->set_relleno(0xFFFFFF);
+    }
+}
+
+void Grafica::ajustar_filas() {
+    for (int i = 0; i < lista_intensidades_->count(); ++i) {
+        lista_intensidades_->item(i)->setSizeHint(QSize(0, diseno_.a_pixeles(alto_fila)));
+    }
+}
+
+void Grafica::lectura_del_sector(double seno, double x) {
+    if (hay_curvas()) {
+        lecturas_->sobre_sector(seno, x);
+    }
+}
+
+void Grafica::lectura_del_zoom(double x) {
+    lecturas_->sobre_zoom(x);
+}
+
+void Grafica::borrar_lecturas() {
+    lecturas_->borrar();
+}
+
+void Grafica::borrar_lectura_seno() {
+    lecturas_->borrar_seno();
+}
+
+void Grafica::al_mover(double x, double y) {
+    if (hay_curvas()) {
+        lecturas_->sobre_grafica(x);
+    }
+    if (arrastrando_) {
+        // The band is the graph's only transient figure: dropping it erases the
+        // previous outline, and the curves under it are never drawn again.
+        grafica_->descartar_transitorias();
+        grafica_->caja({seleccion_.x_ini, seleccion_.y_ini}, {x, y}, azul_banda);
+        seleccion_.x_fin = static_cast<float>(x);
+        seleccion_.y_fin = static_cast<float>(y);
+    }
+}
+
+void Grafica::al_presionar(double x, double y) {
+    if (!hay_curvas()) {
+        return;
+    }
+    arrastrando_ = true;
+    const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
+    seleccion_ = {fx, fy, fx, fy};
+    grafica_->set_modo(PictureBox::Modo::invertir);
+    // Off from the press on, so that even a click without a drag never marks the picture.
+    grafica_->set_persistente(false);
+    grafica_->descartar_transitorias();
+    if (lupa_presionada_) {
+        alternar_lupa();
+    }
+}
+
+void Grafica::al_soltar() {
+    // Only a press on a plotted graph starts a selection; a release without one
+    // (none since start-up, or the press came after "Limpiar") selects nothing.
+    if (!arrastrando_) {
+        return;
+    }
+    arrastrando_ = false;
+    grafica_->descartar_transitorias();
+    grafica_->set_modo(PictureBox::Modo::copiar);
+    grafica_->set_persistente(true);
+    Seleccion& s = seleccion_;
+    if (s.x_fin == s.x_ini || s.y_fin == s.y_ini) {
+        return;
+    }
+    if (s.x_fin < s.x_ini) {
+        std::swap(s.x_ini, s.x_fin);
+    }
+    if (s.y_fin < s.y_ini) {
+        std::swap(s.y_ini, s.y_fin);
+    }
+    const double alto = grafica_->escala().height;
+    if (s.y_fin > alto) {
+        s.y_fin = static_cast<float>(0.995 * alto);
+    }
+    // The zoom window pans a selection across the plotted range: it needs one
+    // narrower than the range.
+    if (!(static_cast<double>(s.x_fin) - s.x_ini < seno_max() - seno_min())) {
+        return;
+    }
+    mostrar_marco(s);
+    QCoreApplication::processEvents();
+    emit seleccionado(s);
+}
+
+void Grafica::alternar_lupa() {
+    lupa_->caja_llena({0, 0}, {20, 20}, gris_marca);
+    lupa_presionada_ = !lupa_presionada_;
+    aviso_seleccione_->setVisible(lupa_presionada_);
+}
+
+void Grafica::mostrar_marco(const Seleccion& s) {
+    const Mapa m(grafica_->escala(), diseno_.twips(grafica_).size());
+    diseno_.mover(marco_zoom_, m.a_area({s.x_ini, s.y_ini}, {s.x_fin, s.y_fin}));
+    marco_zoom_->show();
+}
+
+void Grafica::ocultar_marco() {
+    marco_zoom_->hide();
+}
+
+void Grafica::restaurar() {
+    grafica_->setEnabled(true);
+    grafica_->show();
+    grafica_->set_persistente(true);
+    marco_datos_->show();
+    grafica_->update();
+}

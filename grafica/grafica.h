@@ -1,0 +1,97 @@
+#pragma once
+
+#include "grafica/lecturas.h"
+#include "grafica/muestreo.h"
+#include "grafica/seleccion.h"
+#include "model/curva.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class Diseno;
+class Forma;
+class Parametros;
+class PictureBox;
+class QGroupBox;
+class QImage;
+class QLabel;
+class QListWidget;
+
+// The data frame "Datos de espectro": the graph of relative intensity against
+// the sine of the deviation angle, with its grid and up to six curves, each at
+// 0.98 (N² - I) on a scale of its own N² (0 at the top); the list of central
+// intensities beside the curves' colour squares; the read-outs of sine and
+// intensity; the magnifier with its prompt; and the rubber band that selects a
+// rectangle of the graph for the zoom window.
+class Grafica : public QObject {
+    Q_OBJECT
+public:
+    Grafica(QWidget* cliente, Diseno& diseno, const Parametros& parametros);
+    ~Grafica() override;
+
+    // The frame, where the boxes of the sector's ends stand too.
+    QWidget* marco() const;
+
+    // One curve more (the grid first on an empty graph), its central intensity
+    // relative to a slit of 1 micrometre listed beside its colour, its case added
+    // to the data text; returns its samples and band maxima.
+    Muestreo agregar(const Curva& c);
+    // Clears the graph, the list, the squares and the data text.
+    void borrar();
+
+    const std::vector<Curva>& curvas() const { return curvas_; }
+    bool hay_curvas() const { return !curvas_.empty(); }
+    // The sine range of the graph, that of its last curve.
+    double seno_min() const;
+    double seno_max() const;
+    // The plotted cases as text: angles, N, a, d and L of each.
+    const QString& datos() const { return datos_; }
+    QImage imagen() const;
+
+    // Read-outs for the pointer elsewhere: over the sector (with curves plotted)
+    // and over the zoom drawing.
+    void lectura_del_sector(double seno, double x);
+    void lectura_del_zoom(double x);
+    void borrar_lecturas();
+    void borrar_lectura_seno();
+
+    // The outline of the zoomed range on the graph.
+    void mostrar_marco(const Seleccion& s);
+    void ocultar_marco();
+    // Back from the full-window view: enabled, shown, drawings kept.
+    void restaurar();
+
+signals:
+    // A rubber band let go over a rectangle narrower than the graph's range,
+    // with curves plotted: its corners in order, its bottom inside the graph.
+    void seleccionado(const Seleccion& s);
+
+private:
+    void crear_controles(QWidget* cliente, const Parametros& parametros);
+    void dibujar_grilla(const Curva& c);
+    void al_presionar(double x, double y);
+    void al_mover(double x, double y);
+    void al_soltar();
+    void alternar_lupa();
+    void ajustar_filas();
+
+    Diseno& diseno_;
+    QGroupBox* marco_datos_ = nullptr;
+    PictureBox* grafica_ = nullptr;
+    Forma* marco_zoom_ = nullptr;
+    QListWidget* lista_intensidades_ = nullptr;
+    std::array<Forma*, 7> cuadros_lista_{}; // 1..6
+    PictureBox* lupa_ = nullptr;
+    QLabel* aviso_seleccione_ = nullptr;
+    std::unique_ptr<Lecturas> lecturas_;
+
+    std::vector<Curva> curvas_;
+    QString datos_;
+    Seleccion seleccion_;
+    bool arrastrando_ = false;
+    bool lupa_presionada_ = false;
+};

@@ -1,0 +1,270 @@
+#include "main/ventana_principal.h"
+
+#include "entry/entrada.h"
+#include "grafica/grafica.h"
+#include "main/inic.h"
+#include "model/color_onda.h"
+#include "model/curva.h"
+#include "screen/esquema.h"
+#include "screen/sector_ampliado.h"
+#include "session/documentacion.h"
+#include "toolkit/diseno.h"
+#include "toolkit/mensaje.h"
+#include "toolkit/picture_box.h"
+#include "toolkit/portapapeles.h"
+#include "toolkit/reloj_arena.h"
+#include "windows/ayuda.h"
+#include "zoom/ventana_zoom.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The window's own background, behind the sketch of the experiment.
+constexpr Color fondo_ventana = 0xF0F0F0;
+// Designed client area in twips: the sketch (9855 x 6105) and the row of
+// buttons and band options under it.
+constexpr double ancho_diseno = 9855;
+constexpr double alto_diseno = 6630;
+
+} // namespace
+
+VentanaPrincipal::VentanaPrincipal(QWidget* padre) : QMainWindow(padre) {
+    setWindowTitle(QStringLiteral("Ondaris por N ranuras  //  Grupo Quenor"));
+    crear_controles();
+    crear_menus();
+    conectar();
+}
+
+VentanaPrincipal::~VentanaPrincipal() {
+    delete zoom_.data();
+}
+
+void VentanaPrincipal::crear_controles() {
+    auto* cliente = new QWidget(this);
+    QPalette paleta = cliente->palette();
+    paleta.setColor(QPalette::Window, a_qcolor(fondo_ventana));
+    cliente->setPalette(paleta);
+    cliente->setAutoFillBackground(true);
+    setCentralWidget(cliente);
+    diseno_ = new Diseno(cliente, ancho_diseno, alto_diseno);
+
+    esquema_ = new Esquema(cliente, *diseno_);
+    punto_restaurar_ = new PictureBox(cliente);
+    punto_restaurar_->setObjectName(QStringLiteral("punto_restaurar"));
+    punto_restaurar_->setAccessibleName(QStringLiteral("Restaurar la vista"));
+    punto_restaurar_->set_fondo(fondo_ventana);
+    diseno_->colocar(punto_restaurar_, {0, 0, 135, 135}, 0);
+    sector_ = new SectorAmpliado(cliente, *diseno_);
+    grafica_ = new Grafica(cliente, *diseno_, parametros_);
+    entrada_ = new EntradaValores(cliente, grafica_->marco(), *diseno_, parametros_);
+
+    const auto boton = [&](const QString& texto, const char* nombre, QRectF lugar) {
+        auto* b = new QPushButton(texto, cliente);
+        b->setObjectName(QString::fromLatin1(nombre));
+        diseno_->colocar(b, lugar);
+        return b;
+    };
+    boton_graficar_ = boton(QStringLiteral("Graficar"), "boton_graficar", {5640, 6120, 1215, 375});
+    boton_limpiar_ = boton(QStringLiteral("Limpiar"), "boton_limpiar", {7020, 6120, 1095, 375});
+    boton_salir_ = boton(QStringLiteral("Salir"), "boton_salir", {8640, 6120, 855, 375});
+    QWidget::setTabOrder(entrada_->ultima_caja(), boton_graficar_);
+    QWidget::setTabOrder(boton_graficar_, boton_limpiar_);
+    QWidget::setTabOrder(boton_limpiar_, boton_salir_);
+
+    documentacion_ = new Documentacion(this);
+    ilustraciones_ = new Ilustraciones(cliente, *diseno_); // last: it covers the window
+}
+
+void VentanaPrincipal::crear_menus() {
+    const auto entrada = [](QMenu* menu, const QString& texto, const char* nombre) {
+        QAction* a = menu->addAction(texto);
+        a->setObjectName(QString::fromLatin1(nombre));
+        return a;
+    };
+    QMenuBar* barra = menuBar();
+    QMenu* archivo = barra->addMenu(QStringLiteral("Archivo"));
+    archivo->setObjectName(QStringLiteral("menu_archivo"));
+    archivo->addAction(documentacion_->accion_documentar());
+    archivo->addAction(documentacion_->accion_abrir());
+    connect(entrada(archivo, QStringLiteral("Salir"), "accion_salir"), &QAction::triggered, this,
+            &VentanaPrincipal::salir);
+
+    QMenu* copiar = barra->addMenu(QStringLiteral("&Copiar al Portapapeles"));
+    copiar->setObjectName(QStringLiteral("menu_copiar"));
+    connect(entrada(copiar, QStringLiteral("Espectro de pantalla"), "accion_copiar_patron"),
+            &QAction::triggered, this, [this] { copiar_imagen(sector_->imagen()); });
+    connect(entrada(copiar, QStringLiteral("Gráfica de Intensidades"), "accion_copiar_grafica"),
+            &QAction::triggered, this, [this] { copiar_imagen(grafica_->imagen()); });
+    connect(entrada(copiar, QStringLiteral("Datos de Red y Luz incidente"), "accion_copiar_datos"),
+            &QAction::triggered, this, [this] { copiar_texto(grafica_->datos()); });
+
+    QMenu* ver = barra->addMenu(QStringLiteral("Ver"));
+    ver->setObjectName(QStringLiteral("menu_ver"));
+    using Cual = Ilustraciones::Cual;
+    const std::pair<Cual, const char*> ilustraciones[] = {
+        {Cual::espectro, "Espectro de Luz Blanca"},
+        {Cual::laboratorio, "Laboratorio"},
+        {Cual::red_y_pantalla, "Red y Pantalla"}};
+    for (const auto& [cual, texto] : ilustraciones) {
+        connect(ver->addAction(QString::fromUtf8(texto)), &QAction::triggered, this,
+                [this, cual = cual] { abrir_ilustracion(cual); });
+    }
+    connect(ver->addAction(QStringLiteral("Modelo utilizado")), &QAction::triggered, ilustraciones_,
+            &Ilustraciones::mostrar_modelo);
+
+    QMenu* ayuda = barra->addMenu(QStringLiteral("Ayuda"));
+    ayuda->setObjectName(QStringLiteral("menu_ayuda"));
+    connect(ayuda->addAction(QStringLiteral("&General")), &QAction::triggered, this,
+            [] { mensaje(texto_general()); });
+    connect(ayuda->addAction(QStringLiteral("&Unidades")), &QAction::triggered, this,
+            [] { mensaje(texto_unidades()); });
+    ayuda->addSeparator();
+    connect(ayuda->addAction(QStringLiteral("&Acerca de ...")), &QAction::triggered, this,
+            [] { mensaje(texto_acerca()); });
+}
+
+void VentanaPrincipal::conectar() {
+    connect(boton_graficar_, &QPushButton::clicked, this, &VentanaPrincipal::graficar);
+    connect(boton_limpiar_, &QPushButton::clicked, this, &VentanaPrincipal::borrar);
+    connect(boton_salir_, &QPushButton::clicked, this, &VentanaPrincipal::salir);
+    connect(punto_restaurar_, &PictureBox::pulsado, this, &VentanaPrincipal::restaurar_vista);
+    connect(diseno_, &Diseno::escalado, this, &VentanaPrincipal::al_escalar);
+
+    // The parameter set changed: the sketch follows at once; the graph waits for "Graficar".
+    connect(entrada_, &EntradaValores::extremos_cambiados, this, &VentanaPrincipal::seguir_sector);
+    connect(entrada_, &EntradaValores::onda_cambiada, this, [this] {
+        esquema_->pintar_rayos(color_de_onda(parametros_.valor(Magnitud::onda)).compuesto());
+    });
+    connect(esquema_, &Esquema::extremo_movido, this, [this](Magnitud m, Fijo valor) {
+        entrada_->poner_extremo(m, valor);
+        borrar();
+    });
+
+    // A new sector, or a new band mode chosen, starts the graph over; comparing
+    // curves, a step of the geometry or of the wavelength is told in the band's caption.
+    connect(entrada_, &EntradaValores::paso_de_extremo, this, &VentanaPrincipal::borrar);
+    connect(sector_, &SectorAmpliado::modo_cambiado, this, &VentanaPrincipal::borrar);
+    connect(entrada_, &EntradaValores::comparando_geometria_por_paso, sector_,
+            &SectorAmpliado::rotular_ultimo_ensayo);
+    connect(entrada_, &EntradaValores::comparando_onda_por_paso, sector_,
+            &SectorAmpliado::elegir_banda_unica_por_paso);
+
+    // The read-outs of the data frame serve the pointer over the whole window.
+    connect(sector_, &SectorAmpliado::puntero_en, grafica_, &Grafica::lectura_del_sector);
+    connect(esquema_, &Esquema::puntero_fuera, grafica_, &Grafica::borrar_lecturas);
+    connect(grafica_, &Grafica::seleccionado, this, &VentanaPrincipal::abrir_zoom);
+    connect(ilustraciones_, &Ilustraciones::cerrada, this, [this] { habilitar_botones(true); });
+}
+
+void VentanaPrincipal::cargar() {
+    setWindowState(windowState() | Qt::WindowMaximized);
+    documentacion_->arrancar();
+    parametros_ = parametros_de_inicio();
+    entrada_->mostrar_parametros();
+}
+
+void VentanaPrincipal::seguir_sector() {
+    esquema_->seguir_sector(parametros_.valor(Magnitud::inferior),
+                            parametros_.valor(Magnitud::superior));
+}
+
+void VentanaPrincipal::graficar() {
+    const auto [seno_1, seno_2] = entrada_->senos();
+    switch (objecion_al_graficar(seno_1, seno_2, parametros_)) {
+    case Objecion::senos:
+        mensaje(QStringLiteral("El valor mínimo del seno del ángulo debe ser menor que el máximo"));
+        entrada_->restablecer_sector();
+        return;
+    case Objecion::distancia:
+        mensaje(QStringLiteral("La distancia entre ranuras debe ser mayor que el ancho"));
+        return;
+    case Objecion::ninguna:
+        trazar_curva();
+        return;
+    }
+}
+
+void VentanaPrincipal::trazar_curva() {
+    if (grafica_->curvas().size() == 6) {
+        borrar();
+    }
+    RelojArena reloj;
+    const Curva c = curva_de(parametros_);
+    const Muestreo m = grafica_->agregar(c);
+    const int k = static_cast<int>(grafica_->curvas().size());
+    sector_->pintar(c, k, m.tabla_max, entrada_->comparando_geometria());
+    documentacion_->documentar(c);
+    entrada_->set_hay_curvas(true);
+}
+
+void VentanaPrincipal::borrar() {
+    grafica_->borrar();
+    sector_->borrar();
+    entrada_->set_hay_curvas(false);
+}
+
+void VentanaPrincipal::salir() {
+    documentacion_->guardar_interruptor();
+    QApplication::quit();
+}
+
+void VentanaPrincipal::abrir_zoom(const Seleccion& s) {
+    if (!zoom_) {
+        zoom_ = new VentanaZoom(this, diseno_->factor());
+        connect(zoom_, &VentanaZoom::seleccion_movida, grafica_, &Grafica::mostrar_marco);
+        connect(zoom_, &VentanaZoom::puntero_en, grafica_, &Grafica::lectura_del_zoom);
+        connect(zoom_, &VentanaZoom::desactivada, grafica_, [this] {
+            grafica_->ocultar_marco();
+            grafica_->borrar_lectura_seno();
+        });
+    }
+    zoom_->abrir(grafica_->curvas(), grafica_->seno_min(), grafica_->seno_max(), s);
+}
+
+void VentanaPrincipal::abrir_ilustracion(Ilustraciones::Cual cual) {
+    banda_unica_previa_ = sector_->banda_unica();
+    habilitar_botones(false);
+    ilustraciones_->mostrar(cual);
+}
+
+void VentanaPrincipal::habilitar_botones(bool habilitados) {
+    for (QPushButton* b : {boton_graficar_, boton_limpiar_, boton_salir_}) {
+        b->setEnabled(habilitados);
+    }
+}
+
+void VentanaPrincipal::restaurar_vista() {
+    punto_restaurar_->hide();
+    entrada_->mostrar_cajas();
+    habilitar_botones(true);
+    grafica_->restaurar();
+    sector_->restaurar();
+    // Selecting the mode that was not selected runs the band-mode switch.
+    sector_->elegir_modo(banda_unica_previa_);
+}
+
+void VentanaPrincipal::al_escalar(double factor) {
+    for (PictureBox* p : findChildren<PictureBox*>()) {
+        p->set_grosor(factor);
+    }
+    // Menus and message boxes grow with the window, like its own captions.
+    const int pixeles = std::max(12, static_cast<int>(std::lround(11 * factor)));
+    QFont letra = QApplication::font();
+    if (letra.pixelSize() != pixeles) {
+        letra.setPixelSize(pixeles);
+        QApplication::setFont(letra);
+    }
+}
+
+void VentanaPrincipal::closeEvent(QCloseEvent* e) {
+    // Closing the window ends the program without saving the documentation switch.
+    e->accept();
+    QApplication::quit();
+}

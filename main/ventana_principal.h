@@ -1,0 +1,73 @@
+#pragma once
+
+#include "grafica/seleccion.h"
+#include "model/parametros.h"
+#include "windows/ilustraciones.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class Diseno;
+class Documentacion;
+class EntradaValores;
+class Esquema;
+class Grafica;
+class PictureBox;
+class QPushButton;
+class SectorAmpliado;
+class VentanaZoom;
+
+// The main window builds the subsystems, places them on its client area and
+// connects them; it owns the parameter set they share.
+//   Esquema         screen/   sketch, rays, strip with markers and masks, connector lines
+//   SectorAmpliado  screen/   enlarged sector: bands, band squares, band mode
+//   Grafica         grafica/  data frame: graph, curves, list, read-outs, magnifier, rubber band
+//   EntradaValores  entry/    value boxes and spin buttons (writes the parameter set)
+//   Documentacion   session/  documentation switch, session files, viewer
+//   Ilustraciones   windows/  pictures over the window, model window
+//   VentanaZoom     zoom/     made on the first selection
+// Its own controls: the menus, "Graficar", "Limpiar", "Salir" and the restore spot.
+class VentanaPrincipal : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit VentanaPrincipal(QWidget* padre = nullptr);
+    ~VentanaPrincipal() override;
+
+    // The load step: the documentation switch, "inic.dat", the boxes and the sector.
+    void cargar();
+    const Parametros& parametros() const { return parametros_; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void crear_controles();
+    void crear_menus();
+    void conectar();
+    void al_escalar(double factor);
+
+    void graficar(); // "Graficar": the checks, then one curve
+    void trazar_curva();
+    void borrar(); // "Limpiar": graph, bands and the comparison of curves
+    void salir();  // "Salir": the documentation switch saved
+    void seguir_sector();
+    void abrir_zoom(const Seleccion& s);
+    void abrir_ilustracion(Ilustraciones::Cual cual);
+    void restaurar_vista();
+    void habilitar_botones(bool habilitados);
+
+    Parametros parametros_;
+    Diseno* diseno_ = nullptr;
+    Esquema* esquema_ = nullptr;
+    SectorAmpliado* sector_ = nullptr;
+    Grafica* grafica_ = nullptr;
+    EntradaValores* entrada_ = nullptr;
+    Documentacion* documentacion_ = nullptr;
+    Ilustraciones* ilustraciones_ = nullptr;
+    QPointer<VentanaZoom> zoom_;
+    PictureBox* punto_restaurar_ = nullptr;
+    QPushButton* boton_graficar_ = nullptr;
+    QPushButton* boton_limpiar_ = nullptr;
+    QPushButton* boton_salir_ = nullptr;
+    bool banda_unica_previa_ = false; // the band mode when a picture was opened
+};

@@ -1,0 +1,43 @@
+#include "model/parametros.h"
+
+#include <cmath>
+
+std::optional<Fijo> tangente_de_seno(double s) {
+    if (!std::isfinite(s) || std::fabs(s) >= 1) {
+        return std::nullopt;
+    }
+    const double t = s / std::sqrt(1 - s * s);
+    if (!std::isfinite(t) || std::fabs(t) > tangente_maxima) {
+        return std::nullopt;
+    }
+    return Fijo::desde(t);
+}
+
+double seno_de_tangente(Fijo t) {
+    const double x = t.a_double();
+    return x / std::sqrt(x * x + 1);
+}
+
+void Parametros::fijar_limites(Magnitud m, Fijo minimo, Fijo maximo) {
+    minimo_[indice(m)] = minimo;
+    maximo_[indice(m)] = maximo;
+}
+
+bool Parametros::admite(Magnitud m, double x) const {
+    return x >= minimo(m).a_double() && x <= maximo(m).a_double();
+}
+
+Red Parametros::red() const {
+    return Red(valor(Magnitud::onda), valor(Magnitud::ancho), valor(Magnitud::distancia),
+               valor(Magnitud::ranuras));
+}
+
+Objecion objecion_al_graficar(double seno_1, double seno_2, const Parametros& p) {
+    if (seno_2 <= seno_1) {
+        return Objecion::senos;
+    }
+    if (p.valor(Magnitud::ranuras) > 1 && p.valor(Magnitud::distancia) < p.valor(Magnitud::ancho)) {
+        return Objecion::distancia;
+    }
+    return Objecion::ninguna;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "model/fijo.h"
+#include "model/intens.h"
+
+#include <array>
+#include <optional>
+
+// The six quantities of a case, numbered as their value boxes and spin buttons:
+// the lower and upper end of the screen sector, N, a, d and the wavelength L.
+enum class Magnitud { inferior = 1, superior, ranuras, ancho, distancia, onda };
+inline constexpr std::array<Magnitud, 6> magnitudes{Magnitud::inferior,  Magnitud::superior,
+                                                    Magnitud::ranuras,   Magnitud::ancho,
+                                                    Magnitud::distancia, Magnitud::onda};
+constexpr int indice(Magnitud m) {
+    return static_cast<int>(m);
+}
+constexpr bool es_extremo(Magnitud m) {
+    return m == Magnitud::inferior || m == Magnitud::superior;
+}
+
+// Farthest a sector end may lie from the axis, in grating-to-screen distances
+// (a deviation of 89.94 degrees): beyond it a marker could not be placed on the
+// window at all.
+inline constexpr double tangente_maxima = 1000;
+
+// The position on the screen (the tangent of the deviation angle) of a sine,
+// rounded to four decimals; nothing when the sine has no place on the screen:
+// not a finite number, magnitude 1 or more, or a tangent beyond `tangente_maxima`.
+std::optional<Fijo> tangente_de_seno(double s);
+// The sine of a position on the screen.
+double seno_de_tangente(Fijo t);
+
+// The parameter set: the value of each quantity and the limits it must keep,
+// four decimals each. The ends of the sector are held as positions on the
+// screen (tangents), as its markers stand on the strip; their boxes show sines.
+class Parametros {
+public:
+    Fijo valor(Magnitud m) const { return valor_[indice(m)]; }
+    Fijo minimo(Magnitud m) const { return minimo_[indice(m)]; }
+    Fijo maximo(Magnitud m) const { return maximo_[indice(m)]; }
+    void fijar(Magnitud m, Fijo v) { valor_[indice(m)] = v; }
+    void fijar_limites(Magnitud m, Fijo minimo, Fijo maximo);
+
+    // x lies within the limits of m.
+    bool admite(Magnitud m, double x) const;
+    // The sines of the sector's ends.
+    double seno_inferior() const { return seno_de_tangente(valor(Magnitud::inferior)); }
+    double seno_superior() const { return seno_de_tangente(valor(Magnitud::superior)); }
+    // The model of the current grating and light.
+    Red red() const;
+
+    bool operator==(const Parametros&) const = default;
+
+private:
+    std::array<Fijo, 7> valor_{};
+    std::array<Fijo, 7> minimo_{};
+    std::array<Fijo, 7> maximo_{};
+};
+
+// What "Graficar" refuses, given the sines typed for the sector's ends: an
+// empty or reversed range, or slits wider than their distance (N > 1).
+enum class Objecion { ninguna, senos, distancia };
+Objecion objecion_al_graficar(double seno_1, double seno_2, const Parametros& p);

@@ -1,0 +1,154 @@
+#include "screen/esquema.h"
+
+#include "screen/marcador.h"
+#include "toolkit/diseno.h"
+#include "toolkit/forma.h"
+#include "toolkit/picture_box.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <cmath>
+
+namespace {
+
+// The window's own background, behind the sketch.
+constexpr Color fondo_ventana = 0xF0F0F0;
+
+} // namespace
+
+double altura_en_ventana(double Y) {
+    return 1.155 * Y - 0.62;
+}
+
+Esquema::Esquema(QWidget* cliente, Diseno& diseno) : QObject(cliente), diseno_(diseno) {
+    crear_controles(cliente);
+    superficie_->scale(0, 2.5, 10, -3.5);
+    tira_pantalla_->scale(0, 2.2, 1, -2.2);
+    // From the emitter up to the box of its wavelength.
+    superficie_->linea({0.69, -0.41}, {1.5, 1.56}, QBColor(7));
+
+    connect(superficie_, &PictureBox::movido, this, &Esquema::puntero_fuera);
+    for (Marcador* m : {marcador_superior_, marcador_inferior_}) {
+        connect(m, &Marcador::dejado, this, [this, m](QPointF punto) {
+            if (tira_pantalla_->rect().contains(punto.toPoint())) {
+                al_dejar(m, tira_pantalla_->a_usuario(punto).y());
+            }
+        });
+    }
+}
+
+void Esquema::crear_controles(QWidget* cliente) {
+    Diseno& d = diseno_;
+    superficie_ = new PictureBox(cliente);
+    superficie_->setObjectName(QStringLiteral("esquema"));
+    superficie_->setAccessibleName(QStringLiteral("Esquema del experimento"));
+    superficie_->set_fondo(fondo_ventana);
+    d.colocar(superficie_, {0, 0, 9855, 6105}, 0);
+
+    auto* emisor = new QLineEdit(QStringLiteral("EMISOR"), cliente);
+    emisor->setReadOnly(true);
+    emisor->setFocusPolicy(Qt::NoFocus);
+    emisor->setAlignment(Qt::AlignCenter);
+    emisor->setAccessibleName(QStringLiteral("Emisor"));
+    d.colocar(emisor, {240, 2880, 930, 465}, 8.25, true);
+    auto* red = new Forma(cliente);
+    red->set_relleno(0x404040);
+    red->setAccessibleName(QStringLiteral("Red"));
+    d.colocar(red, {1770, 2280, 45, 1665}, 0);
+    rotulo(d, cliente, QStringLiteral("Red"), {1560, 2010, 480, 240}, Qt::AlignCenter);
+
+    rotulo(d, cliente, QStringLiteral("Pantalla"), {2820, 15, 780, 225}, Qt::AlignCenter);
+    tira_pantalla_ = new PictureBox(cliente);
+    tira_pantalla_->setObjectName(QStringLiteral("tira_pantalla"));
+    tira_pantalla_->setAccessibleName(QStringLiteral("Pantalla"));
+    tira_pantalla_->set_fondo(0xE0E0E0);
+    d.colocar(tira_pantalla_, {3120, 600, 135, 5175}, 0);
+    mascara_superior_ = new Forma(tira_pantalla_);
+    mascara_superior_->setObjectName(QStringLiteral("mascara_superior"));
+    mascara_inferior_ = new Forma(tira_pantalla_);
+    mascara_inferior_->setObjectName(QStringLiteral("mascara_inferior"));
+    for (Forma* m : {mascara_superior_, mascara_inferior_}) {
+        m->set_relleno(0x808080);
+        m->set_sin_borde();
+        d.colocar(m, {0, 0, 135, 0}, 0);
+    }
+    marcador_superior_ = new Marcador(tira_pantalla_);
+    marcador_superior_->setObjectName(QStringLiteral("marcador_superior"));
+    marcador_superior_->setAccessibleName(QStringLiteral("Extremo superior del sector"));
+    marcador_inferior_ = new Marcador(tira_pantalla_);
+    marcador_inferior_->setObjectName(QStringLiteral("marcador_inferior"));
+    marcador_inferior_->setAccessibleName(QStringLiteral("Extremo inferior del sector"));
+    for (Marcador* m : {marcador_superior_, marcador_inferior_}) {
+        m->setFocusPolicy(Qt::NoFocus);
+        d.colocar(m, {0, 0, 255, 195}, 0);
+    }
+}
+
+void Esquema::pintar_rayos(Color c) {
+    for (Fijo t = Fijo::desde(0.15); t <= 1; t += Fijo::desde(0.25)) {
+        const double h = 1.3 * std::tan(t.a_double());
+        superficie_->linea({1.83, -0.56}, {3.15, -0.56 + h}, c);
+        superficie_->linea({1.83, -0.56}, {3.15, -0.56 - h}, c);
+    }
+    superficie_->caja_llena({1.19, -0.56}, {1.8, -0.57}, c);
+    superficie_->linea({1.42, -0.49}, {1.52, -0.57}, c);
+    superficie_->linea({1.42, -0.64}, {1.52, -0.57}, c);
+}
+
+void Esquema::seguir_sector(Fijo inferior, Fijo superior) {
+    // The top mask reaches down to the top of the upper marker, 0.2 above the
+    // upper end; the bottom one from the lower end past the strip's bottom edge.
+    const QRectF franja = diseno_.twips(tira_pantalla_);
+    const Mapa m(tira_pantalla_->escala(), franja.size());
+    const double unidad = franja.height() / std::fabs(tira_pantalla_->escala().height);
+    diseno_.mover(mascara_superior_,
+                  {0, 0, franja.width(), (Fijo(2) - superior).a_double() * unidad});
+    diseno_.mover(mascara_inferior_, {0, m.y(inferior.a_double()), franja.width(),
+                                      (Fijo(6) - inferior).a_double() * unidad});
+    lineas(inferior, superior);
+    mover_marcador(marcador_inferior_, static_cast<float>(inferior.a_double()));
+    mover_marcador(marcador_superior_, static_cast<float>(superior.a_double() + 0.2));
+}
+
+void Esquema::lineas(Fijo inferior, Fijo superior) {
+    // Inverted, so that drawing the old pair again erases it.
+    const Color c = QBColor(7);
+    superficie_->set_modo(PictureBox::Modo::invertir);
+    if (lineas_dibujadas_) {
+        superficie_->linea({3.29, altura_en_ventana(superior_anterior_.a_double())}, {4.05, 1.69},
+                           c);
+        superficie_->linea({3.29, altura_en_ventana(inferior_anterior_.a_double())}, {4.05, -2.98},
+                           c);
+    }
+    superficie_->linea({3.29, altura_en_ventana(superior.a_double())}, {4.05, 1.69}, c);
+    superficie_->linea({3.29, altura_en_ventana(inferior.a_double())}, {4.05, -2.98}, c);
+    superior_anterior_ = superior;
+    inferior_anterior_ = inferior;
+    lineas_dibujadas_ = true;
+    superficie_->set_modo(PictureBox::Modo::copiar);
+}
+
+void Esquema::mover_marcador(Marcador* m, float top) {
+    m->set_top(top);
+    const QRectF franja = diseno_.twips(tira_pantalla_);
+    QRectF lugar = diseno_.twips(m);
+    lugar.moveTop(Mapa(tira_pantalla_->escala(), franja.size()).y(top));
+    diseno_.mover(m, lugar);
+}
+
+void Esquema::al_dejar(Marcador* m, double Y) {
+    const Fijo t = Fijo::desde(std::floor((Y + 0.05) * 10) / 10);
+    const Fijo dos_decimos = Fijo::desde(0.2);
+    // Marker tops are kept in single precision; compared at four decimals, the
+    // value they were set from, an end equal to the other is accepted.
+    const Fijo tope_inferior = Fijo::desde(marcador_inferior_->top());
+    const Fijo tope_superior = Fijo::desde(marcador_superior_->top());
+    if (m == marcador_superior_) {
+        if (t - dos_decimos >= tope_inferior) {
+            emit extremo_movido(Magnitud::superior, t - dos_decimos);
+        }
+    } else if (t <= tope_superior - dos_decimos) {
+        emit extremo_movido(Magnitud::inferior, t);
+    }
+}

@@ -1,0 +1,191 @@
+#include "screen/sector_ampliado.h"
+
+#include "model/color_onda.h"
+#include "toolkit/diseno.h"
+#include "toolkit/forma.h"
+#include "toolkit/picture_box.h"
+#include "toolkit/texto.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString banda_unica_barra = QStringLiteral("Banda única/");
+
+double tope(double x) {
+    return std::min(x, 255.0);
+}
+
+// The caption colour of an option, as a classic colour number (255 pure red, 1 near black).
+void color_rotulo(QRadioButton* b, Color c) {
+    QPalette p = b->palette();
+    p.setColor(QPalette::WindowText, a_qcolor(c));
+    p.setColor(QPalette::ButtonText, a_qcolor(c));
+    b->setPalette(p);
+}
+
+} // namespace
+
+SectorAmpliado::SectorAmpliado(QWidget* cliente, Diseno& diseno)
+    : QObject(cliente), diseno_(diseno) {
+    crear_controles(cliente);
+    connect(sector_, &PictureBox::movido, this,
+            [this](double x, double y) { emit puntero_en(y / std::sqrt(y * y + 1), x); });
+    for (int i = 0; i < 2; ++i) {
+        QRadioButton* b = i == 0 ? opcion_banda_unica_ : opcion_bandas_separadas_;
+        connect(b, &QRadioButton::toggled, this, [this, i](bool marcado) {
+            if (marcado) {
+                al_elegir(i);
+            }
+        });
+    }
+}
+
+void SectorAmpliado::crear_controles(QWidget* cliente) {
+    Diseno& d = diseno_;
+    rotulo(d, cliente, QStringLiteral("Espectro de sector de pantalla ampliado"),
+           {3900, 240, 1695, 540}, Qt::AlignCenter);
+    sector_ = new PictureBox(cliente);
+    sector_->setObjectName(QStringLiteral("sector_ampliado"));
+    sector_->setAccessibleName(QStringLiteral("Espectro de sector de pantalla ampliado"));
+    sector_->set_fondo(0xE0E0E0);
+    d.colocar(sector_, {4020, 840, 1455, 4815}, 0);
+    for (int k = 1; k <= 6; ++k) {
+        cuadros_bandas_[k] = new Forma(cliente);
+        cuadros_bandas_[k]->setObjectName(QStringLiteral("cuadro_bandas_%1").arg(k));
+        cuadros_bandas_[k]->set_relleno(0xFFFFFF);
+        d.colocar(cuadros_bandas_[k], {4020.0 + 15 + (k - 1) * 240, 5715, 255, 255}, 0);
+    }
+    auto* grupo = new QButtonGroup(this);
+    opcion_banda_unica_ = new QRadioButton(QStringLiteral("Banda unica "), cliente);
+    opcion_banda_unica_->setObjectName(QStringLiteral("opcion_banda_unica"));
+    opcion_bandas_separadas_ = new QRadioButton(QStringLiteral("Bandas separadas"), cliente);
+    opcion_bandas_separadas_->setObjectName(QStringLiteral("opcion_bandas_separadas"));
+    d.colocar(opcion_banda_unica_, {3930, 6030, 1650, 390});
+    d.colocar(opcion_bandas_separadas_, {3930, 6405, 1650, 225});
+    grupo->addButton(opcion_banda_unica_, 0);
+    grupo->addButton(opcion_bandas_separadas_, 1);
+    opcion_banda_unica_->setChecked(true);
+    color_rotulo(opcion_banda_unica_, 255);
+    color_rotulo(opcion_bandas_separadas_, 0);
+}
+
+void SectorAmpliado::pintar(const Curva& c, int k, const std::array<double, 1001>& tabla_max,
+                            bool solo_esta) {
+    const double v1 = c.inferior.a_double(), v2 = c.superior.a_double();
+    sector_->set_escala({0, v2, 6, -(v2 - v1)});
+    const ComponentesColor luz = color_de_onda(c.onda);
+    const double azul_luz = luz.b.a_double();
+    const double n2 = c.alto();
+    const bool una = banda_unica();
+    const double paso = std::fabs(v2 - v1) / 1000;
+    int i = 0;
+    // Rows evenly spaced on the screen take bins evenly spaced in sine: row i
+    // takes bin i · 0.35. Each row is painted as a strip up to the next one, so
+    // the sector is covered without gaps at any size.
+    for (double y = v1; y <= v2 && i <= 1000; y += paso) {
+        const auto b = static_cast<std::size_t>(round_even(i / (10 / 3.5)));
+        const double f = tabla_max[b] / n2;
+        if (solo_esta) {
+            rojo_[i] = verde_[i] = azul_[i] = 0;
+        }
+        const double R = tope(rojo_[i] + f * luz.r);
+        const double G = tope(verde_[i] + f * luz.g);
+        const double B = tope(azul_[i] + f * azul_luz);
+        if (una) {
+            sector_->caja_llena({0, y}, {6, y + paso},
+                                RGB(round_even(R), round_even(G), round_even(B)));
+        } else {
+            sector_->caja_llena({double(k - 1), y}, {double(k), y + paso},
+                                RGB(f * luz.r, f * luz.g, f * azul_luz));
+            if (k < 6) {
+                sector_->caja_llena({double(k), y}, {6, y + paso}, 0xFFFFFF);
+            }
+        }
+        rojo_[i] = static_cast<std::int16_t>(round_even(R));
+        verde_[i] = static_cast<std::int16_t>(round_even(G));
+        azul_[i] = static_cast<std::int16_t>(round_even(B));
+        ++i;
+    }
+    const Color color = luz.compuesto();
+    for (int j = una ? 1 : k; j <= 6; ++j) {
+        cuadros_bandas_[j]->set_relleno(una ? color : 0xFFFFFF);
+    }
+    cuadros_bandas_[k]->set_relleno(color);
+}
+
+void SectorAmpliado::borrar() {
+    opcion_banda_unica_->setText(QStringLiteral("Banda única "));
+    sector_->limpiar();
+    for (int k = 1; k <= 6; ++k) {
+        cuadros_bandas_[k]->set_relleno(0xFFFFFF);
+    }
+    borrar_acumulados();
+}
+
+void SectorAmpliado::borrar_acumulados() {
+    rojo_.fill(0);
+    verde_.fill(0);
+    azul_.fill(0);
+}
+
+bool SectorAmpliado::banda_unica() const {
+    return opcion_banda_unica_->isChecked();
+}
+
+void SectorAmpliado::al_elegir(int opcion) {
+    if (opcion == 0) {
+        color_rotulo(opcion_bandas_separadas_, 1);
+        color_rotulo(opcion_banda_unica_, 255);
+    } else {
+        color_rotulo(opcion_banda_unica_, 1);
+        color_rotulo(opcion_bandas_separadas_, 255);
+        borrar_acumulados();
+    }
+    if (!cambio_spin_) {
+        emit modo_cambiado();
+    }
+    cambio_spin_ = false;
+}
+
+void SectorAmpliado::rotular_ultimo_ensayo() {
+    if (banda_unica()) {
+        opcion_banda_unica_->setText(banda_unica_barra + fin_linea +
+                                     QStringLiteral("último ensayo"));
+    }
+}
+
+void SectorAmpliado::elegir_banda_unica_por_paso(bool mayuscula) {
+    // Selecting single band runs the band-mode handling, which sees the flag and
+    // keeps the graph. When single band was already selected nothing runs, so the
+    // flag is dropped here: it must not spare the user's next band-mode change.
+    cambio_spin_ = true;
+    opcion_banda_unica_->setChecked(true);
+    cambio_spin_ = false;
+    color_rotulo(opcion_banda_unica_, 255);
+    color_rotulo(opcion_bandas_separadas_, 1);
+    opcion_banda_unica_->setText(
+        banda_unica_barra + fin_linea +
+        (mayuscula ? QStringLiteral("Intensidad total") : QStringLiteral("intensidad total")));
+}
+
+void SectorAmpliado::elegir_modo(bool una) {
+    (una ? opcion_banda_unica_ : opcion_bandas_separadas_)->setChecked(true);
+}
+
+void SectorAmpliado::restaurar() {
+    sector_->setEnabled(true);
+    sector_->show();
+    sector_->set_persistente(true);
+    opcion_bandas_separadas_->show();
+    opcion_banda_unica_->show();
+    sector_->update();
+}
+
+QImage SectorAmpliado::imagen() const {
+    return sector_->imagen();
+}

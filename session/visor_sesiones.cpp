@@ -1,0 +1,98 @@
+#include "session/visor_sesiones.h"
+
+#include "session/archivos.h"
+#include "session/formato.h"
+#include "toolkit/diseno.h"
+#include "toolkit/portapapeles.h"
+#include "toolkit/texto.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+// Designed client area in twips.
+constexpr double ancho_diseno = 7290;
+constexpr double alto_diseno = 3960;
+
+// A button whose caption wraps onto a second line when it does not fit, as
+// "Copiar  al Portapapeles" must in its designed size.
+class BotonLineas : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter p(this);
+        QStyleOptionButton o;
+        initStyleOption(&o);
+        o.text.clear();
+        p.drawControl(QStyle::CE_PushButton, o);
+        p.setPen(palette().color(QPalette::ButtonText));
+        p.drawText(rect().adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+};
+} // namespace
+
+VisorSesiones::VisorSesiones(QWidget* padre)
+    : QWidget(padre, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::CustomizeWindowHint) {
+    setWindowTitle(QStringLiteral("Archivos de Sesiones Realizadas"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(static_cast<int>(ancho_diseno / 15), static_cast<int>(alto_diseno / 15));
+    auto* d = new Diseno(this, ancho_diseno, alto_diseno);
+
+    archivos_ = new QListWidget(this);
+    archivos_->setObjectName(QStringLiteral("archivos"));
+    archivos_->setSelectionMode(QAbstractItemView::SingleSelection);
+    archivos_->setAccessibleName(QStringLiteral("Archivos de sesión"));
+    archivos_->addItems(listar_archivos_sesion(QDir::currentPath()).nombres);
+    d->colocar(archivos_, {2280, 240, 2775, 1260});
+    texto_ = new QPlainTextEdit(this);
+    texto_->setObjectName(QStringLiteral("texto"));
+    texto_->setReadOnly(true);
+    texto_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    texto_->setAccessibleName(QStringLiteral("Texto del archivo"));
+    d->colocar(texto_, {600, 1680, 6375, 2295});
+    auto* copiar = new BotonLineas(QStringLiteral("Copiar  al Portapapeles"), this);
+    copiar->setObjectName(QStringLiteral("boton_copiar"));
+    d->colocar(copiar, {840, 600, 1215, 615});
+    auto* aceptar = new QPushButton(QStringLiteral("Aceptar"), this);
+    aceptar->setObjectName(QStringLiteral("boton_aceptar"));
+    d->colocar(aceptar, {5520, 240, 1335, 495});
+    auto* cerrar = new QPushButton(QStringLiteral("Cerrar"), this);
+    cerrar->setObjectName(QStringLiteral("boton_cerrar"));
+    d->colocar(cerrar, {5520, 960, 1335, 495});
+    d->aplicar();
+
+    connect(archivos_, &QListWidget::itemDoubleClicked, this, &VisorSesiones::mostrar_archivo);
+    connect(aceptar, &QPushButton::clicked, this, &VisorSesiones::mostrar_archivo);
+    connect(copiar, &QPushButton::clicked, this, &VisorSesiones::copiar);
+    connect(cerrar, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void VisorSesiones::mostrar_archivo() {
+    texto_->clear();
+    const QList<QListWidgetItem*> elegidos = archivos_->selectedItems();
+    if (elegidos.isEmpty()) {
+        return;
+    }
+    // Read through a handle of its own: the documentation file being written
+    // stays open, so plots made after viewing are still documented.
+    QFile archivo(elegidos.front()->text());
+    if (!archivo.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    texto_->setPlainText(texto_con_fin_linea(archivo.readAll()));
+}
+
+void VisorSesiones::copiar() {
+    // The box keeps its lines apart with LF; the text copied has CR LF, as shown.
+    QString texto = texto_->toPlainText();
+    texto.replace(QLatin1Char('\n'), fin_linea);
+    copiar_texto(texto);
+}

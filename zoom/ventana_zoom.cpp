@@ -1,0 +1,293 @@
+#include "zoom/ventana_zoom.h"
+
+#include "toolkit/diseno.h"
+#include "toolkit/mensaje.h"
+#include "toolkit/picture_box.h"
+#include "toolkit/portapapeles.h"
+#include "toolkit/reloj_arena.h"
+#include "windows/dibujos.h"
+#include "zoom/muestras_zoom.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+// Designed client area, in twips.
+constexpr double ancho_diseno = 5520;
+constexpr double alto_diseno = 4905;
+} // namespace
+
+VentanaZoom::VentanaZoom(QWidget* padre, double factor) : QWidget(padre, Qt::Dialog) {
+    setWindowTitle(QStringLiteral("Zoom"));
+    setAccessibleName(QStringLiteral("Zoom"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    QPalette fondo = palette();
+    fondo.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(fondo);
+    setAutoFillBackground(true);
+    crear_controles(factor);
+}
+
+void VentanaZoom::crear_controles(double factor) {
+    diseno_ = new Diseno(this, ancho_diseno, alto_diseno);
+    Diseno& d = *diseno_;
+
+    dibujo_ = new PictureBox(this);
+    dibujo_->setObjectName(QStringLiteral("dibujo"));
+    dibujo_->setAccessibleName(QStringLiteral("Gráfica ampliada"));
+    dibujo_->set_fondo(0xE0E0E0);
+    d.colocar(dibujo_, {60, 0, 5415, 4215}, 0);
+
+    barra_ = new QScrollBar(Qt::Horizontal, this);
+    barra_->setObjectName(QStringLiteral("barra"));
+    barra_->setAccessibleName(QStringLiteral("Posición de la selección"));
+    barra_->setRange(0, 100);
+    barra_->setPageStep(20);
+    // A drag of the thumb only moves the outline on the graph; the drawing follows on release.
+    barra_->setTracking(false);
+    d.colocar(barra_, {60, 4260, 5415, 195}, 0);
+
+    auto* copiar = new QPushButton(QStringLiteral("Copiar al Portapapeles"), this);
+    copiar->setObjectName(QStringLiteral("boton_copiar"));
+    d.colocar(copiar, {60, 4560, 2295, 315});
+    boton_suma_ = new QPushButton(QStringLiteral("Ver Suma"), this);
+    boton_suma_->setObjectName(QStringLiteral("boton_suma"));
+    d.colocar(boton_suma_, {2460, 4560, 975, 315});
+    lupa_alejar_ = new PictureBox(this);
+    lupa_alejar_->setObjectName(QStringLiteral("lupa_alejar"));
+    lupa_alejar_->setAccessibleName(QStringLiteral("Alejar"));
+    lupa_alejar_->set_imagen(imagen_lupa(false, true));
+    d.colocar(lupa_alejar_, {3660, 4560, 315, 315}, 0);
+    lupa_acercar_ = new PictureBox(this);
+    lupa_acercar_->setObjectName(QStringLiteral("lupa_acercar"));
+    lupa_acercar_->setAccessibleName(QStringLiteral("Acercar"));
+    lupa_acercar_->set_imagen(imagen_lupa(true, false));
+    d.colocar(lupa_acercar_, {4140, 4560, 315, 315}, 0);
+    auto* cerrar = new QPushButton(QStringLiteral("Cerrar"), this);
+    cerrar->setObjectName(QStringLiteral("boton_cerrar"));
+    d.colocar(cerrar, {4620, 4560, 795, 315});
+    for (PictureBox* p : {lupa_alejar_, lupa_acercar_}) {
+        p->set_fondo(0xC0C0C0);
+        p->setCursor(Qt::PointingHandCursor);
+    }
+
+    connect(diseno_, &Diseno::escalado, dibujo_, &PictureBox::set_grosor);
+    connect(barra_, &QScrollBar::valueChanged, this, &VentanaZoom::al_cambiar_barra);
+    connect(barra_, &QScrollBar::sliderMoved, this, &VentanaZoom::al_arrastrar_barra);
+    connect(copiar, &QPushButton::clicked, this, [this] { copiar_imagen(dibujo_->imagen()); });
+    connect(cerrar, &QPushButton::clicked, this, &QWidget::hide);
+    connect(boton_suma_, &QPushButton::clicked, this, &VentanaZoom::dibujar_suma);
+    connect(dibujo_, &PictureBox::pulsado, this, [this] {
+        limpiar_dibujo();
+        hide();
+    });
+    connect(dibujo_, &PictureBox::movido, this, [this](double x) { emit puntero_en(x); });
+    connect(lupa_alejar_, &PictureBox::pulsado, this, &VentanaZoom::alejar);
+    connect(lupa_acercar_, &PictureBox::pulsado, this, &VentanaZoom::acercar);
+
+    resize(static_cast<int>(std::lround(ancho_diseno / 15 * factor)),
+           static_cast<int>(std::lround(alto_diseno / 15 * factor)));
+}
+
+void VentanaZoom::abrir(const std::vector<Curva>& curvas, double seno_min, double seno_max,
+                        const Seleccion& s) {
+    curvas_ = curvas;
+    seno_min_ = seno_min;
+    seno_max_ = seno_max;
+    seleccion_ = s;
+    // The left end of the selection as a percentage of the free travel of a
+    // window of its width across the range; past the graph, the bar's end.
+    const double w = static_cast<double>(s.x_fin) - s.x_ini;
+    const double posicion = round_even(100 * (s.x_ini - seno_min) / ((seno_max - w) - seno_min));
+    const int valor = static_cast<int>(std::clamp(posicion, 0.0, 100.0));
+    if (valor != barra_->value()) {
+        barra_->setValue(valor); // runs the change handling: the selection moves to the bar
+    } else if (valor != posicion) {
+        al_cambiar_barra();
+    }
+    mostrar_modal(this);
+}
+
+void VentanaZoom::dibujar() {
+    if (curvas_.empty()) {
+        return;
+    }
+    emit seleccion_movida(seleccion_);
+    Seleccion& s = seleccion_;
+    const double nl = curvas_.back().ranuras;
+    // A selection down to the graph's bottom keeps zero intensity in sight.
+    if (s.y_fin >= nl * nl) {
+        s.y_fin = static_cast<float>(1.02 * nl * nl);
+    }
+    RelojArena reloj;
+    const std::vector<double> senos = senos_del_zoom(s.x_ini, s.x_fin);
+    bool misma_red = true;
+    for (std::size_t k = 0; k < curvas_.size(); ++k) {
+        const Curva& c = curvas_[k];
+        misma_red = misma_red && (k == 0 || c.misma_red(curvas_[k - 1]));
+        // Each curve was drawn on a vertical scale of its own N²: this is the
+        // region of the graph where it lies.
+        const double r = (c.ranuras / nl) * (c.ranuras / nl);
+        double arriba = s.y_ini * r;
+        double abajo = s.y_fin * r;
+        if (alejado_) {
+            const double h = abajo - arriba;
+            abajo = arriba + h;
+            arriba -= h;
+        }
+        dibujo_->scale(s.x_ini, arriba, s.x_fin, abajo);
+
+        const Red red = c.red();
+        const double n2 = c.alto();
+        auto trazo = std::make_shared<Trazo>();
+        trazo->reserve(senos.size() + 1);
+        const auto agregar = [&](double x) {
+            trazo->push_back({static_cast<float>(x), static_cast<float>(0.98 * (n2 - red(x)))});
+        };
+        agregar(s.x_ini);
+        for (double x : senos) {
+            agregar(x);
+        }
+        dibujo_->polilinea(std::move(trazo), c.color);
+    }
+    suma_ = sumar_intensidades(curvas_, senos);
+    const double w = static_cast<double>(s.x_fin) - s.x_ini;
+    barra_->setSingleStep(static_cast<int>(round_even(1 + 20 * w / (seno_max_ - seno_min_ - w))));
+    boton_suma_->setEnabled(misma_red && curvas_.size() > 1);
+    dibujado_ = true;
+}
+
+void VentanaZoom::dibujar_suma() {
+    if (!suma_.empty() && !curvas_.empty()) {
+        const double n2 = curvas_.back().alto();
+        // The sample index across; the vertical scale stays that of the last curve.
+        const Escala e = dibujo_->escala();
+        dibujo_->set_escala({1, e.top, static_cast<double>(suma_.size()), e.height});
+        auto trazo = std::make_shared<Trazo>();
+        trazo->reserve(suma_.size() + 1);
+        trazo->push_back({1.0F, static_cast<float>(0.98 * (n2 - suma_[0]))});
+        for (std::size_t j = 0; j < suma_.size(); ++j) {
+            trazo->push_back(
+                {static_cast<float>(j + 1), static_cast<float>(0.98 * (n2 - suma_[j]))});
+        }
+        dibujo_->polilinea(std::move(trazo), 0x000000);
+        const Seleccion& s = seleccion_;
+        dibujo_->scale(s.x_ini, s.y_ini, s.x_fin, s.y_fin);
+    }
+    boton_suma_->setEnabled(false);
+    suma_visible_ = true;
+}
+
+void VentanaZoom::ubicar_seleccion(int V) {
+    Seleccion& s = seleccion_;
+    const float w = s.ancho();
+    s.x_ini = static_cast<float>(seno_min_ + (seno_max_ - seno_min_ - w) * V / 100);
+    s.x_fin = s.x_ini + w;
+    if (s.x_fin > seno_max_) {
+        s.x_fin = static_cast<float>(seno_max_);
+        s.x_ini = static_cast<float>(seno_max_ - w);
+    }
+}
+
+void VentanaZoom::al_cambiar_barra() {
+    suma_visible_ = false;
+    acercar();
+    ubicar_seleccion(barra_->value());
+    limpiar_dibujo();
+    dibujar();
+    emit seleccion_movida(seleccion_);
+}
+
+void VentanaZoom::al_arrastrar_barra() {
+    ubicar_seleccion(barra_->sliderPosition());
+    emit seleccion_movida(seleccion_);
+}
+
+void VentanaZoom::alejar() {
+    // The doubled range applies to this drawing only.
+    alejado_ = true;
+    limpiar_dibujo();
+    dibujar();
+    if (suma_visible_) {
+        dibujar_suma();
+    }
+    alejado_ = false;
+    poner_lupas(false);
+}
+
+void VentanaZoom::acercar() {
+    alejado_ = false;
+    limpiar_dibujo();
+    dibujar();
+    if (suma_visible_) {
+        dibujar_suma();
+    }
+    poner_lupas(true);
+}
+
+void VentanaZoom::poner_lupas(bool alejar_disponible) {
+    // A missing picture file leaves the picture the button already shows.
+    lupa_alejar_->cargar_imagen(alejar_disponible ? QStringLiteral("LupaOuSi.bmp")
+                                                  : QStringLiteral("LupaOuNo.bmp"));
+    lupa_acercar_->cargar_imagen(alejar_disponible ? QStringLiteral("LupaInNo.bmp")
+                                                   : QStringLiteral("LupaInSi.bmp"));
+}
+
+void VentanaZoom::limpiar_dibujo() {
+    dibujo_->limpiar();
+    dibujado_ = false;
+}
+
+void VentanaZoom::desactivar() {
+    emit desactivada();
+    limpiar_dibujo();
+}
+
+bool VentanaZoom::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate && !dibujado_) {
+        dibujar();
+    } else if (e->type() == QEvent::WindowDeactivate) {
+        desactivar();
+    }
+    return QWidget::event(e);
+}
+
+void VentanaZoom::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    // Not every platform activates a window when it is shown.
+    if (!dibujado_) {
+        dibujar();
+    }
+}
+
+void VentanaZoom::hideEvent(QHideEvent* e) {
+    desactivar();
+    QWidget::hideEvent(e);
+}
+
+void VentanaZoom::closeEvent(QCloseEvent* e) {
+    desactivar();
+    e->accept();
+}
+
+void VentanaZoom::mousePressEvent(QMouseEvent* e) {
+    presionado_ = e->button() == Qt::LeftButton;
+    QWidget::mousePressEvent(e);
+}
+
+void VentanaZoom::mouseReleaseEvent(QMouseEvent* e) {
+    // A click on the window outside its controls hides it.
+    const bool clic =
+        presionado_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    presionado_ = false;
+    QWidget::mouseReleaseEvent(e);
+    if (clic) {
+        hide();
+    }
+}

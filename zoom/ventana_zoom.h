@@ -1,0 +1,80 @@
+#pragma once
+
+#include "grafica/seleccion.h"
+#include "model/curva.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class Diseno;
+class PictureBox;
+class QPushButton;
+class QScrollBar;
+
+// The zoom window: a rectangle selected on the graph, enlarged, with every curve
+// of the graph drawn again over it from the model (each on the scale of its own
+// N², so their heights stay as on the graph), and, for curves of one grating,
+// their sum. A bar pans the selection along the graph's range; two magnifiers
+// double the vertical range for one drawing or bring it back. Modal while
+// shown; its own controls hide it, its close box destroys it.
+class VentanaZoom : public QWidget {
+    Q_OBJECT
+public:
+    // `factor`: the main window's scale, which the window takes at its designed size.
+    VentanaZoom(QWidget* padre, double factor);
+
+    // Shows the selection `s` of a graph of `curvas` over the sines
+    // seno_min..seno_max, and returns when the window is hidden or closed. The
+    // bar starts at the selection's place in the range.
+    void abrir(const std::vector<Curva>& curvas, double seno_min, double seno_max,
+               const Seleccion& s);
+    const Seleccion& seleccion() const { return seleccion_; }
+
+signals:
+    // The selection drawn, where the outline on the graph goes.
+    void seleccion_movida(const Seleccion& s);
+    // The pointer over the drawing, at a sine.
+    void puntero_en(double seno);
+    // The window stopped being the active one: the outline and the sine read-out go.
+    void desactivada();
+
+protected:
+    bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    void crear_controles(double factor);
+    void dibujar();
+    void dibujar_suma();
+    void limpiar_dibujo();
+    void al_cambiar_barra();
+    void al_arrastrar_barra();
+    void alejar();
+    void acercar();
+    void poner_lupas(bool alejar_disponible);
+    // The selection at the bar's position `V`, keeping its width.
+    void ubicar_seleccion(int V);
+    void desactivar();
+
+    Diseno* diseno_ = nullptr;
+    PictureBox* dibujo_ = nullptr;
+    QScrollBar* barra_ = nullptr;
+    QPushButton* boton_suma_ = nullptr;
+    PictureBox* lupa_alejar_ = nullptr;
+    PictureBox* lupa_acercar_ = nullptr;
+
+    std::vector<Curva> curvas_;
+    double seno_min_ = 0;
+    double seno_max_ = 0;
+    Seleccion seleccion_;
+    std::vector<float> suma_;   // the curves' sum at the samples of the last drawing
+    bool alejado_ = false;      // the drawing being made shows twice the range
+    bool suma_visible_ = false; // "Ver Suma" drawn since the bar last moved
+    bool dibujado_ = false;     // the drawing shows the current selection
+    bool presionado_ = false;
+};
