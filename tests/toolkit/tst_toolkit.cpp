@@ -1,10 +1,9 @@
-#include "main/form1.h"
-#include "tests/common/entorno.h"
-#include "tests/common/varias.h"
 #include "toolkit/diseno.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
+#include "toolkit/texto.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -262,8 +261,6 @@ class PruebaDiseno : public QObject {
     Q_OBJECT
 private slots:
     void escala_uniforme_y_centrada();
-    void coincidencias_del_esquema_data();
-    void coincidencias_del_esquema();
     void mensajes_y_ventanas_modales_contestadas();
 };
 
@@ -283,42 +280,6 @@ void PruebaDiseno::escala_uniforme_y_centrada() {
     QCOMPARE(hijo->geometry(), QRect(2, 2, 4, 4)); // relative to its parent, no margin
 }
 
-void PruebaDiseno::coincidencias_del_esquema_data() {
-    QTest::addColumn<QSize>("tamano");
-    QTest::newRow("chica") << QSize(700, 500);
-    QTest::newRow("grande") << QSize(1900, 1000);
-}
-
-// The sketch's coordinates meet the controls where the drawing needs them.
-void PruebaDiseno::coincidencias_del_esquema() {
-    QFETCH(QSize, tamano);
-    CarpetaTrabajo carpeta;
-    Mensajes mensajes;
-    auto f = abrir_form1();
-    f->resize(tamano);
-    QTRY_COMPARE(f->size(), tamano);
-    const double tolerancia = 2.5 * f->diseno->factor() + 1;
-    auto en_superficie = [&](QWidget* w, QPoint p) {
-        return f->superficie->mapFromGlobal(w->mapToGlobal(p));
-    };
-    // x 4.05, y 1.69: upper left corner of the enlarged sector.
-    const QPointF esquina = f->superficie->a_pixel({4.05, 1.69});
-    const QPoint p2 = en_superficie(f->Picture2, QPoint(0, 0));
-    QVERIFY(std::abs(esquina.x() - p2.x()) <= tolerancia);
-    QVERIFY(std::abs(esquina.y() - p2.y()) <= tolerancia);
-    // x 3.29: right edge of the strip; a strip height Y sits at 1.155 Y - 0.62.
-    const QPoint p3 = en_superficie(f->Picture3, QPoint(f->Picture3->width(), 0));
-    QVERIFY(std::abs(f->superficie->a_pixel({3.29, 0}).x() - p3.x()) <= tolerancia);
-    for (double Y : {-2.0, 0.0, 1.5}) {
-        const QPointF en_franja = f->Picture3->a_pixel({0, Y});
-        const QPoint en_ventana = en_superficie(f->Picture3, en_franja.toPoint());
-        const double y_ventana = f->superficie->a_pixel({0, Form1::lininf(Y)}).y();
-        QVERIFY2(std::abs(y_ventana - en_ventana.y()) <= 2 * tolerancia,
-                 qPrintable(QString::number(Y)));
-    }
-    QVERIFY(mensajes.textos.isEmpty());
-}
-
 void PruebaDiseno::mensajes_y_ventanas_modales_contestadas() {
     QStringList vistos;
     set_contestador([&](const QString& t) { vistos << t; });
@@ -335,8 +296,94 @@ void PruebaDiseno::mensajes_y_ventanas_modales_contestadas() {
     QVERIFY(!ventana.isVisible());
 }
 
+class PruebaTexto : public QObject {
+    Q_OBJECT
+private slots:
+    void formato_data();
+    void formato();
+    void leer_numero_data();
+    void leer_numero();
+    void texto_en_el_locale_data();
+    void texto_en_el_locale();
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+};
+
+void PruebaTexto::formato_data() {
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("redondeado");
+    QTest::newRow("0.125") << 0.125 << 0.13;
+    QTest::newRow("-0.125") << -0.125 << -0.12;
+    QTest::newRow("0.3333") << 0.3333 << 0.33;
+    QTest::newRow("0.335") << 0.335 << 0.34;
+    QTest::newRow("-0.51") << -0.51 << -0.51;
+    QTest::newRow("sine of -0.6") << -0.6 / std::sqrt(1.36) << -0.51;
+}
+
+void PruebaTexto::formato() {
+    QFETCH(double, x);
+    QFETCH(double, redondeado);
+    QCOMPARE(::formato(x), redondeado);
+}
+
+void PruebaTexto::leer_numero_data() {
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<double>("valor");
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("letters") << "abc" << 0.0;
+    QTest::newRow("comma, not converted") << "0,2" << 0.0;
+    QTest::newRow("comma, converted") << convertir("0,2") << 0.2;
+    QTest::newRow("every comma converted") << convertir("1,5,6 a") << 1.5;
+    QTest::newRow("blanks and letters") << " 12abc" << 12.0;
+    QTest::newRow("blanks inside") << "1 2\t3" << 123.0;
+    QTest::newRow("minus alone") << "-" << 0.0;
+    QTest::newRow("minus zero point") << "-0." << 0.0;
+    QTest::newRow("exponent") << "1.5E-2" << 0.015;
+    QTest::newRow("exponent d") << "2d3" << 2000.0;
+    QTest::newRow("exponent unfinished") << "7e" << 7.0;
+    QTest::newRow("two signs") << "--1" << 0.0;
+    QTest::newRow("leading point") << ".5x" << 0.5;
+    QTest::newRow("nan is no number") << "nan" << 0.0;
+    QTest::newRow("inf is no number") << "inf" << 0.0;
+    QTest::newRow("tiny") << "1e-400" << 0.0;
+    // Huge numbers read as infinities, never NaN, so limits still compare.
+    QTest::newRow("huge") << "1e400" << qInf();
+    QTest::newRow("a thousand nines") << "-" + QString(1000, QLatin1Char('9')) << -qInf();
+}
+
+void PruebaTexto::leer_numero() {
+    QFETCH(QString, texto);
+    QFETCH(double, valor);
+    QCOMPARE(::leer_numero(texto), valor);
+}
+
+void PruebaTexto::texto_en_el_locale_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QStringList>("textos"); // 0.5, 1234.5, -0.51, 0.1 + 0.2, 0.55, 12345.5, 25
+    QTest::newRow("point") << QLocale(QLocale::English, QLocale::UnitedStates)
+                           << QStringList{"0.5", "1234.5", "-0.51", "0.3", "0.55", "12345.5", "25"};
+    QTest::newRow("comma") << QLocale(QLocale::Spanish, QLocale::Argentina)
+                           << QStringList{"0,5", "1234,5", "-0,51", "0,3", "0,55", "12345,5", "25"};
+}
+
+void PruebaTexto::texto_en_el_locale() {
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, textos);
+    QLocale::setDefault(locale);
+    const QStringList obtenidos{
+        texto_numero(0.5),       texto_numero(1234.5),          texto_numero(-0.51),
+        texto_numero(0.1 + 0.2), texto_fijo(Fijo::desde(0.55)), texto_fijo(Fijo::desde(12345.5)),
+        texto_fijo(Fijo(25))};
+    QCOMPARE(obtenidos, textos); // the locale's separator, never a group separator
+    QCOMPARE(texto_numero(-0.0), QStringLiteral("0"));
+}
+
 int main(int argc, char** argv) {
-    return ejecutar_pruebas<PruebaPictureBox, PruebaDiseno>(argc, argv);
+    QApplication app(argc, argv);
+    PruebaPictureBox caja;
+    PruebaDiseno diseno;
+    PruebaTexto texto;
+    return QTest::qExec(&caja, argc, argv) + QTest::qExec(&diseno, argc, argv) +
+           QTest::qExec(&texto, argc, argv);
 }
 
 #include "tst_toolkit.moc"
