@@ -1,5 +1,9 @@
 #pragma once
 
+// entry/: how the quantities change. entrada: the value entry (its box rules in
+// cajas.cpp, its spin buttons in flechas.cpp); caja_valor, boton_spin: the two
+// kinds of control; reglas_paso: the pure step rules of the spin buttons.
+
 #include "entry/reglas_paso.h"
 #include "model/color.h"
 #include "model/parametros.h"

@@ -1,5 +1,9 @@
 #pragma once
 
+// grafica/: the data frame and its graph. grafica: the frame's controls and
+// the curves drawn; muestreo: how a curve is sampled (pure); lecturas: the
+// read-outs of sine and intensity; seleccion: the rectangle the zoom window shows.
+
 #include "grafica/lecturas.h"
 #include "grafica/muestreo.h"
 #include "grafica/seleccion.h"

@@ -1,5 +1,10 @@
 #pragma once
 
+// model/: the physics and the numbers it stands on, free of Qt. intens: the
+// intensity through N slits; fijo: four-decimal fixed point and round_even;
+// color, color_onda: colours and the colour of a wavelength; parametros: the six
+// quantities with their limits and checks; curva: the record of a plotted curve.
+
 #include "model/fijo.h"
 
 // pi as the program holds it: 4·atan(1) in single precision (3.1415927410125732).

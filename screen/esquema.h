@@ -1,5 +1,9 @@
 #pragma once
 
+// screen/: the left half of the window. esquema: the sketch of the experiment
+// with the screen strip and its sector markers (marcador); sector_ampliado: the
+// enlarged sector with the light's bands and the band mode.
+
 #include "model/color.h"
 #include "model/fijo.h"
 #include "model/parametros.h"

@@ -1,5 +1,9 @@
 #pragma once
 
+// session/: session documentation. documentacion: the switch and the open file;
+// formato, archivos: the documentation files' lines, names and listing (pure);
+// dialogo_limpieza, visor_sesiones: the clean-up dialog and the viewer; reloj.
+
 #include "model/curva.h"
 
 #include <QObject>

@@ -1,5 +1,10 @@
 #pragma once
 
+// toolkit/: the thin layer over Qt. picture_box: a drawing surface in user
+// coordinates (mapa: the coordinate map; trazado: figures into pixels);
+// diseno: places in twips; mensaje: the message box and modal windows; texto:
+// numbers as text in the user's locale; portapapeles, reloj_arena, paralelo.
+
 #include "model/color.h"
 #include "toolkit/mapa.h"
 #include "toolkit/trazado.h"

@@ -1,5 +1,10 @@
 #pragma once
 
+// windows/: the secondary windows and the program's own pictures.
+// ilustraciones: the "Ver" menu's pictures and the model window (ventana_modelo);
+// presentacion: the splash; ayuda: the help texts; dibujos*: the painters of the
+// pictures, shared with the tool that writes them to data files.
+
 #include <QObject>
 #include <QPointer>
 #include <QString>

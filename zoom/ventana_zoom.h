@@ -1,5 +1,7 @@
 #pragma once
 
+// zoom/: the zoom window (ventana_zoom) and the samples it draws (muestras_zoom).
+
 #include "grafica/seleccion.h"
 #include "model/curva.h"
 
