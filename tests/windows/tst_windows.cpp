@@ -1,24 +1,467 @@
-#include "tests/windows/prueba_ventanas.h"
+// The windows around the main one: the splash, the help texts, the pictures over
+// the window, the model window, the clipboard copies, and the pictures the
+// program draws itself.
+#include "grafica/grafica.h"
+#include "main/arranque.h"
+#include "model/color_onda.h"
+#include "tests/common/entorno.h"
+#include "toolkit/picture_box.h"
+#include "windows/dibujos.h"
+#include "windows/presentacion.h"
+#include "windows/ventana_modelo.h"
 
-#include "main/form1.h"
-
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
-void elegir(Form1* f, QMenu* menu, QAction* accion) {
-    QMenuBar* barra = f->menuBar();
-    const QRect titulo = barra->actionGeometry(menu->menuAction());
-    QVERIFY(titulo.isValid());
-    QTest::mouseClick(barra, Qt::LeftButton, {}, titulo.center());
-    QTRY_VERIFY(menu->isVisible());
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(accion).center());
-    QTRY_VERIFY(!menu->isVisible());
+#include <cmath>
+
+namespace {
+
+// A plain picture of one colour, so that the overlay shows which one it holds.
+void escribir_imagen(const CarpetaTrabajo& c, const char* nombre, QColor color) {
+    QImage img(320, 198, QImage::Format_RGB32);
+    img.fill(color);
+    QVERIFY(img.save(c.ruta(QString::fromLatin1(nombre)), "BMP"));
 }
 
-void graficar(Form1* f) {
-    QTest::mouseClick(f->Command1, Qt::LeftButton);
+QImage imagen_de(const Escena& e, const char* caja) {
+    return e.control<PictureBox>(caja)->imagen().convertToFormat(QImage::Format_RGB32);
 }
+
+QColor centro(const QImage& img) {
+    return img.pixelColor(img.width() / 2, img.height() / 2);
+}
+
+// Chooses the "Ver" entry `entrada` and returns the colour at the centre of the overlay.
+QColor mostrar(const Escena& e, const char* entrada) {
+    e.elegir("menu_ver", QString::fromUtf8(entrada));
+    return centro(imagen_de(e, "ilustracion"));
+}
+
+// Whether the three buttons are all enabled (1), all disabled (0) or mixed (-1).
+int botones(const Escena& e) {
+    const int n = e.control("boton_graficar")->isEnabled() +
+                  e.control("boton_limpiar")->isEnabled() + e.control("boton_salir")->isEnabled();
+    return n == 3 ? 1 : n == 0 ? 0 : -1;
+}
+
+const char* const entradas_ver[] = {"Espectro de Luz Blanca", "Laboratorio", "Red y Pantalla"};
+
+int distinto_de(const QImage& img, QColor fondo) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            n += img.pixelColor(x, y) != fondo;
+        }
+    }
+    return n;
+}
+
+} // namespace
+
+class PruebaVentanas : public QObject {
+    Q_OBJECT
+private slots:
+    void splash_data() {
+        QTest::addColumn<bool>("con_clic");
+        QTest::newRow("a click ends it") << true;
+        QTest::newRow("no click: it waits its time") << false;
+    }
+
+    void splash() {
+        QFETCH(bool, con_clic);
+        CarpetaTrabajo carpeta;
+        Mensajes mensajes;
+        Presentacion presentacion(con_clic ? 60000 : 150);
+        bool visible_al_esperar = false;
+        QTimer::singleShot(30, &presentacion, [&] {
+            // The splash keeps its event loop running while it waits.
+            visible_al_esperar = presentacion.isVisible();
+            if (con_clic) {
+                QTest::mouseClick(buscar(&presentacion, QStringLiteral("titulo")), Qt::LeftButton);
+            }
+        });
+        QElapsedTimer reloj;
+        reloj.start();
+        const auto v = arrancar(presentacion);
+        QVERIFY(con_clic ? reloj.elapsed() < 10000 : reloj.elapsed() >= 150);
+        QVERIFY(visible_al_esperar);
+        QCOMPARE(presentacion.cerrada_por_clic(), con_clic);
+        QVERIFY(!presentacion.isVisible());
+        QVERIFY(v->isVisible());
+        QCOMPARE(buscar<QLineEdit>(v.get(), QStringLiteral("caja_ranuras"))->text(),
+                 QStringLiteral("5")); // loaded
+        QCOMPARE(presentacion.windowTitle(), QStringLiteral("Ondaris // Grupo Quenor"));
+        QCOMPARE(v->windowTitle(), QStringLiteral("Ondaris por N ranuras  //  Grupo Quenor"));
+        QVERIFY(mensajes.textos.isEmpty());
+    }
+
+    void ayuda_data() {
+        QTest::addColumn<bool>("con_curva");
+        QTest::newRow("before plotting") << false;
+        QTest::newRow("with a curve") << true;
+    }
+
+    void ayuda() {
+        QFETCH(bool, con_curva);
+        const std::pair<const char*, QString> textos[] = {
+            {"&General",
+             QStringLiteral("Configurar Color de pantalla en VERDADERO (24 bit)\r\n"
+                            "o de ALTA DENSIDAD (16 bit 0 32 bit) \r\n"
+                            "\r\n"
+                            "La pantalla debe estar en 640 x 480 pixels\r\n"
+                            "\r\n"
+                            "Se grafica la Intensidad de onda luminosa\r\n"
+                            "de la difracción de N ranuras, según modelo de Fraunhofer\r\n"
+                            "\r\n")},
+            {"&Unidades",
+             QStringLiteral(
+                 "Las longitudes (ancho, distancia y long. de onda) están en micrones\r\n"
+                 "La Intensidad Máxima es el Valor relativo a una ranura de 1 micrón")},
+            {"&Acerca de ...",
+             QStringLiteral("Programa para Enseñanza de la Física\r\n"
+                            "Grupo Quenor\r\n"
+                            "Autores: equipo de desarrollo de Ondaris (Grupo Quenor)\r\n"
+                            "e-mail ondaris@example.org\r\n"
+                            "\r\n"
+                            "Comuniquese para obtener mayor información,\r\n"
+                            "nuevas versiones y otros programas")}};
+        Escena e;
+        if (con_curva) {
+            e.graficar();
+        }
+        const Parametros parametros = e.parametros();
+        const QImage grafica = imagen_de(e, "grafica"), bandas = imagen_de(e, "sector_ampliado");
+        const QString datos = e.grafica().datos();
+        const QList<QAction*> acciones = e.control<QMenu>("menu_ayuda")->actions();
+        QCOMPARE(acciones.size(), 4);
+        QVERIFY(acciones[2]->isSeparator());
+        // Any number of times, the same bytes each time, and nothing else changes.
+        for (int i = 0; i < 3; ++i) {
+            for (int vez = 0; vez < 2; ++vez) {
+                e.elegir("menu_ayuda", QString::fromUtf8(textos[i].first));
+                QCOMPARE(e.mensajes.textos.size(), 2 * i + vez + 1);
+                QCOMPARE(e.mensajes.textos.last().toUtf8(), textos[i].second.toUtf8());
+            }
+        }
+        QVERIFY(e.parametros() == parametros);
+        QCOMPARE(imagen_de(e, "grafica"), grafica);
+        QCOMPARE(imagen_de(e, "sector_ampliado"), bandas);
+        QCOMPARE(e.grafica().datos(), datos);
+        QCOMPARE(e.curvas(), con_curva ? 1 : 0);
+        QCOMPARE(botones(e), 1);
+    }
+
+    // `unica`: the band mode when the last picture was opened, which the restore
+    // spot brings back.
+    void ilustraciones_se_reemplazan_y_un_clic_las_cierra_data() {
+        QTest::addColumn<bool>("unica");
+        QTest::newRow("single band: kept with the graph") << true;
+        QTest::newRow("separate bands: selected again") << false;
+    }
+    void ilustraciones_se_reemplazan_y_un_clic_las_cierra() {
+        QFETCH(bool, unica);
+        Escena e;
+        escribir_imagen(e.carpeta, "lab.bmp", Qt::red);
+        escribir_imagen(e.carpeta, "pantalla.bmp", Qt::blue);
+        escribir_imagen(e.carpeta, "espectro.bmp", Qt::green);
+        auto* ilustracion = e.control("ilustracion");
+        auto* opcion_unica = e.control<QRadioButton>("opcion_banda_unica");
+        auto* separadas = e.control<QRadioButton>("opcion_bandas_separadas");
+        e.graficar();
+        const QImage grafica = imagen_de(e, "grafica");
+        QVERIFY(!ilustracion->isVisible());
+
+        QCOMPARE(mostrar(e, "Laboratorio"), QColor(Qt::red));
+        QVERIFY(ilustracion->isVisible());
+        QCOMPARE(botones(e), 0);
+        e.graficar(); // "Graficar" cannot be pressed while the picture is shown
+        QCOMPARE(e.curvas(), 1);
+        QCOMPARE(imagen_de(e, "grafica"), grafica);
+
+        // The band options stay in view under the picture.
+        const QRect opcion(separadas->mapTo(ilustracion->parentWidget(), QPoint()),
+                           separadas->size());
+        QVERIFY(separadas->isVisible() && !ilustracion->geometry().intersects(opcion));
+        clic(separadas);
+        QVERIFY(separadas->isChecked());
+        QCOMPARE(mostrar(e, "Red y Pantalla"), QColor(Qt::blue));
+        QCOMPARE(botones(e), 0);
+        clic(unica ? opcion_unica : separadas);
+        // The spectrum twice: the second time loads the file again.
+        QCOMPARE(mostrar(e, "Espectro de Luz Blanca"), QColor(Qt::green));
+        escribir_imagen(e.carpeta, "espectro.bmp", Qt::magenta);
+        QCOMPARE(mostrar(e, "Espectro de Luz Blanca"), QColor(Qt::magenta));
+        QVERIFY(ilustracion->isVisible());
+        clic(unica ? separadas : opcion_unica); // not the mode the restore spot brings back
+
+        // One click closes whatever was opened; what was under it is as it was.
+        const QImage debajo = imagen_de(e, "grafica"), bandas = imagen_de(e, "sector_ampliado");
+        clic(ilustracion);
+        QVERIFY(!ilustracion->isVisible());
+        QCOMPARE(botones(e), 1);
+        QCOMPARE(imagen_de(e, "grafica"), debajo);
+        QCOMPARE(imagen_de(e, "sector_ampliado"), bandas);
+        QVERIFY(e.mensajes.textos.isEmpty());
+
+        clic(opcion_unica);
+        e.graficar();
+        QCOMPARE(e.curvas(), 1);
+        clic(e.control("punto_restaurar"));
+        QCOMPARE(opcion_unica->isChecked(), unica);
+        QCOMPARE(separadas->isChecked(), !unica);
+        QCOMPARE(e.curvas(), unica ? 1 : 0); // a change of mode starts the graph over
+    }
+
+    void ilustracion_que_no_se_puede_mostrar_data() {
+        QTest::addColumn<int>("entrada");
+        QTest::addColumn<QString>("archivo");
+        QTest::addColumn<QByteArray>("contenido"); // empty: no file at all
+        QTest::addColumn<bool>("antes_otra");      // another picture is shown already
+        QTest::newRow("espectro missing") << 0 << "espectro.bmp" << QByteArray() << false;
+        QTest::newRow("lab missing") << 1 << "lab.bmp" << QByteArray() << false;
+        QTest::newRow("pantalla missing") << 2 << "pantalla.bmp" << QByteArray() << false;
+        QTest::newRow("lab not a picture") << 1 << "lab.bmp" << QByteArray("BM no es") << false;
+        QTest::newRow("pantalla missing over lab") << 2 << "pantalla.bmp" << QByteArray() << true;
+    }
+
+    void ilustracion_que_no_se_puede_mostrar() {
+        QFETCH(int, entrada);
+        QFETCH(QString, archivo);
+        QFETCH(QByteArray, contenido);
+        QFETCH(bool, antes_otra);
+        Escena e;
+        if (!contenido.isEmpty()) {
+            e.carpeta.escribir(archivo, contenido);
+        }
+        if (antes_otra) {
+            escribir_imagen(e.carpeta, "lab.bmp", Qt::red);
+            QCOMPARE(mostrar(e, "Laboratorio"), QColor(Qt::red));
+        }
+        e.elegir("menu_ver", QString::fromUtf8(entradas_ver[entrada]));
+        QCOMPARE(e.mensajes.textos.size(), 1);
+        QVERIFY2(e.mensajes.textos[0].contains(QLatin1Char('"') + archivo + QLatin1Char('"')),
+                 qPrintable(e.mensajes.textos[0]));
+        QVERIFY(!e.control("ilustracion")->isVisible());
+        QCOMPARE(botones(e), 1);
+    }
+
+    void dibujos_del_programa_en_la_superposicion() {
+        Escena e;
+        QVERIFY(guardar_dibujos(e.carpeta.ruta(QString())).isEmpty());
+        QImage anterior;
+        for (const char* entrada : entradas_ver) {
+            e.elegir("menu_ver", QString::fromUtf8(entrada));
+            QVERIFY(e.control("ilustracion")->isVisible());
+            QVERIFY(imagen_de(e, "ilustracion") != anterior);
+            anterior = imagen_de(e, "ilustracion");
+        }
+        QVERIFY(e.mensajes.textos.isEmpty());
+        for (const char* n : {"espectro.bmp", "lab.bmp", "pantalla.bmp", "LupaOuSi.bmp",
+                              "LupaOuNo.bmp", "LupaInSi.bmp", "LupaInNo.bmp"}) {
+            const QSize tam = QImage(e.carpeta.ruta(QString::fromLatin1(n))).size();
+            QCOMPARE(tam, n[0] == 'L' ? QSize(16, 16) : QSize(1600, 990));
+        }
+    }
+
+    void leer_modelo() {
+        // Every line gets CR LF, the last one too; blank lines and UTF-8 stay.
+        CarpetaTrabajo carpeta;
+        const std::pair<QByteArray, QString> casos[] = {
+            {"", ""},
+            {"uno\ndos", "uno\r\ndos\r\n"},
+            {"\r\n\r\nfin\r\n", "\r\n\r\nfin\r\n"},
+            {"Difracción θ cos²θ\n", QStringLiteral("Difracción θ cos²θ\r\n")}};
+        for (const auto& [archivo, texto] : casos) {
+            carpeta.escribir("Modelo2.txt", archivo);
+            QVERIFY(!::leer_modelo("Modelo2.txt").isNull());
+            QCOMPARE(::leer_modelo("Modelo2.txt"), texto);
+        }
+        QVERIFY(::leer_modelo("no_existe.txt").isNull());
+    }
+
+    void ventana_del_modelo() {
+        Escena e;
+        const auto modelo = [&] { return e->findChild<VentanaModelo*>(); };
+        const auto ver_modelo = [&] { e.elegir("menu_ver", "Modelo utilizado"); };
+        // What the text box shows, with its line breaks as CR LF again.
+        const auto texto = [&] {
+            return buscar<QPlainTextEdit>(modelo(), "texto")->toPlainText().replace("\n", "\r\n");
+        };
+        // The main window made active and then the model window, as a user clicks each.
+        const auto reactivar = [&] {
+            e->activateWindow();
+            QTRY_VERIFY(e->isActiveWindow());
+            modelo()->activateWindow();
+        };
+        QVERIFY(!modelo());
+        ver_modelo();
+        QCOMPARE(e.mensajes.textos, QStringList{"No se puede leer el archivo \"Modelo2.txt\"."});
+        QVERIFY(!modelo() || !modelo()->isVisible());
+
+        // Once the file is there the same entry shows it.
+        e.carpeta.escribir("Modelo2.txt", "Primera línea\r\nÚltima sin salto");
+        ver_modelo();
+        const QPointer<VentanaModelo> m = modelo();
+        QVERIFY(m);
+        QTRY_VERIFY(m->isVisible());
+        QCOMPARE(m->windowTitle(), QStringLiteral("Modelo"));
+        QCOMPARE(texto(), QStringLiteral("Primera línea\r\nÚltima sin salto\r\n"));
+        const QFont letra = buscar(m, "texto")->font();
+        QVERIFY(letra.family() == "Courier New" || letra.families().contains("Liberation Mono"));
+        QCOMPARE(letra.pointSize(), 9);
+
+        // The main window stays usable while the model window is shown, and each
+        // activation reads the text again.
+        QTRY_VERIFY(m->isActiveWindow());
+        e.carpeta.escribir("Modelo2.txt", "Texto corregido\n");
+        QCOMPARE(texto(), QStringLiteral("Primera línea\r\nÚltima sin salto\r\n"));
+        reactivar();
+        QTRY_COMPARE(texto(), QStringLiteral("Texto corregido\r\n"));
+        e.carpeta.escribir("Modelo2.txt", QByteArray());
+        reactivar();
+        QTRY_COMPARE(texto(), QString());
+
+        // "Salir" hides the window and keeps it for the next time.
+        auto* salir = buscar<QPushButton>(m, "boton_salir");
+        QCOMPARE(salir->text(), QStringLiteral("Salir"));
+        clic(salir);
+        QVERIFY(!m->isVisible());
+        e.carpeta.escribir("Modelo2.txt", "dos\n");
+        ver_modelo();
+        QCOMPARE(e->findChildren<VentanaModelo*>(), QList<VentanaModelo*>{m});
+        QTRY_VERIFY(m->isVisible());
+        QCOMPARE(texto(), QStringLiteral("dos\r\n"));
+        QCOMPARE(e.mensajes.textos.size(), 1);
+
+        // The text goes while the window is shown: reported once, and the window
+        // goes rather than coming back to report again.
+        QTRY_VERIFY(m->isActiveWindow());
+        QVERIFY(QFile::remove(e.carpeta.ruta("Modelo2.txt")));
+        reactivar();
+        QTRY_VERIFY(!m->isVisible());
+        QCoreApplication::processEvents();
+        QCOMPARE(e.mensajes.textos.size(), 2);
+        QVERIFY(e.mensajes.textos[1].contains("\"Modelo2.txt\""));
+    }
+
+    void copias_reemplazan_el_portapapeles() {
+        Escena e;
+        QClipboard* portapapeles = QGuiApplication::clipboard();
+        const auto imagen = [&] {
+            return portapapeles->image().convertToFormat(QImage::Format_RGB32);
+        };
+        // Something of every kind on the clipboard for the copy to replace, then the entry.
+        const auto copiar = [&](const char* entrada) {
+            auto* previo = new QMimeData;
+            previo->setText(QStringLiteral("texto anterior"));
+            QImage img(8, 8, QImage::Format_RGB32);
+            img.fill(Qt::yellow);
+            previo->setImageData(img);
+            portapapeles->setMimeData(previo);
+            e.elegir("menu_copiar", QString::fromUtf8(entrada));
+        };
+        const QColor fondo(224, 224, 224);
+
+        // Before any plot: each picture as its box shows it, the size it has on
+        // screen, background only; the data text is empty, and so is the clipboard's.
+        for (const auto& [entrada, caja] : {std::pair{"Espectro de pantalla", "sector_ampliado"},
+                                            std::pair{"Gráfica de Intensidades", "grafica"}}) {
+            copiar(entrada);
+            QVERIFY(!portapapeles->mimeData()->hasText());
+            const auto* c = e.control(caja);
+            QCOMPARE(portapapeles->image().size(), c->size() * c->devicePixelRatioF());
+            QCOMPARE(imagen(), imagen_de(e, caja));
+            QCOMPARE(centro(imagen()), fondo);
+        }
+        copiar("Datos de Red y Luz incidente");
+        QVERIFY(!portapapeles->mimeData()->hasImage());
+        QCOMPARE(portapapeles->text(), QString());
+
+        e.graficar();
+        e.graficar();
+        QCOMPARE(e.curvas(), 2);
+        copiar("Gráfica de Intensidades");
+        QCOMPARE(imagen(), imagen_de(e, "grafica"));
+        QVERIFY(distinto_de(imagen(), fondo) > imagen().width());
+        copiar("Espectro de pantalla");
+        QCOMPARE(imagen(), imagen_de(e, "sector_ampliado"));
+        QVERIFY(distinto_de(imagen(), fondo) > imagen().width() * imagen().height() / 2);
+        // The text of both cases, as the graph wrote it; no picture stays behind.
+        copiar("Datos de Red y Luz incidente");
+        QVERIFY(!portapapeles->mimeData()->hasImage());
+        const QString datos = e.grafica().datos();
+        QCOMPARE(portapapeles->text(), datos);
+        QVERIFY(datos.startsWith(QStringLiteral("Angulo Mínimo: ")));
+        QCOMPARE(datos.count(QStringLiteral("Longitud de Onda: ")), 2);
+
+        // After "Limpiar" the copies are empty again.
+        e.limpiar();
+        copiar("Datos de Red y Luz incidente");
+        QCOMPARE(portapapeles->text(), QString());
+        copiar("Gráfica de Intensidades");
+        QCOMPARE(distinto_de(imagen(), fondo), 0);
+    }
+
+    void dibujos() {
+        // The spectrum's band runs from 0.38 at its left edge to 0.78 at its right;
+        // the pixel column of L has the colour the program gives L (or its
+        // neighbour's, a column away at most).
+        const QSize tam(1600, 990);
+        QImage img(tam, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        {
+            QPainter p(&img);
+            dibujar_espectro(p, tam);
+        }
+        const QRectF franja = franja_espectro(tam);
+        for (double L :
+             {0.385, 0.40, 0.43, 0.47, 0.50, 0.53, 0.55, 0.58, 0.60, 0.65, 0.70, 0.775}) {
+            const double x = franja.left() + (L - 0.38) / 0.4 * franja.width();
+            const Color esperado = color_de_onda(Fijo::desde(L)).compuesto();
+            bool hallado = false;
+            for (int dx = -1; dx <= 1 && !hallado; ++dx) {
+                const QColor en = img.pixelColor(static_cast<int>(std::floor(x)) + dx,
+                                                 static_cast<int>(franja.center().y()));
+                hallado = std::abs(en.red() - rojo_de(esperado)) <= 4 &&
+                          std::abs(en.green() - verde_de(esperado)) <= 4 &&
+                          std::abs(en.blue() - azul_de(esperado)) <= 4;
+            }
+            QVERIFY2(
+                hallado,
+                qPrintable(
+                    QStringLiteral("no column near %1 has the colour of L = %2").arg(x).arg(L)));
+        }
+        // Greyed magnifiers hold greys only; active ones have colour.
+        for (bool activa : {true, false}) {
+            const QImage acercar = imagen_lupa(true, activa), alejar = imagen_lupa(false, activa);
+            QCOMPARE(acercar.size(), QSize(16, 16));
+            QCOMPARE(alejar.size(), QSize(16, 16));
+            QVERIFY(acercar != alejar); // the plus sign is the minus sign with a stroke across it
+            QCOMPARE(acercar.allGray(), !activa);
+            QCOMPARE(alejar.allGray(), !activa);
+        }
+        // The model illustration: one bit per pixel, a drawing, not a blank or a filled box.
+        const QImage modelo = imagen_modelo();
+        QCOMPARE(modelo.size(), QSize(456, 156));
+        QCOMPARE(modelo.depth(), 1);
+        const int negros = modelo.width() * modelo.height() - distinto_de(modelo, Qt::black);
+        QVERIFY(negros > 1000);
+        QVERIFY(negros < modelo.width() * modelo.height() / 3);
+    }
+};
 
 QTEST_MAIN(PruebaVentanas)
+
+#include "tst_windows.moc"
