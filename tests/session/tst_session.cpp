@@ -21,17 +21,9 @@
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
+#include <tuple>
 
 namespace {
-
-// The documentation clock stopped on 5/12/26 at a settable time of day.
-struct RelojFijo {
-    RelojFijo(int h, int m) { poner(h, m); }
-    ~RelojFijo() { set_reloj(nullptr); }
-    void poner(int h, int m) {
-        set_reloj([t = QDateTime(QDate(2026, 12, 5), QTime(h, m, 7))] { return t; });
-    }
-};
 
 const QString encendido = QStringLiteral(" 1 \r\n");
 const QString apagado = QStringLiteral(" 0 \r\n");
@@ -42,6 +34,11 @@ const QByteArray linea = "-30,0      30,0        5      2,0   10,0  0,55   \r\n"
 const QString exito = QStringLiteral("\r\nLa documentación de la sesión queda grabada en\r\n"
                                      "archivos .log con la hora por nombre,\r\n"
                                      "en la carpeta de la aplicacion");
+
+// The documentation clock stopped on 5/12/26 at h:m.
+void reloj(int h, int m) {
+    set_reloj([t = QDateTime(QDate(2026, 12, 5), QTime(h, m, 7))] { return t; });
+}
 
 QStringList logs() {
     return QDir::current().entryList({"*.log"}, QDir::Files, QDir::Name);
@@ -85,22 +82,25 @@ void elegir_archivo(const QWidget* visor, const char* nombre, bool doble = false
 class PruebaSesion : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QLocale::setDefault(locale_coma()); }
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void init() {
+        QLocale::setDefault(locale_coma());
+        reloj(14, 35);
+    }
+    void cleanup() {
+        QLocale::setDefault(QLocale::c());
+        set_reloj(nullptr);
+    }
 
-    void nombre_cabecera_y_texto() {
+    void formato() {
         // Short times with a space, with seconds (C) and dates with dots stay as they are.
-        const struct {
-            QLocale locale;
-            const char* nombre;
-            const char* fecha;
-        } locales[] = {{locale_coma(), "14_35.log", "5_12_26"},
-                       {locale_punto(), "2_35 PM.log", "12_5_26"},
-                       {QLocale::c(), "14_35.log", "5 Dec 2026"},
-                       {QLocale(QLocale::German), "14_35.log", "05.12.26"}};
-        for (const auto& l : locales) {
-            QCOMPARE(nombre_documento(QTime(14, 35, 59), l.locale), QString::fromLatin1(l.nombre));
-            QCOMPARE(cabecera_documento(QDate(2026, 12, 5), l.locale).toUtf8(), l.fecha + columnas);
+        const std::tuple<QLocale, const char*, const char*> locales[] = {
+            {locale_coma(), "14_35.log", "5_12_26"},
+            {locale_punto(), "2_35 PM.log", "12_5_26"},
+            {QLocale::c(), "14_35.log", "5 Dec 2026"},
+            {QLocale(QLocale::German), "14_35.log", "05.12.26"}};
+        for (const auto& [l, nombre, fecha] : locales) {
+            QCOMPARE(nombre_documento(QTime(14, 35, 59), l), QString::fromLatin1(nombre));
+            QCOMPARE(cabecera_documento(QDate(2026, 12, 5), l).toUtf8(), fecha + columnas);
         }
         const std::pair<QByteArray, QString> textos[] = {
             {"", ""},
@@ -110,28 +110,20 @@ private slots:
         for (const auto& [contenido, esperado] : textos) {
             QCOMPARE(texto_con_fin_linea(contenido), esperado);
         }
-    }
-
-    void patrones_y_lineas() {
         // Halves go away from zero, on the decimal the double stands for (1.005, 0.15).
-        const struct {
-            const char* patron;
-            double x;
-            const char* esperado;
-        } filas[] = {
+        const std::tuple<const char*, double, const char*> filas[] = {
             {"#0.0#", 12, "12.0"},     {"#0.0#", 12.25, "12.25"},  {"#0.0#", -12.345, "-12.35"},
             {"#0.0#", 1.005, "1.01"},  {"#0.0#", 99.999, "100.0"}, {"#0.0#", -0.004, "0.0"},
             {"###", 0.4, ""},          {"###", 2.5, "3"},          {"###", 1234, "1234"},
             {"##0.0", 0.15, "0.2"},    {"0.0###", 0.6, "0.6"},     {"0.0###", 0.63285, "0.6329"},
             {"0.0###", 0.99999, "1.0"}};
-        for (const auto& f : filas) {
-            const QString patron = QString::fromLatin1(f.patron);
-            QString esperado = QString::fromLatin1(f.esperado);
-            QCOMPARE(con_patron(f.x, patron, QStringLiteral(".")), esperado);
-            QCOMPARE(con_patron(f.x, patron, QStringLiteral(",")), esperado.replace('.', ','));
+        for (const auto& [patron, x, punto] : filas) {
+            QString esperado = QString::fromLatin1(punto);
+            QCOMPARE(con_patron(x, QString::fromLatin1(patron), QStringLiteral(".")), esperado);
+            QCOMPARE(con_patron(x, QString::fromLatin1(patron), QStringLiteral(",")),
+                     esperado.replace('.', ','));
         }
-        // Six left-justified fields of 11, 12, 7, 6, 6 and 7: N 0 leaves its field
-        // blank, long values are cut on the right.
+        // Fields of 11, 12, 7, 6, 6 and 7: N 0 leaves its field blank, long values are cut.
         const std::pair<std::array<double, 6>, QStringList> lineas[] = {
             {{-29, 30, 5, 2, 10, 0.55},
              {"-29.0      ", "30.0        ", "5      ", "2.0   ", "10.0  ", "0.55   "}},
@@ -150,11 +142,9 @@ private slots:
 
     void sesion_a_traves_de_reinicios() {
         CarpetaTrabajo c;
-        RelojFijo reloj(14, 35);
         Mensajes mensajes;
-        QStringList vistos;
+        QStringList vistos; // what the viewer copies of "14_35.log"
         const Modal m([&](QWidget* w) {
-            QVERIFY(qobject_cast<VisorSesiones*>(w));
             elegir_archivo(w, "14_35.log");
             pulsar(w, "boton_aceptar");
             pulsar(w, "boton_copiar");
@@ -163,17 +153,14 @@ private slots:
         });
         {
             const Programa p;
-            QVERIFY(!p.documentando());
             p.documentar();
             QVERIFY(p.documentando());
             p.pulsar("boton_graficar");
-            // The viewer shows what is written so far and the file keeps receiving
-            // lines; it is read through another handle while the program keeps it open.
+            // The viewer reads the file while the program keeps it open and writing.
             p.accion("accion_abrir")->trigger();
             p.pulsar("boton_graficar");
             QCOMPARE(vistos, QStringList{cabecera + linea});
             QCOMPARE(c.leer("14_35.log"), cabecera + linea + linea);
-
             p.documentar(); // off: silent, nothing more written
             QVERIFY(!p.documentando());
             p.pulsar("boton_graficar");
@@ -181,64 +168,59 @@ private slots:
             p.pulsar("boton_graficar");
             QCOMPARE(c.leer("14_35.log"), cabecera + linea + linea + cabecera + linea);
             p.documentar();
-            reloj.poner(14, 36);
+            reloj(14, 36);
             p.documentar();
             p.accion("accion_salir")->trigger();
         }
         QCOMPARE(c.leer("trazo.txt"), encendido.toUtf8());
-        reloj.poner(16, 10);
+        reloj(16, 10);
         {
             const Programa p;
-            QVERIFY(p.documentando());
-            p.pulsar("boton_graficar");
-            QVERIFY(p.v->close()); // the close box saves nothing
+            p.documentar();        // the check mark set at start-up: the first click switches off
+            QVERIFY(p.v->close()); // and the close box does not save that
         }
         QCOMPARE(c.leer("trazo.txt"), encendido.toUtf8());
-        reloj.poner(16, 20);
+        reloj(16, 20);
         {
             const Programa p;
-            p.documentar(); // the check mark set at start-up: the first click switches off
-            p.pulsar("boton_graficar");
-            p.pulsar("boton_salir");
+            p.documentar();
+            p.pulsar("boton_salir"); // "Salir" does
         }
         QCOMPARE(c.leer("trazo.txt"), apagado.toUtf8());
         QCOMPARE(logs(), (QStringList{"14_35.log", "14_36.log", "16_10.log", "16_20.log"}));
-        QCOMPARE(c.leer("14_36.log"), cabecera);
-        QCOMPARE(c.leer("16_10.log"), cabecera + linea);
-        QCOMPARE(c.leer("16_20.log"), cabecera);
+        for (const char* nombre : {"14_36.log", "16_10.log", "16_20.log"}) {
+            QCOMPARE(c.leer(nombre), cabecera);
+        }
         QCOMPARE(mensajes.textos, QStringList(3, exito)); // start-up never shows it
     }
 
     // The switch at start-up from "trazo.txt" (on only for 1; another number
     // from 0 to 255 kept as it was, anything else 0), the clean-up dialog past
-    // 10000 bytes of "*.log" (a.log has 6000), and "Salir".
+    // 10000 bytes of "*.log" (a.log has 6000) and how it is answered, and "Salir".
     void arranque_y_salir_data() {
         QTest::addColumn<QString>("antes");
-        QTest::addColumn<int>("bytes_b");   // b.log
-        QTest::addColumn<bool>("cancelar"); // else the close box, if the dialog comes
-        QTest::addColumn<bool>("dialogo");
+        QTest::addColumn<int>("bytes_b");       // b.log
+        QTest::addColumn<QString>("respuesta"); // to the dialog: none when it must not come
         QTest::addColumn<QString>("despues");
-        QTest::newRow("2: off, written back") << " 2 \r\n" << 0 << true << false << " 2 \r\n";
-        QTest::newRow("spaces, second field") << "   1  ,7\r\n" << 0 << true << false << encendido;
-        QTest::newRow("not a number") << "si\r\n" << 0 << true << false << apagado;
-        QTest::newRow("rounded, kept") << "6.6, 1\r\n" << 0 << true << false << " 7 \r\n";
-        QTest::newRow("past 255") << "300\r\n" << 0 << true << false << apagado;
-        QTest::newRow("negative") << "-1\r\n" << 0 << true << false << apagado;
-        QTest::newRow("missing") << QString() << 0 << true << false << apagado;
-        QTest::newRow("10000 bytes") << encendido << 4000 << true << false << encendido;
-        QTest::newRow("10001 bytes, Cancelar") << encendido << 4001 << true << true << encendido;
-        QTest::newRow("10001 bytes, close box") << encendido << 4001 << false << true << encendido;
-        QTest::newRow("switch off") << apagado << 9000 << true << false << apagado;
+        QTest::newRow("2: off, written back") << " 2 \r\n" << 0 << QString() << " 2 \r\n";
+        QTest::newRow("spaces, second field") << "   1  ,7\r\n" << 0 << QString() << encendido;
+        QTest::newRow("not a number") << "si\r\n" << 0 << QString() << apagado;
+        QTest::newRow("rounded, kept") << "6.6, 1\r\n" << 0 << QString() << " 7 \r\n";
+        QTest::newRow("past 255") << "300\r\n" << 0 << QString() << apagado;
+        QTest::newRow("negative") << "-1\r\n" << 0 << QString() << apagado;
+        QTest::newRow("missing") << QString() << 0 << QString() << apagado;
+        QTest::newRow("10000 bytes") << encendido << 4000 << QString() << encendido;
+        QTest::newRow("10001 bytes, Cancelar") << encendido << 4001 << "Cancelar" << encendido;
+        QTest::newRow("10001 bytes, close box") << encendido << 4001 << "cierre" << encendido;
+        QTest::newRow("switch off") << apagado << 9000 << QString() << apagado;
     }
     void arranque_y_salir() {
         QFETCH(QString, antes);
         QFETCH(int, bytes_b);
-        QFETCH(bool, cancelar);
-        QFETCH(bool, dialogo);
+        QFETCH(QString, respuesta);
         QFETCH(QString, despues);
         const bool encendida = despues == encendido;
         CarpetaTrabajo c(QString::fromUtf8(CarpetaTrabajo::inic_normal), antes);
-        RelojFijo reloj(14, 35);
         Mensajes mensajes;
         c.escribir("a.log", QByteArray(6000, 'x'));
         c.escribir("b.log", QByteArray(bytes_b, 'x'));
@@ -249,7 +231,7 @@ private slots:
             QVERIFY(d && d->isModal());
             vistos << d->windowTitle() << texto_de(d, "cuenta")
                    << buscar<QLabel>(d, "pregunta")->text();
-            cancelar ? pulsar(d, "boton_cancelar") : void(d->close());
+            respuesta == "Cancelar" ? pulsar(d, "boton_cancelar") : void(d->close());
             QVERIFY(d->isHidden());
         });
         const Programa p;
@@ -259,7 +241,7 @@ private slots:
             "10001 bytes",
             " ¿ Desea Desactivar la opción de DOCUMENTAR SESIÓN y borrar todos los archivos  "
             ".log  ?"};
-        QCOMPARE(vistos, dialogo ? esperados : QStringList());
+        QCOMPARE(vistos, respuesta.isEmpty() ? QStringList() : esperados);
         QCOMPARE(p.documentando(), encendida);
         p.pulsar("boton_graficar");
         QCOMPARE(logs(), (encendida ? QStringList{"14_35.log", "a.log", "b.log"}
@@ -272,7 +254,6 @@ private slots:
 
     void aceptar_borra_los_contados() {
         CarpetaTrabajo c(QString::fromUtf8(CarpetaTrabajo::inic_normal), encendido);
-        RelojFijo reloj(14, 35);
         // More files than a byte counts and more bytes than 32 bits do.
         for (int i = 0; i < 300; ++i) {
             c.escribir(QString::number(i) + ".log", "x");
@@ -296,19 +277,18 @@ private slots:
         });
         const Programa p;
         QVERIFY2(texto.endsWith("con   301 archivos y  5368709420 bytes"), qPrintable(texto));
+        // Documentation goes off: no file of its own, "trazo.txt" written only by "Salir".
         QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
                  (QStringList{"0.log", "inic.dat", "notas.txt", "nuevo.log", "trazo.txt"}));
         QVERIFY(!p.documentando());
-        p.pulsar("boton_graficar");
-        QCOMPARE(logs(), QStringList{"nuevo.log"});
-        QCOMPARE(c.leer("trazo.txt"), encendido.toUtf8()); // start-up does not write it
+        QCOMPARE(c.leer("trazo.txt"), encendido.toUtf8());
         p.pulsar("boton_salir");
         QCOMPARE(c.leer("trazo.txt"), apagado.toUtf8());
     }
 
+    // What "14_35.log" is: "" a folder, "limite" a file the size limit stops at
+    // its header, else a link to `destino`.
     void documento_fallido_data() {
-        // What "14_35.log" is: "" a folder, "limite" a file the size limit stops at
-        // its header, else a link to `destino`.
         QTest::addColumn<QString>("destino");
         QTest::addColumn<bool>("al_arrancar");
         QTest::addColumn<QString>("motivo");
@@ -324,7 +304,6 @@ private slots:
         QFETCH(QString, motivo);
         CarpetaTrabajo c(QString::fromUtf8(CarpetaTrabajo::inic_normal),
                          al_arrancar ? encendido : apagado);
-        RelojFijo reloj(14, 35);
         Mensajes mensajes;
         const bool limite = destino == "limite";
         if (!limite) {
@@ -336,8 +315,7 @@ private slots:
         if (!al_arrancar) {
             p.documentar();
         }
-        if (limite) {
-            // A file-size limit at the current size makes the next write fail as a full disk would.
+        if (limite) { // a size limit at the header makes the next write fail as a full disk would
             QVERIFY(mensajes.textos.isEmpty());
             const auto senal = std::signal(SIGXFSZ, SIG_IGN);
             rlimit antes{};
@@ -348,6 +326,7 @@ private slots:
             p.pulsar("boton_graficar");
             setrlimit(RLIMIT_FSIZE, &antes);
             std::signal(SIGXFSZ, senal);
+            QCOMPARE(c.leer("14_35.log"), cabecera);
         }
         QCOMPARE(mensajes.textos.size(), 1); // and not the success message
         QVERIFY2(mensajes.textos[0].contains("\"" + c.ruta("14_35.log") + "\": " + motivo),
@@ -355,18 +334,15 @@ private slots:
         QVERIFY(!p.documentando());
         p.pulsar("boton_graficar"); // told once: documentation is off now
         QCOMPARE(mensajes.textos.size(), 1);
-        if (limite) {
-            QCOMPARE(c.leer("14_35.log"), cabecera);
-        }
         p.pulsar("boton_salir");
         QCOMPARE(c.leer("trazo.txt"), apagado.toUtf8());
     }
 
     void visor() {
-        CarpetaTrabajo c;
-        c.escribir("a.log", "uno\r\n \r\n\r\ndos");
-        c.escribir("b.log", "");
-        c.escribir("notas.txt", "no");
+        const Escena e; // the viewer lists the folder when it is first opened
+        e.carpeta.escribir("a.log", "uno\r\n \r\n\r\ndos");
+        e.carpeta.escribir("b.log", "");
+        e.carpeta.escribir("notas.txt", "no");
         QPointer<QWidget> visor;
         QStringList nombres;
         QStringList vistos;
@@ -382,7 +358,6 @@ private slots:
             vistos << texto_de(w);
             operar();
         });
-        const Programa p;
         operar = [&] {
             QCOMPARE(visor->windowTitle(), QStringLiteral("Archivos de Sesiones Realizadas"));
             pulsar(visor, "boton_aceptar"); // nothing selected
@@ -397,21 +372,21 @@ private slots:
             pulsar(visor, "boton_aceptar");
             pulsar(visor, "boton_cerrar");
         };
-        p.accion("accion_abrir")->trigger();
+        e.elegir("menu_archivo", "Abrir Documento de Sesión");
         QCOMPARE(nombres, (QStringList{"a.log", "b.log"}));
         QCOMPARE(vistos, (QStringList{"", "uno\r\n \r\n\r\ndos\r\n", ""}));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // as a user's loop
         QVERIFY(visor && visor->isHidden());
 
-        c.escribir("c.log", "tres");
+        e.carpeta.escribir("c.log", "tres");
         operar = [&] { visor->close(); }; // "Cerrar" kept list and text; the close box destroys
-        p.accion("accion_abrir")->trigger();
+        e.elegir("menu_archivo", "Abrir Documento de Sesión");
         QCOMPARE(nombres, (QStringList{"a.log", "b.log"}));
         QCOMPARE(vistos.last(), QStringLiteral("uno\n \n\ndos\n"));
         QTRY_VERIFY(visor.isNull());
 
         operar = [&] { pulsar(visor, "boton_cerrar"); };
-        p.accion("accion_abrir")->trigger();
+        e.elegir("menu_archivo", "Abrir Documento de Sesión");
         QCOMPARE(nombres, (QStringList{"a.log", "b.log", "c.log"}));
         QCOMPARE(vistos.last(), QString());
     }
