@@ -39,199 +39,188 @@ const QString mensaje_distancia =
 class PruebaPrincipal : public QObject {
     Q_OBJECT
 private slots:
-    void inic_mal_formado_data();
-    void inic_mal_formado();
-    void inic_bien_formado();
-    void arranque_data();
-    void arranque();
-    void inic_invalido_avisa_y_usa_valores_de_fabrica_data();
-    void inic_invalido_avisa_y_usa_valores_de_fabrica();
-    void senos_rechazados_data();
-    void senos_rechazados();
-    void coma_aceptada();
-    void distancia_menor_que_el_ancho();
-};
-
-void PruebaPrincipal::inic_mal_formado_data() {
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<QString>("dice");
-    QTest::newRow("empty") << QString() << "0 números";
-    QTest::newRow("short") << inic_con({}).section('\n', 0, 2) << "9 números";
-    QTest::newRow("not a number") << inic_con({{3, "5, uno, 500"}}) << "«uno» del renglón 3";
-    QTest::newRow("beyond its limits") << inic_con({{3, "600, 1, 500"}}) << "fuera de sus límites";
-    QTest::newRow("limits reversed") << inic_con({{4, "2, 100, 0.1"}}) << "límite inferior";
-    QTest::newRow("ends reversed")
-        << inic_con({{1, "0.6, -2, 2"}, {2, "-0.6, -2, 2"}}) << "no es menor";
-    QTest::newRow("N not whole") << inic_con({{3, "5.5, 1, 500"}}) << "entero";
-    QTest::newRow("wavelength 0") << inic_con({{6, "0, 0, 0.78"}}) << "positivos";
-    QTest::newRow("end off the strip") << inic_con({{2, "0.6, -2, 3"}}) << "entre -2 y 2";
-    QTest::newRow("limit too large") << inic_con({{5, "10, 1, 100001"}}) << "demasiado grande";
-}
-
-void PruebaPrincipal::inic_mal_formado() {
-    QFETCH(QString, texto);
-    QFETCH(QString, dice);
-    const LecturaInicio l = leer_inic(texto);
-    QVERIFY2(l.error.contains(dice), qPrintable(l.error));
-    QVERIFY(l.parametros == parametros_de_fabrica());
-}
-
-void PruebaPrincipal::inic_bien_formado() {
-    // Blanks, CR LF and the shipped limits, wherever they stand.
-    const LecturaInicio l =
-        leer_inic(QStringLiteral("-0.5929,-1.5,1.5\r\n0.25 ,-1.5, 1.5\r\n7,1,500\r\n2.5,0.1,100\r\n"
-                                 "12.5,1,100\r\n0.6328,0.38,0.78\r\n"));
-    QVERIFY2(l.error.isEmpty(), qPrintable(l.error));
-    const Parametros& p = l.parametros;
-    QCOMPARE(p.valor(Magnitud::inferior), f(-0.5929));
-    QCOMPARE(p.minimo(Magnitud::inferior), f(-1.5));
-    QCOMPARE(p.valor(Magnitud::ranuras), Fijo(7));
-    QCOMPARE(p.maximo(Magnitud::ranuras), Fijo(500));
-    QCOMPARE(p.valor(Magnitud::distancia), f(12.5));
-    QCOMPARE(p.valor(Magnitud::onda), f(0.6328));
-    QCOMPARE(leer_inic(QString::fromUtf8(CarpetaTrabajo::inic_normal)).parametros,
-             parametros_de_fabrica());
-}
-
-void PruebaPrincipal::arranque_data() {
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("inic");
-    QTest::addColumn<QStringList>("textos");
-    // The ends show their sines to two decimals: 0.6 / √1.36 = 0.5145, 0.55 / √1.3025 = 0.4819.
-    QTest::newRow("point") << locale_punto() << inic_con({})
-                           << QStringList{"-0.51", "0.51", "5", "2", "10", "0.55"};
-    QTest::newRow("comma") << locale_coma() << inic_con({})
-                           << QStringList{"-0,51", "0,51", "5", "2", "10", "0,55"};
-    QTest::newRow("other sector") << locale_punto()
-                                  << inic_con({{2, "0.55, -2, 2"}, {6, "0.6, 0.38, 0.78"}})
-                                  << QStringList{"-0.51", "0.48", "5", "2", "10", "0.6"};
-}
-
-void PruebaPrincipal::arranque() {
-    QFETCH(QLocale, locale);
-    QFETCH(QString, inic);
-    QFETCH(QStringList, textos);
-    LocalePrueba l(locale);
-    Escena e(inic);
-    QCOMPARE(cajas(e), textos);
-    QVERIFY(e.mensajes.textos.isEmpty());
-    QCOMPARE(e.curvas(), 0);
-    QCOMPARE(e.parametros().valor(Magnitud::inferior), f(-0.6));
-    QCOMPARE(e.parametros().maximo(Magnitud::ranuras), Fijo(500));
-    // Markers and masks sit where the strip's tangents say: the lower marker's
-    // top on the lower end, the upper one 0.2 above the upper end.
-    auto* tira = e.control<PictureBox>("tira_pantalla");
-    const double superior = e.parametros().valor(Magnitud::superior).a_double();
-    const double y_inf = tira->a_pixel({0, -0.6}).y();
-    const double y_sup = tira->a_pixel({0, superior + 0.2}).y();
-    QVERIFY(std::abs(e.control("marcador_inferior")->y() - y_inf) <= 1);
-    QVERIFY(std::abs(e.control("marcador_superior")->y() - y_sup) <= 1);
-    QVERIFY(std::abs(e.control("mascara_superior")->height() - y_sup) <= 1);
-    QVERIFY(std::abs(e.control("mascara_inferior")->y() - y_inf) <= 1);
-    // The beam in the colour of the start-up wavelength (0.55: 102, 255, 0; 0.6: 255, 128, 0).
-    auto* esquema = e.control<PictureBox>("esquema");
-    const QColor haz = esquema->imagen().pixelColor(esquema->a_pixel({1.5, -0.565}).toPoint());
-    QCOMPARE(haz, textos[5].endsWith('6') ? QColor(255, 128, 0) : QColor(102, 255, 0));
-    QCOMPARE(e.control<QLineEdit>("caja_inferior")->palette().color(QPalette::Base),
-             QColor(Qt::white));
-    auto* banda_unica = e.control<QRadioButton>("opcion_banda_unica");
-    QVERIFY(banda_unica->isChecked());
-    QCOMPARE(banda_unica->palette().color(QPalette::WindowText), QColor(Qt::red));
-    QVERIFY(!e.control("aviso_seleccione")->isVisible());
-    QVERIFY(!e.control("ilustracion")->isVisible());
-    // "Graficar" plots the start-up case at once.
-    e.graficar();
-    QCOMPARE(e.curvas(), 1);
-}
-
-void PruebaPrincipal::inic_invalido_avisa_y_usa_valores_de_fabrica_data() {
-    QTest::addColumn<QString>("texto"); // null: no file at all
-    QTest::addColumn<QString>("dice");
-    QTest::newRow("missing") << QString() << "no existe";
-    QTest::newRow("short") << "1, 2, 3"
-                           << "3 números";
-    QTest::newRow("a word") << inic_con({{5, "diez, 1, 100"}}) << "«diez»";
-}
-
-void PruebaPrincipal::inic_invalido_avisa_y_usa_valores_de_fabrica() {
-    QFETCH(QString, texto);
-    QFETCH(QString, dice);
-    LocalePrueba l(locale_punto());
-    Escena e(texto);
-    QCOMPARE(e.mensajes.textos.size(), 1);
-    const QString& m = e.mensajes.textos[0];
-    QVERIFY(m.contains(QStringLiteral("\"inic.dat\"")));
-    QVERIFY2(m.contains(dice), qPrintable(m));
-    QVERIFY(m.contains(QStringLiteral("valores de fábrica")));
-    QVERIFY(e.parametros() == parametros_de_fabrica());
-    QCOMPARE(cajas(e)[2], QStringLiteral("5"));
-    e.graficar();
-    QCOMPARE(e.curvas(), 1);
-    QCOMPARE(e.mensajes.textos.size(), 1);
-}
-
-void PruebaPrincipal::senos_rechazados_data() {
-    QTest::addColumn<QString>("inferior");
-    QTest::addColumn<QString>("superior");
-    QTest::newRow("equal") << "0.3"
-                           << "0.3";
-    QTest::newRow("reversed") << "0.3"
-                              << "0.2";
-    QTest::newRow("upper empty") << "0"
-                                 << "";
-    QTest::newRow("equal, comma and point") << "0,25"
-                                            << "0.25";
-}
-
-void PruebaPrincipal::senos_rechazados() {
-    QFETCH(QString, inferior);
-    QFETCH(QString, superior);
-    LocalePrueba l(locale_punto());
-    Escena e;
-    e.graficar(); // a curve that the refusal leaves in place
-    const QImage grafica = e.grafica().imagen();
-    e.escribir(Magnitud::inferior, inferior);
-    if (superior.isEmpty()) {
-        clic(e.control("caja_superior"));
-        QTest::keyClick(e.control("caja_superior"), Qt::Key_Backspace);
-    } else {
-        e.escribir(Magnitud::superior, superior);
+    void inic_mal_formado_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("dice");
+        QTest::newRow("empty") << QString() << "0 números";
+        QTest::newRow("short") << inic_con({}).section('\n', 0, 2) << "9 números";
+        QTest::newRow("not a number") << inic_con({{3, "5, uno, 500"}}) << "«uno» del renglón 3";
+        QTest::newRow("beyond its limits")
+            << inic_con({{3, "600, 1, 500"}}) << "fuera de sus límites";
+        QTest::newRow("limits reversed") << inic_con({{4, "2, 100, 0.1"}}) << "límite inferior";
+        QTest::newRow("ends reversed")
+            << inic_con({{1, "0.6, -2, 2"}, {2, "-0.6, -2, 2"}}) << "no es menor";
+        QTest::newRow("N not whole") << inic_con({{3, "5.5, 1, 500"}}) << "entero";
+        QTest::newRow("wavelength 0") << inic_con({{6, "0, 0, 0.78"}}) << "positivos";
+        QTest::newRow("end off the strip") << inic_con({{2, "0.6, -2, 3"}}) << "entre -2 y 2";
+        QTest::newRow("limit too large") << inic_con({{5, "10, 1, 100001"}}) << "demasiado grande";
     }
-    e.graficar();
-    QCOMPARE(e.mensajes.textos, QStringList{mensaje_senos});
-    QCOMPARE(e.curvas(), 1);
-    QCOMPARE(e.grafica().imagen(), grafica);
-    // The default sector ±0.51 in sine: its tangents, markers and connector lines.
-    QCOMPARE(cajas(e).mid(0, 2), (QStringList{"-0.51", "0.51"}));
-    QCOMPARE(e.parametros().valor(Magnitud::inferior), f(-0.5929));
-    QCOMPARE(e.parametros().valor(Magnitud::superior), f(0.5929));
-    QCOMPARE(e.control<Marcador>("marcador_superior")->top(), float(0.5929 + 0.2));
-    QCOMPARE(e.control<Marcador>("marcador_inferior")->top(), -0.5929f);
-}
 
-void PruebaPrincipal::coma_aceptada() {
-    LocalePrueba l(locale_coma());
-    Escena e;
-    e.escribir(Magnitud::inferior, QStringLiteral("0,2"));
-    e.escribir(Magnitud::superior, QStringLiteral("0.3"));
-    e.graficar();
-    QVERIFY(e.mensajes.textos.isEmpty());
-    QCOMPARE(e.curvas(), 1);
-    QCOMPARE(e.grafica().seno_min(), seno_de_tangente(f(0.2 / std::sqrt(0.96))));
-}
+    void inic_mal_formado() {
+        QFETCH(QString, texto);
+        QFETCH(QString, dice);
+        const LecturaInicio l = leer_inic(texto);
+        QVERIFY2(l.error.contains(dice), qPrintable(l.error));
+        QVERIFY(l.parametros == parametros_de_fabrica());
+    }
 
-void PruebaPrincipal::distancia_menor_que_el_ancho() {
-    // The rule's table is in the model's tests; here, the window's answer to it.
-    Escena e(inic_con({{3, "2, 1, 500"}, {4, "5, 0.1, 100"}, {5, "2, 1, 100"}}));
-    e.graficar();
-    QCOMPARE(e.mensajes.textos, QStringList{mensaje_distancia});
-    QCOMPARE(e.curvas(), 0);
-    QCOMPARE(e.control<PictureBox>("grafica")->figuras(), std::size_t{0});
-    e.escribir(Magnitud::ancho, QStringLiteral("2")); // d equal to a is accepted
-    e.graficar();
-    QCOMPARE(e.curvas(), 1);
-    QCOMPARE(e.mensajes.textos.size(), 1);
-}
+    void inic_bien_formado() {
+        // Blanks, CR LF and the shipped limits, wherever they stand.
+        const LecturaInicio l = leer_inic(
+            QStringLiteral("-0.5929,-1.5,1.5\r\n0.25 ,-1.5, 1.5\r\n7,1,500\r\n2.5,0.1,100\r\n"
+                           "12.5,1,100\r\n0.6328,0.38,0.78\r\n"));
+        QVERIFY2(l.error.isEmpty(), qPrintable(l.error));
+        const Parametros& p = l.parametros;
+        QCOMPARE(p.valor(Magnitud::inferior), f(-0.5929));
+        QCOMPARE(p.minimo(Magnitud::inferior), f(-1.5));
+        QCOMPARE(p.valor(Magnitud::ranuras), Fijo(7));
+        QCOMPARE(p.maximo(Magnitud::ranuras), Fijo(500));
+        QCOMPARE(p.valor(Magnitud::distancia), f(12.5));
+        QCOMPARE(p.valor(Magnitud::onda), f(0.6328));
+        QCOMPARE(leer_inic(QString::fromUtf8(CarpetaTrabajo::inic_normal)).parametros,
+                 parametros_de_fabrica());
+    }
+
+    void arranque_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("inic");
+        QTest::addColumn<QStringList>("textos");
+        // The ends show their sines to two decimals: 0.6 / √1.36 = 0.5145, 0.55 / √1.3025 = 0.4819.
+        QTest::newRow("point") << locale_punto() << inic_con({})
+                               << QStringList{"-0.51", "0.51", "5", "2", "10", "0.55"};
+        QTest::newRow("comma") << locale_coma() << inic_con({})
+                               << QStringList{"-0,51", "0,51", "5", "2", "10", "0,55"};
+        QTest::newRow("other sector")
+            << locale_punto() << inic_con({{2, "0.55, -2, 2"}, {6, "0.6, 0.38, 0.78"}})
+            << QStringList{"-0.51", "0.48", "5", "2", "10", "0.6"};
+    }
+
+    void arranque() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, inic);
+        QFETCH(QStringList, textos);
+        LocalePrueba l(locale);
+        Escena e(inic);
+        QCOMPARE(cajas(e), textos);
+        QVERIFY(e.mensajes.textos.isEmpty());
+        QCOMPARE(e.curvas(), 0);
+        QCOMPARE(e.parametros().valor(Magnitud::inferior), f(-0.6));
+        QCOMPARE(e.parametros().maximo(Magnitud::ranuras), Fijo(500));
+        // Markers and masks sit where the strip's tangents say: the lower marker's
+        // top on the lower end, the upper one 0.2 above the upper end.
+        auto* tira = e.control<PictureBox>("tira_pantalla");
+        const double superior = e.parametros().valor(Magnitud::superior).a_double();
+        const double y_inf = tira->a_pixel({0, -0.6}).y();
+        const double y_sup = tira->a_pixel({0, superior + 0.2}).y();
+        QVERIFY(std::abs(e.control("marcador_inferior")->y() - y_inf) <= 1);
+        QVERIFY(std::abs(e.control("marcador_superior")->y() - y_sup) <= 1);
+        QVERIFY(std::abs(e.control("mascara_superior")->height() - y_sup) <= 1);
+        QVERIFY(std::abs(e.control("mascara_inferior")->y() - y_inf) <= 1);
+        // The beam in the colour of the start-up wavelength (0.55: 102, 255, 0; 0.6: 255, 128, 0).
+        auto* esquema = e.control<PictureBox>("esquema");
+        const QColor haz = esquema->imagen().pixelColor(esquema->a_pixel({1.5, -0.565}).toPoint());
+        QCOMPARE(haz, textos[5].endsWith('6') ? QColor(255, 128, 0) : QColor(102, 255, 0));
+        QCOMPARE(e.control<QLineEdit>("caja_inferior")->palette().color(QPalette::Base),
+                 QColor(Qt::white));
+        auto* banda_unica = e.control<QRadioButton>("opcion_banda_unica");
+        QVERIFY(banda_unica->isChecked());
+        QCOMPARE(banda_unica->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QVERIFY(!e.control("aviso_seleccione")->isVisible());
+        QVERIFY(!e.control("ilustracion")->isVisible());
+        // "Graficar" plots the start-up case at once.
+        e.graficar();
+        QCOMPARE(e.curvas(), 1);
+    }
+
+    void inic_invalido_avisa_y_usa_valores_de_fabrica_data() {
+        QTest::addColumn<QString>("texto"); // null: no file at all
+        QTest::addColumn<QString>("dice");
+        QTest::newRow("missing") << QString() << "no existe";
+        QTest::newRow("short") << "1, 2, 3"
+                               << "3 números";
+        QTest::newRow("a word") << inic_con({{5, "diez, 1, 100"}}) << "«diez»";
+    }
+
+    void inic_invalido_avisa_y_usa_valores_de_fabrica() {
+        QFETCH(QString, texto);
+        QFETCH(QString, dice);
+        LocalePrueba l(locale_punto());
+        Escena e(texto);
+        QCOMPARE(e.mensajes.textos.size(), 1);
+        const QString& m = e.mensajes.textos[0];
+        QVERIFY(m.contains(QStringLiteral("\"inic.dat\"")));
+        QVERIFY2(m.contains(dice), qPrintable(m));
+        QVERIFY(m.contains(QStringLiteral("valores de fábrica")));
+        QVERIFY(e.parametros() == parametros_de_fabrica());
+        QCOMPARE(cajas(e)[2], QStringLiteral("5"));
+        e.graficar();
+        QCOMPARE(e.curvas(), 1);
+        QCOMPARE(e.mensajes.textos.size(), 1);
+    }
+
+    void senos_rechazados_data() {
+        QTest::addColumn<QString>("inferior");
+        QTest::addColumn<QString>("superior");
+        QTest::newRow("equal") << "0.3"
+                               << "0.3";
+        QTest::newRow("reversed") << "0.3"
+                                  << "0.2";
+        QTest::newRow("upper empty") << "0"
+                                     << "";
+        QTest::newRow("equal, comma and point") << "0,25"
+                                                << "0.25";
+    }
+
+    void senos_rechazados() {
+        QFETCH(QString, inferior);
+        QFETCH(QString, superior);
+        LocalePrueba l(locale_punto());
+        Escena e;
+        e.graficar(); // a curve that the refusal leaves in place
+        const QImage grafica = e.grafica().imagen();
+        e.escribir(Magnitud::inferior, inferior);
+        if (superior.isEmpty()) {
+            clic(e.control("caja_superior"));
+            QTest::keyClick(e.control("caja_superior"), Qt::Key_Backspace);
+        } else {
+            e.escribir(Magnitud::superior, superior);
+        }
+        e.graficar();
+        QCOMPARE(e.mensajes.textos, QStringList{mensaje_senos});
+        QCOMPARE(e.curvas(), 1);
+        QCOMPARE(e.grafica().imagen(), grafica);
+        // The default sector ±0.51 in sine: its tangents, markers and connector lines.
+        QCOMPARE(cajas(e).mid(0, 2), (QStringList{"-0.51", "0.51"}));
+        QCOMPARE(e.parametros().valor(Magnitud::inferior), f(-0.5929));
+        QCOMPARE(e.parametros().valor(Magnitud::superior), f(0.5929));
+        QCOMPARE(e.control<Marcador>("marcador_superior")->top(), float(0.5929 + 0.2));
+        QCOMPARE(e.control<Marcador>("marcador_inferior")->top(), -0.5929f);
+    }
+
+    void coma_aceptada() {
+        LocalePrueba l(locale_coma());
+        Escena e;
+        e.escribir(Magnitud::inferior, QStringLiteral("0,2"));
+        e.escribir(Magnitud::superior, QStringLiteral("0.3"));
+        e.graficar();
+        QVERIFY(e.mensajes.textos.isEmpty());
+        QCOMPARE(e.curvas(), 1);
+        QCOMPARE(e.grafica().seno_min(), seno_de_tangente(f(0.2 / std::sqrt(0.96))));
+    }
+
+    void distancia_menor_que_el_ancho() {
+        // The rule's table is in the model's tests; here, the window's answer to it.
+        Escena e(inic_con({{3, "2, 1, 500"}, {4, "5, 0.1, 100"}, {5, "2, 1, 100"}}));
+        e.graficar();
+        QCOMPARE(e.mensajes.textos, QStringList{mensaje_distancia});
+        QCOMPARE(e.curvas(), 0);
+        QCOMPARE(e.control<PictureBox>("grafica")->figuras(), std::size_t{0});
+        e.escribir(Magnitud::ancho, QStringLiteral("2")); // d equal to a is accepted
+        e.graficar();
+        QCOMPARE(e.curvas(), 1);
+        QCOMPARE(e.mensajes.textos.size(), 1);
+    }
+};
 
 QTEST_MAIN(PruebaPrincipal)
 #include "tst_main.moc"

@@ -18,296 +18,272 @@ Fijo f(double x) {
 class PruebaModelo : public QObject {
     Q_OBJECT
 private slots:
-    void round_even_data();
-    void round_even();
-    void fijo_guarda_cuatro_decimales();
-    void fijo_opera_exacto();
-    void fijo_desborde_y_nan();
-    void rgb_y_paleta();
-
-    void intens_valores_trabajados_data();
-    void intens_valores_trabajados();
-    void intens_centro_es_n2_data();
-    void intens_centro_es_n2();
-    void intens_una_ranura_es_patron_de_rendija();
-    void intens_maximos_principales_y_ordenes_ausentes();
-    void intens_simetrico();
-    void pi_de_precision_simple();
-
-    void color_de_onda_data();
-    void color_de_onda();
-    void tangente_y_seno_data();
-    void tangente_y_seno();
-    void objeciones_al_graficar_data();
-    void objeciones_al_graficar();
-    void curva_del_caso_actual();
-};
-
-void PruebaModelo::round_even_data() {
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("esperado");
-    QTest::newRow("0.5") << 0.5 << 0.0;
-    QTest::newRow("1.5") << 1.5 << 2.0;
-    QTest::newRow("2.5") << 2.5 << 2.0;
-    QTest::newRow("-0.5") << -0.5 << -0.0;
-    QTest::newRow("-1.5") << -1.5 << -2.0;
-    QTest::newRow("127.5") << 127.5 << 128.0;
-    QTest::newRow("127.49999999999989") << 127.49999999999989 << 127.0;
-    QTest::newRow("2.6") << 2.6 << 3.0;
-}
-
-void PruebaModelo::round_even() {
-    QFETCH(double, x);
-    QFETCH(double, esperado);
-    QCOMPARE(::round_even(x), esperado);
-}
-
-void PruebaModelo::fijo_guarda_cuatro_decimales() {
-    QCOMPARE(f(0.55).diezmilesimas(), 5500);
-    QCOMPARE(f(-0.5929).diezmilesimas(), -5929);
-    QCOMPARE(f(0.12344).diezmilesimas(), 1234);
-    QCOMPARE(f(0.12346).diezmilesimas(), 1235);
-    QCOMPARE(f(0.55).a_double(), 0.55);
-    // Products and quotients round to four decimals, halves to even.
-    QCOMPARE((f(0.5) * f(0.0001)).diezmilesimas(), 0);
-    QCOMPARE((f(0.5) * f(0.0003)).diezmilesimas(), 2);
-    QCOMPARE((f(-0.5) * f(0.0003)).diezmilesimas(), -2);
-    QCOMPARE((f(1) / f(3)).diezmilesimas(), 3333);
-    QCOMPARE((f(2) / f(3)).diezmilesimas(), 6667);
-    QCOMPARE((f(0.0001) / f(2)).diezmilesimas(), 0);
-    QCOMPARE((f(0.0003) / f(-2)).diezmilesimas(), -2);
-}
-
-void PruebaModelo::fijo_opera_exacto() {
-    // A thousand steps of 0.001 land exactly on 1: no drift.
-    Fijo x = 0;
-    for (int i = 0; i < 1000; ++i) {
-        x += f(0.001);
+    void round_even_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("esperado");
+        QTest::newRow("0.5") << 0.5 << 0.0;
+        QTest::newRow("1.5") << 1.5 << 2.0;
+        QTest::newRow("2.5") << 2.5 << 2.0;
+        QTest::newRow("-0.5") << -0.5 << -0.0;
+        QTest::newRow("-1.5") << -1.5 << -2.0;
+        QTest::newRow("127.5") << 127.5 << 128.0;
+        QTest::newRow("127.49999999999989") << 127.49999999999989 << 127.0;
+        QTest::newRow("2.6") << 2.6 << 3.0;
     }
-    QCOMPARE(x, Fijo(1));
-    QCOMPARE(f(0.1) + f(0.2), f(0.3));
-    QCOMPARE((f(0.47) - f(0.40)) * 255, f(17.85));
-    QCOMPARE(f(0.40001), f(0.4)); // rounds to four decimals
-    QVERIFY(f(0.4) < f(0.4001));
-}
 
-void PruebaModelo::fijo_desborde_y_nan() {
-    QCOMPARE(Fijo::desde(std::nan("")), Fijo(0));
-    QVERIFY(!Fijo::representable(std::nan("")));
-    QVERIFY(!Fijo::representable(INFINITY));
-    QVERIFY(!Fijo::representable(1e300));
-    QVERIFY(Fijo::representable(1e14));
-    QVERIFY(Fijo::desde(1e300) > Fijo::desde(1e14));
-    QVERIFY(Fijo::desde(-1e300) < Fijo::desde(-1e14));
-}
-
-void PruebaModelo::rgb_y_paleta() {
-    QCOMPARE(RGB(255, 0, 0), Color{0x0000FF});
-    QCOMPARE(RGB(0, 127.49999999999989, 127.5), Color{0x807F00});
-    QCOMPARE(RGB(300, 255.6, -3), Color{0x00FFFF});
-    QCOMPARE(RGB(100, 100, 100), Color{0x646464});
-    QCOMPARE(QBColor(7), Color{0xC0C0C0});
-    QCOMPARE(QBColor(8), Color{0x808080});
-    QCOMPARE(QBColor(9), Color{0xFF0000}); // blue is the highest byte
-    QCOMPARE(QBColor(12), Color{0x0000FF});
-    QCOMPARE(QBColor(14), Color{0x00FFFF});
-    QCOMPARE(rojo_de(QBColor(12)), 255);
-    QCOMPARE(azul_de(QBColor(1)), 128);
-}
-
-void PruebaModelo::intens_valores_trabajados_data() {
-    QTest::addColumn<double>("L");
-    QTest::addColumn<double>("a");
-    QTest::addColumn<double>("d");
-    QTest::addColumn<int>("N");
-    QTest::addColumn<double>("seno");
-    QTest::addColumn<double>("esperado");
-    QTest::newRow("centro") << 0.5 << 1.0 << 2.0 << 2 << 0.0 << 4.0;
-    QTest::newRow("0.1") << 0.5 << 1.0 << 2.0 << 2 << 0.1 << 0.33093;
-    QTest::newRow("maximo principal 0.25") << 0.5 << 1.0 << 2.0 << 2 << 0.25 << 1.51982;
-    QTest::newRow("N 3, 0.2") << 0.55 << 1.0 << 3.0 << 3 << 0.2 << 4.37976;
-}
-
-void PruebaModelo::intens_valores_trabajados() {
-    QFETCH(double, L);
-    QFETCH(double, a);
-    QFETCH(double, d);
-    QFETCH(int, N);
-    QFETCH(double, seno);
-    QFETCH(double, esperado);
-    const double I = Intens(f(L), f(a), f(d), Fijo(N), seno);
-    QVERIFY2(std::fabs(I - esperado) <= 5e-6 * std::max(1.0, esperado),
-             qPrintable(QString::number(I, 'g', 10)));
-}
-
-void PruebaModelo::intens_centro_es_n2_data() {
-    QTest::addColumn<double>("L");
-    QTest::addColumn<double>("a");
-    QTest::addColumn<double>("d");
-    QTest::addColumn<int>("N");
-    QTest::newRow("1 ranura") << 0.38 << 0.1 << 1.0 << 1;
-    QTest::newRow("5 ranuras") << 0.55 << 2.0 << 10.0 << 5;
-    QTest::newRow("500 ranuras") << 0.78 << 100.0 << 100.0 << 500;
-}
-
-void PruebaModelo::intens_centro_es_n2() {
-    QFETCH(double, L);
-    QFETCH(double, a);
-    QFETCH(double, d);
-    QFETCH(int, N);
-    QCOMPARE(Intens(f(L), f(a), f(d), Fijo(N), 0.0), double(N) * N);
-    QCOMPARE(Intens(f(L), f(a), f(d), Fijo(N), -0.0), double(N) * N);
-}
-
-void PruebaModelo::intens_una_ranura_es_patron_de_rendija() {
-    const double dos_pi = double(2 * pi_simple());
-    for (double s : {0.05, 0.13, 0.37, -0.6, 0.89}) {
-        const double u = dos_pi * 2 / 0.5 * s;
-        const double esperado = (1 - s * s) * std::pow(std::sin(u / 2) / (u / 2), 2);
-        QCOMPARE(Intens(f(0.5), f(2), f(7), Fijo(1), s), esperado);
+    void round_even() {
+        QFETCH(double, x);
+        QFETCH(double, esperado);
+        QCOMPARE(::round_even(x), esperado);
     }
-}
 
-void PruebaModelo::intens_maximos_principales_y_ordenes_ausentes() {
-    // d = 4a: orders 4 and 8 of the grating fall on zeros of the slit factor.
-    const Fijo L = f(0.5), a = f(1), d = f(4), N = 6;
-    const double dos_pi = double(2 * pi_simple());
-    for (int orden = 1; orden <= 7; ++orden) {
-        const double s = orden * 0.5 / 4;
-        const double I = Intens(L, a, d, N, s);
-        QVERIFY(std::isfinite(I));
-        const double u = dos_pi * 1 / 0.5 * s;
-        const double maximo = (1 - s * s) * std::pow(std::sin(u / 2) / (u / 2), 2) * 36;
-        if (orden % 4 == 0) {
-            QVERIFY2(I < 1e-9, qPrintable(QString::number(I)));
-        } else {
-            QVERIFY2(std::fabs(I - maximo) < 1e-6 * 36, qPrintable(QString::number(I)));
+    void fijo_guarda_cuatro_decimales() {
+        QCOMPARE(f(0.55).diezmilesimas(), 5500);
+        QCOMPARE(f(-0.5929).diezmilesimas(), -5929);
+        QCOMPARE(f(0.12344).diezmilesimas(), 1234);
+        QCOMPARE(f(0.12346).diezmilesimas(), 1235);
+        QCOMPARE(f(0.55).a_double(), 0.55);
+        // Products and quotients round to four decimals, halves to even.
+        QCOMPARE((f(0.5) * f(0.0001)).diezmilesimas(), 0);
+        QCOMPARE((f(0.5) * f(0.0003)).diezmilesimas(), 2);
+        QCOMPARE((f(-0.5) * f(0.0003)).diezmilesimas(), -2);
+        QCOMPARE((f(1) / f(3)).diezmilesimas(), 3333);
+        QCOMPARE((f(2) / f(3)).diezmilesimas(), 6667);
+        QCOMPARE((f(0.0001) / f(2)).diezmilesimas(), 0);
+        QCOMPARE((f(0.0003) / f(-2)).diezmilesimas(), -2);
+    }
+
+    void fijo_opera_exacto() {
+        // A thousand steps of 0.001 land exactly on 1: no drift.
+        Fijo x = 0;
+        for (int i = 0; i < 1000; ++i) {
+            x += f(0.001);
+        }
+        QCOMPARE(x, Fijo(1));
+        QCOMPARE(f(0.1) + f(0.2), f(0.3));
+        QCOMPARE((f(0.47) - f(0.40)) * 255, f(17.85));
+        QCOMPARE(f(0.40001), f(0.4)); // rounds to four decimals
+        QVERIFY(f(0.4) < f(0.4001));
+    }
+
+    void fijo_desborde_y_nan() {
+        QCOMPARE(Fijo::desde(std::nan("")), Fijo(0));
+        QVERIFY(!Fijo::representable(std::nan("")));
+        QVERIFY(!Fijo::representable(INFINITY));
+        QVERIFY(!Fijo::representable(1e300));
+        QVERIFY(Fijo::representable(1e14));
+        QVERIFY(Fijo::desde(1e300) > Fijo::desde(1e14));
+        QVERIFY(Fijo::desde(-1e300) < Fijo::desde(-1e14));
+    }
+
+    void rgb_y_paleta() {
+        QCOMPARE(RGB(255, 0, 0), Color{0x0000FF});
+        QCOMPARE(RGB(0, 127.49999999999989, 127.5), Color{0x807F00});
+        QCOMPARE(RGB(300, 255.6, -3), Color{0x00FFFF});
+        QCOMPARE(RGB(100, 100, 100), Color{0x646464});
+        QCOMPARE(QBColor(7), Color{0xC0C0C0});
+        QCOMPARE(QBColor(8), Color{0x808080});
+        QCOMPARE(QBColor(9), Color{0xFF0000}); // blue is the highest byte
+        QCOMPARE(QBColor(12), Color{0x0000FF});
+        QCOMPARE(QBColor(14), Color{0x00FFFF});
+        QCOMPARE(rojo_de(QBColor(12)), 255);
+        QCOMPARE(azul_de(QBColor(1)), 128);
+    }
+
+    void intens_valores_trabajados_data() {
+        QTest::addColumn<double>("L");
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("d");
+        QTest::addColumn<int>("N");
+        QTest::addColumn<double>("seno");
+        QTest::addColumn<double>("esperado");
+        QTest::newRow("centro") << 0.5 << 1.0 << 2.0 << 2 << 0.0 << 4.0;
+        QTest::newRow("0.1") << 0.5 << 1.0 << 2.0 << 2 << 0.1 << 0.33093;
+        QTest::newRow("maximo principal 0.25") << 0.5 << 1.0 << 2.0 << 2 << 0.25 << 1.51982;
+        QTest::newRow("N 3, 0.2") << 0.55 << 1.0 << 3.0 << 3 << 0.2 << 4.37976;
+    }
+
+    void intens_valores_trabajados() {
+        QFETCH(double, L);
+        QFETCH(double, a);
+        QFETCH(double, d);
+        QFETCH(int, N);
+        QFETCH(double, seno);
+        QFETCH(double, esperado);
+        const double I = Intens(f(L), f(a), f(d), Fijo(N), seno);
+        QVERIFY2(std::fabs(I - esperado) <= 5e-6 * std::max(1.0, esperado),
+                 qPrintable(QString::number(I, 'g', 10)));
+    }
+
+    void intens_centro_es_n2_data() {
+        QTest::addColumn<double>("L");
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("d");
+        QTest::addColumn<int>("N");
+        QTest::newRow("1 ranura") << 0.38 << 0.1 << 1.0 << 1;
+        QTest::newRow("5 ranuras") << 0.55 << 2.0 << 10.0 << 5;
+        QTest::newRow("500 ranuras") << 0.78 << 100.0 << 100.0 << 500;
+    }
+
+    void intens_centro_es_n2() {
+        QFETCH(double, L);
+        QFETCH(double, a);
+        QFETCH(double, d);
+        QFETCH(int, N);
+        QCOMPARE(Intens(f(L), f(a), f(d), Fijo(N), 0.0), double(N) * N);
+        QCOMPARE(Intens(f(L), f(a), f(d), Fijo(N), -0.0), double(N) * N);
+    }
+
+    void intens_una_ranura_es_patron_de_rendija() {
+        const double dos_pi = double(2 * pi_simple());
+        for (double s : {0.05, 0.13, 0.37, -0.6, 0.89}) {
+            const double u = dos_pi * 2 / 0.5 * s;
+            const double esperado = (1 - s * s) * std::pow(std::sin(u / 2) / (u / 2), 2);
+            QCOMPARE(Intens(f(0.5), f(2), f(7), Fijo(1), s), esperado);
         }
     }
-}
 
-void PruebaModelo::intens_simetrico() {
-    for (double s : {0.013, 0.25, 0.5, 0.777}) {
-        QCOMPARE(Intens(f(0.63), f(1.5), f(4.5), Fijo(7), -s),
-                 Intens(f(0.63), f(1.5), f(4.5), Fijo(7), s));
+    void intens_maximos_principales_y_ordenes_ausentes() {
+        // d = 4a: orders 4 and 8 of the grating fall on zeros of the slit factor.
+        const Fijo L = f(0.5), a = f(1), d = f(4), N = 6;
+        const double dos_pi = double(2 * pi_simple());
+        for (int orden = 1; orden <= 7; ++orden) {
+            const double s = orden * 0.5 / 4;
+            const double I = Intens(L, a, d, N, s);
+            QVERIFY(std::isfinite(I));
+            const double u = dos_pi * 1 / 0.5 * s;
+            const double maximo = (1 - s * s) * std::pow(std::sin(u / 2) / (u / 2), 2) * 36;
+            if (orden % 4 == 0) {
+                QVERIFY2(I < 1e-9, qPrintable(QString::number(I)));
+            } else {
+                QVERIFY2(std::fabs(I - maximo) < 1e-6 * 36, qPrintable(QString::number(I)));
+            }
+        }
     }
-}
 
-void PruebaModelo::pi_de_precision_simple() {
-    QCOMPARE(double(pi_simple()), 3.1415927410125732);
-    QCOMPARE(double(2 * pi_simple()), 6.2831854820251465);
-}
-
-void PruebaModelo::color_de_onda_data() {
-    QTest::addColumn<double>("L");
-    QTest::addColumn<double>("r");
-    QTest::addColumn<double>("g");
-    QTest::addColumn<double>("b");
-    QTest::addColumn<Color>("rgb");
-    QTest::newRow("0.38") << 0.38 << 242.25 << 0.0 << 242.25 << RGB(242, 0, 242);
-    QTest::newRow("0.40") << 0.40 << 255.0000000000002 << 0.0 << 255.0 << RGB(255, 0, 255);
-    QTest::newRow("0.43") << 0.43 << 145.71428571428578 << 0.0 << 255.0 << RGB(146, 0, 255);
-    QTest::newRow("0.47") << 0.47 << 0.0 << 0.0 << 255.0 << RGB(0, 0, 255);
-    QTest::newRow("0.50") << 0.50 << 0.0 << 127.49999999999989 << 127.5 << RGB(0, 127, 128);
-    QTest::newRow("0.53") << 0.53 << 0.0 << 254.99999999999977 << 0.0 << RGB(0, 255, 0);
-    QTest::newRow("0.55") << 0.55 << 102.00000000000013 << 255.0 << 0.0 << RGB(102, 255, 0);
-    QTest::newRow("0.58") << 0.58 << 255.00000000000034 << 255.0 << 0.0 << RGB(255, 255, 0);
-    QTest::newRow("0.59") << 0.59 << 255.0 << 191.50000000000006 << 0.0 << RGB(255, 192, 0);
-    QTest::newRow("0.60") << 0.60 << 255.0 << 128.0000000000001 << 0.0 << RGB(255, 128, 0);
-    QTest::newRow("0.65") << 0.65 << 255.0 << 0.0 << 0.0 << RGB(255, 0, 0);
-    QTest::newRow("0.70") << 0.70 << 218.57142857142858 << 0.0 << 0.0 << RGB(219, 0, 0);
-    QTest::newRow("0.78") << 0.78 << 160.28571428571428 << 0.0 << 0.0 << RGB(160, 0, 0);
-}
-
-void PruebaModelo::color_de_onda() {
-    QFETCH(double, L);
-    QFETCH(double, r);
-    QFETCH(double, g);
-    QFETCH(double, b);
-    QFETCH(Color, rgb);
-    const ComponentesColor c = ::color_de_onda(f(L));
-    QCOMPARE(c.r, r);
-    QCOMPARE(c.g, g);
-    QCOMPARE(c.b, f(b));
-    QCOMPARE(c.compuesto(), rgb);
-}
-
-void PruebaModelo::tangente_y_seno_data() {
-    QTest::addColumn<double>("seno");
-    QTest::addColumn<double>("tangente"); // NaN: no place on the screen
-    QTest::newRow("0.51") << 0.51 << 0.5929;
-    QTest::newRow("-0.89") << -0.89 << -1.9519;
-    QTest::newRow("0") << 0.0 << 0.0;
-    QTest::newRow("0.9999999 (past 1000)") << 0.9999999 << qQNaN();
-    QTest::newRow("1") << 1.0 << qQNaN();
-    QTest::newRow("-1.5") << -1.5 << qQNaN();
-    QTest::newRow("infinity") << qInf() << qQNaN();
-    QTest::newRow("NaN") << qQNaN() << qQNaN();
-}
-
-void PruebaModelo::tangente_y_seno() {
-    QFETCH(double, seno);
-    QFETCH(double, tangente);
-    const std::optional<Fijo> t = tangente_de_seno(seno);
-    QCOMPARE(t.has_value(), !std::isnan(tangente));
-    if (t) {
-        QCOMPARE(*t, f(tangente));
-        QVERIFY(std::fabs(seno_de_tangente(*t) - seno) < 1e-4);
+    void intens_simetrico() {
+        for (double s : {0.013, 0.25, 0.5, 0.777}) {
+            QCOMPARE(Intens(f(0.63), f(1.5), f(4.5), Fijo(7), -s),
+                     Intens(f(0.63), f(1.5), f(4.5), Fijo(7), s));
+        }
     }
-}
 
-void PruebaModelo::objeciones_al_graficar_data() {
-    QTest::addColumn<double>("s1");
-    QTest::addColumn<double>("s2");
-    QTest::addColumn<int>("N");
-    QTest::addColumn<double>("a");
-    QTest::addColumn<double>("d");
-    QTest::addColumn<int>("objecion");
-    const int bien = int(Objecion::ninguna), senos = int(Objecion::senos),
-              distancia = int(Objecion::distancia);
-    QTest::newRow("0.2 to 0.3") << 0.2 << 0.3 << 5 << 2.0 << 10.0 << bien;
-    QTest::newRow("equal sines") << 0.3 << 0.3 << 5 << 2.0 << 10.0 << senos;
-    QTest::newRow("reversed") << 0.3 << 0.2 << 5 << 2.0 << 10.0 << senos;
-    QTest::newRow("empty upper box reads 0") << 0.0 << 0.0 << 5 << 2.0 << 10.0 << senos;
-    QTest::newRow("sines first") << 0.3 << 0.2 << 2 << 5.0 << 2.0 << senos;
-    QTest::newRow("one slit asks nothing of d") << -0.5 << 0.5 << 1 << 5.0 << 2.0 << bien;
-    QTest::newRow("d below a") << -0.5 << 0.5 << 2 << 5.0 << 2.0 << distancia;
-    QTest::newRow("d equal to a") << -0.5 << 0.5 << 2 << 2.0 << 2.0 << bien;
-}
-
-void PruebaModelo::objeciones_al_graficar() {
-    QFETCH(double, s1);
-    QFETCH(double, s2);
-    QFETCH(int, N);
-    QFETCH(double, a);
-    QFETCH(double, d);
-    QFETCH(int, objecion);
-    Parametros p;
-    p.fijar(Magnitud::ranuras, N);
-    p.fijar(Magnitud::ancho, f(a));
-    p.fijar(Magnitud::distancia, f(d));
-    QCOMPARE(int(objecion_al_graficar(s1, s2, p)), objecion);
-}
-
-void PruebaModelo::curva_del_caso_actual() {
-    // -0.5929 is a deviation of -30.66 degrees: its whole degree rounded up is -30.
-    Parametros p;
-    const std::pair<Magnitud, double> caso[] = {
-        {Magnitud::inferior, -0.5929}, {Magnitud::superior, 0.5929}, {Magnitud::ranuras, 2},
-        {Magnitud::ancho, 1},          {Magnitud::distancia, 2.5},   {Magnitud::onda, 0.47}};
-    for (const auto& [m, v] : caso) {
-        p.fijar(m, f(v));
+    void pi_de_precision_simple() {
+        QCOMPARE(double(pi_simple()), 3.1415927410125732);
+        QCOMPARE(double(2 * pi_simple()), 6.2831854820251465);
     }
-    const Curva c = curva_de(p);
-    QCOMPARE(c.ang_min(), -30.0);
-    QCOMPARE(c.ang_max(), 30.0f);
-    QCOMPARE(c.ranuras, 2);
-    QCOMPARE(c.distancia, f(2.5)); // keeps its fraction
-    QCOMPARE(c.color, RGB(0, 0, 255));
-    QCOMPARE(c.alto(), 4.0);
-    QCOMPARE(c.seno_min(), -0.5929 / std::sqrt(1 + 0.5929 * 0.5929));
-    QCOMPARE(c.red()(0.1), p.red()(0.1));
-}
+
+    void color_de_onda_data() {
+        QTest::addColumn<double>("L");
+        QTest::addColumn<double>("r");
+        QTest::addColumn<double>("g");
+        QTest::addColumn<double>("b");
+        QTest::addColumn<Color>("rgb");
+        QTest::newRow("0.38") << 0.38 << 242.25 << 0.0 << 242.25 << RGB(242, 0, 242);
+        QTest::newRow("0.40") << 0.40 << 255.0000000000002 << 0.0 << 255.0 << RGB(255, 0, 255);
+        QTest::newRow("0.43") << 0.43 << 145.71428571428578 << 0.0 << 255.0 << RGB(146, 0, 255);
+        QTest::newRow("0.47") << 0.47 << 0.0 << 0.0 << 255.0 << RGB(0, 0, 255);
+        QTest::newRow("0.50") << 0.50 << 0.0 << 127.49999999999989 << 127.5 << RGB(0, 127, 128);
+        QTest::newRow("0.53") << 0.53 << 0.0 << 254.99999999999977 << 0.0 << RGB(0, 255, 0);
+        QTest::newRow("0.55") << 0.55 << 102.00000000000013 << 255.0 << 0.0 << RGB(102, 255, 0);
+        QTest::newRow("0.58") << 0.58 << 255.00000000000034 << 255.0 << 0.0 << RGB(255, 255, 0);
+        QTest::newRow("0.59") << 0.59 << 255.0 << 191.50000000000006 << 0.0 << RGB(255, 192, 0);
+        QTest::newRow("0.60") << 0.60 << 255.0 << 128.0000000000001 << 0.0 << RGB(255, 128, 0);
+        QTest::newRow("0.65") << 0.65 << 255.0 << 0.0 << 0.0 << RGB(255, 0, 0);
+        QTest::newRow("0.70") << 0.70 << 218.57142857142858 << 0.0 << 0.0 << RGB(219, 0, 0);
+        QTest::newRow("0.78") << 0.78 << 160.28571428571428 << 0.0 << 0.0 << RGB(160, 0, 0);
+    }
+
+    void color_de_onda() {
+        QFETCH(double, L);
+        QFETCH(double, r);
+        QFETCH(double, g);
+        QFETCH(double, b);
+        QFETCH(Color, rgb);
+        const ComponentesColor c = ::color_de_onda(f(L));
+        QCOMPARE(c.r, r);
+        QCOMPARE(c.g, g);
+        QCOMPARE(c.b, f(b));
+        QCOMPARE(c.compuesto(), rgb);
+    }
+
+    void tangente_y_seno_data() {
+        QTest::addColumn<double>("seno");
+        QTest::addColumn<double>("tangente"); // NaN: no place on the screen
+        QTest::newRow("0.51") << 0.51 << 0.5929;
+        QTest::newRow("-0.89") << -0.89 << -1.9519;
+        QTest::newRow("0") << 0.0 << 0.0;
+        QTest::newRow("0.9999999 (past 1000)") << 0.9999999 << qQNaN();
+        QTest::newRow("1") << 1.0 << qQNaN();
+        QTest::newRow("-1.5") << -1.5 << qQNaN();
+        QTest::newRow("infinity") << qInf() << qQNaN();
+        QTest::newRow("NaN") << qQNaN() << qQNaN();
+    }
+
+    void tangente_y_seno() {
+        QFETCH(double, seno);
+        QFETCH(double, tangente);
+        const std::optional<Fijo> t = tangente_de_seno(seno);
+        QCOMPARE(t.has_value(), !std::isnan(tangente));
+        if (t) {
+            QCOMPARE(*t, f(tangente));
+            QVERIFY(std::fabs(seno_de_tangente(*t) - seno) < 1e-4);
+        }
+    }
+
+    void objeciones_al_graficar_data() {
+        QTest::addColumn<double>("s1");
+        QTest::addColumn<double>("s2");
+        QTest::addColumn<int>("N");
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("d");
+        QTest::addColumn<int>("objecion");
+        const int bien = int(Objecion::ninguna), senos = int(Objecion::senos),
+                  distancia = int(Objecion::distancia);
+        QTest::newRow("0.2 to 0.3") << 0.2 << 0.3 << 5 << 2.0 << 10.0 << bien;
+        QTest::newRow("equal sines") << 0.3 << 0.3 << 5 << 2.0 << 10.0 << senos;
+        QTest::newRow("reversed") << 0.3 << 0.2 << 5 << 2.0 << 10.0 << senos;
+        QTest::newRow("empty upper box reads 0") << 0.0 << 0.0 << 5 << 2.0 << 10.0 << senos;
+        QTest::newRow("sines first") << 0.3 << 0.2 << 2 << 5.0 << 2.0 << senos;
+        QTest::newRow("one slit asks nothing of d") << -0.5 << 0.5 << 1 << 5.0 << 2.0 << bien;
+        QTest::newRow("d below a") << -0.5 << 0.5 << 2 << 5.0 << 2.0 << distancia;
+        QTest::newRow("d equal to a") << -0.5 << 0.5 << 2 << 2.0 << 2.0 << bien;
+    }
+
+    void objeciones_al_graficar() {
+        QFETCH(double, s1);
+        QFETCH(double, s2);
+        QFETCH(int, N);
+        QFETCH(double, a);
+        QFETCH(double, d);
+        QFETCH(int, objecion);
+        Parametros p;
+        p.fijar(Magnitud::ranuras, N);
+        p.fijar(Magnitud::ancho, f(a));
+        p.fijar(Magnitud::distancia, f(d));
+        QCOMPARE(int(objecion_al_graficar(s1, s2, p)), objecion);
+    }
+
+    void curva_del_caso_actual() {
+        // -0.5929 is a deviation of -30.66 degrees: its whole degree rounded up is -30.
+        Parametros p;
+        const std::pair<Magnitud, double> caso[] = {
+            {Magnitud::inferior, -0.5929}, {Magnitud::superior, 0.5929}, {Magnitud::ranuras, 2},
+            {Magnitud::ancho, 1},          {Magnitud::distancia, 2.5},   {Magnitud::onda, 0.47}};
+        for (const auto& [m, v] : caso) {
+            p.fijar(m, f(v));
+        }
+        const Curva c = curva_de(p);
+        QCOMPARE(c.ang_min(), -30.0);
+        QCOMPARE(c.ang_max(), 30.0f);
+        QCOMPARE(c.ranuras, 2);
+        QCOMPARE(c.distancia, f(2.5)); // keeps its fraction
+        QCOMPARE(c.color, RGB(0, 0, 255));
+        QCOMPARE(c.alto(), 4.0);
+        QCOMPARE(c.seno_min(), -0.5929 / std::sqrt(1 + 0.5929 * 0.5929));
+        QCOMPARE(c.red()(0.1), p.red()(0.1));
+    }
+};
 
 QTEST_APPLESS_MAIN(PruebaModelo)
 #include "tst_model.moc"

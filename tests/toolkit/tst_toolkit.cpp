@@ -34,348 +34,334 @@ struct Caja {
 class PruebaPictureBox : public QObject {
     Q_OBJECT
 private slots:
-    void invertir_dos_veces_restaura();
-    void pares_invertidos_no_crecen_la_lista();
-    void repintar_la_misma_figura_no_crece_la_lista();
-    void capa_transitoria_no_marca_la_imagen();
-    void mapa_ida_y_vuelta_data();
-    void mapa_ida_y_vuelta();
-    void redimensionar_conserva_el_dibujo();
-    void curva_fiel_en_cada_columna_data();
-    void curva_fiel_en_cada_columna();
-    void limpiar_conserva_la_imagen_de_fondo();
-};
-
-void PruebaPictureBox::invertir_dos_veces_restaura() {
-    Caja c;
-    c.p.linea({10, 10}, {150, 80}, 0x00FF00);
-    const QImage antes = c.p.imagen();
-    c.p.set_modo(PictureBox::Modo::invertir);
-    c.p.caja({20, 20}, {120, 70}, 0xFF0000);
-    c.p.caja_llena({5, 5}, {50, 50}, 0x646464);
-    c.p.linea({0, 99}, {199, 0}, 0xC0C0C0);
-    QVERIFY(c.p.imagen() != antes);
-    c.p.linea({0, 99}, {199, 0}, 0xC0C0C0);
-    c.p.caja_llena({5, 5}, {50, 50}, 0x646464);
-    c.p.caja({20, 20}, {120, 70}, 0xFF0000);
-    QCOMPARE(c.p.imagen(), antes);
-}
-
-void PruebaPictureBox::pares_invertidos_no_crecen_la_lista() {
-    Caja c;
-    c.p.linea({0, 0}, {10, 10}, 0);
-    c.p.set_modo(PictureBox::Modo::invertir);
-    for (double i = 0; i < 500; ++i) {
-        c.p.caja_llena({0, 0}, {16, 13}, 0x646464);
-        c.p.caja_llena({0, 0}, {16, 13}, 0x646464);
-        // The connector-line pattern: erase the old pair, draw the new one.
-        c.p.linea({3, i}, {4, 1}, 0xC0C0C0);
-        c.p.linea({3, -i}, {4, 2}, 0xC0C0C0);
-        c.p.linea({3, i}, {4, 1}, 0xC0C0C0);
-        c.p.linea({3, -i}, {4, 2}, 0xC0C0C0);
+    void invertir_dos_veces_restaura() {
+        Caja c;
+        c.p.linea({10, 10}, {150, 80}, 0x00FF00);
+        const QImage antes = c.p.imagen();
+        c.p.set_modo(PictureBox::Modo::invertir);
+        c.p.caja({20, 20}, {120, 70}, 0xFF0000);
+        c.p.caja_llena({5, 5}, {50, 50}, 0x646464);
+        c.p.linea({0, 99}, {199, 0}, 0xC0C0C0);
+        QVERIFY(c.p.imagen() != antes);
+        c.p.linea({0, 99}, {199, 0}, 0xC0C0C0);
+        c.p.caja_llena({5, 5}, {50, 50}, 0x646464);
+        c.p.caja({20, 20}, {120, 70}, 0xFF0000);
+        QCOMPARE(c.p.imagen(), antes);
     }
-    QCOMPARE(c.p.figuras(), std::size_t{1});
-}
 
-void PruebaPictureBox::repintar_la_misma_figura_no_crece_la_lista() {
-    // Rays redrawn in a new colour at every wavelength step, crossed by an
-    // inverted line: the picture is as if only the last rays had been drawn.
-    Caja c, referencia;
-    auto rayos = [](PictureBox& p, Color color) {
-        for (int i = 0; i < 8; ++i) {
-            p.linea({10, 50}, {190, 5.0 + 12 * i}, color);
+    void pares_invertidos_no_crecen_la_lista() {
+        Caja c;
+        c.p.linea({0, 0}, {10, 10}, 0);
+        c.p.set_modo(PictureBox::Modo::invertir);
+        for (double i = 0; i < 500; ++i) {
+            c.p.caja_llena({0, 0}, {16, 13}, 0x646464);
+            c.p.caja_llena({0, 0}, {16, 13}, 0x646464);
+            // The connector-line pattern: erase the old pair, draw the new one.
+            c.p.linea({3, i}, {4, 1}, 0xC0C0C0);
+            c.p.linea({3, -i}, {4, 2}, 0xC0C0C0);
+            c.p.linea({3, i}, {4, 1}, 0xC0C0C0);
+            c.p.linea({3, -i}, {4, 2}, 0xC0C0C0);
         }
-        p.caja_llena({0, 48}, {10, 52}, color);
-    };
-    for (Caja* k : {&c, &referencia}) {
-        k->p.set_modo(PictureBox::Modo::invertir);
-        k->p.linea({100, 0}, {100, 100}, 0xC0C0C0);
-        k->p.set_modo(PictureBox::Modo::copiar);
+        QCOMPARE(c.p.figuras(), std::size_t{1});
     }
-    for (int paso = 0; paso < 3000; ++paso) {
-        rayos(c.p, RGB(paso % 256, 255 - paso % 256, 40));
+
+    void repintar_la_misma_figura_no_crece_la_lista() {
+        // Rays redrawn in a new colour at every wavelength step, crossed by an
+        // inverted line: the picture is as if only the last rays had been drawn.
+        Caja c, referencia;
+        auto rayos = [](PictureBox& p, Color color) {
+            for (int i = 0; i < 8; ++i) {
+                p.linea({10, 50}, {190, 5.0 + 12 * i}, color);
+            }
+            p.caja_llena({0, 48}, {10, 52}, color);
+        };
+        for (Caja* k : {&c, &referencia}) {
+            k->p.set_modo(PictureBox::Modo::invertir);
+            k->p.linea({100, 0}, {100, 100}, 0xC0C0C0);
+            k->p.set_modo(PictureBox::Modo::copiar);
+        }
+        for (int paso = 0; paso < 3000; ++paso) {
+            rayos(c.p, RGB(paso % 256, 255 - paso % 256, 40));
+        }
+        rayos(referencia.p, RGB(2999 % 256, 255 - 2999 % 256, 40));
+        QVERIFY2(c.p.figuras() < 2200, qPrintable(QString::number(c.p.figuras())));
+        c.p.resize(300, 150); // replays the list
+        referencia.p.resize(300, 150);
+        QCOMPARE(c.p.imagen(), referencia.p.imagen());
     }
-    rayos(referencia.p, RGB(2999 % 256, 255 - 2999 % 256, 40));
-    QVERIFY2(c.p.figuras() < 2200, qPrintable(QString::number(c.p.figuras())));
-    c.p.resize(300, 150); // replays the list
-    referencia.p.resize(300, 150);
-    QCOMPARE(c.p.imagen(), referencia.p.imagen());
-}
 
-void PruebaPictureBox::capa_transitoria_no_marca_la_imagen() {
-    Caja c;
-    c.p.linea({0, 50}, {200, 50}, 0x0000FF);
-    const QImage antes = c.p.imagen();
-    c.p.set_persistente(false);
-    c.p.set_modo(PictureBox::Modo::invertir);
-    c.p.caja({10, 10}, {100, 90}, 0xFF0000);
-    QCOMPARE(c.p.imagen(), antes);
-    QVERIFY(c.p.imagen_visible() != antes);
-    c.p.caja({10, 10}, {100, 90}, 0xFF0000); // erases the band
-    QCOMPARE(c.p.imagen_visible(), antes);
-    QCOMPARE(c.p.figuras(), std::size_t{1});
-}
+    void capa_transitoria_no_marca_la_imagen() {
+        Caja c;
+        c.p.linea({0, 50}, {200, 50}, 0x0000FF);
+        const QImage antes = c.p.imagen();
+        c.p.set_persistente(false);
+        c.p.set_modo(PictureBox::Modo::invertir);
+        c.p.caja({10, 10}, {100, 90}, 0xFF0000);
+        QCOMPARE(c.p.imagen(), antes);
+        QVERIFY(c.p.imagen_visible() != antes);
+        c.p.caja({10, 10}, {100, 90}, 0xFF0000); // erases the band
+        QCOMPARE(c.p.imagen_visible(), antes);
+        QCOMPARE(c.p.figuras(), std::size_t{1});
+    }
 
-void PruebaPictureBox::mapa_ida_y_vuelta_data() {
-    QTest::addColumn<Escala>("escala");
-    QTest::addColumn<QSizeF>("tam");
-    QTest::addColumn<QPointF>("usuario");
-    QTest::addColumn<QPointF>("area");
-    // The screen strip: y from 2.2 at the top down to -2.2.
-    const Escala franja{0, 2.2, 1, -4.4};
-    QTest::newRow("strip, top left")
-        << franja << QSizeF(100, 440) << QPointF(0, 2.2) << QPointF(0, 0);
-    QTest::newRow("strip, bottom right")
-        << franja << QSizeF(100, 440) << QPointF(1, -2.2) << QPointF(100, 440);
-    QTest::newRow("strip, axis") << franja << QSizeF(100, 440) << QPointF(0.25, 1.1)
-                                 << QPointF(25, 110);
-    // The graph: sines across, 0 at the top to N² at the bottom.
-    const Escala grafica{-0.5, 0, 1, 25};
-    QTest::newRow("graph, centre")
-        << grafica << QSizeF(400, 300) << QPointF(0, 12.5) << QPointF(200, 150);
-    QTest::newRow("graph, twips") << grafica << QSizeF(3795, 3150) << QPointF(-0.25, 5)
-                                  << QPointF(948.75, 630);
-    QTest::newRow("beyond the area")
-        << grafica << QSizeF(400, 300) << QPointF(0.75, -25) << QPointF(500, -300);
-    // An area not laid out yet counts as one unit: no division by zero.
-    QTest::newRow("empty area") << grafica << QSizeF(0, 0) << QPointF(0.5, 25) << QPointF(1, 1);
-}
+    void mapa_ida_y_vuelta_data() {
+        QTest::addColumn<Escala>("escala");
+        QTest::addColumn<QSizeF>("tam");
+        QTest::addColumn<QPointF>("usuario");
+        QTest::addColumn<QPointF>("area");
+        // The screen strip: y from 2.2 at the top down to -2.2.
+        const Escala franja{0, 2.2, 1, -4.4};
+        QTest::newRow("strip, top left")
+            << franja << QSizeF(100, 440) << QPointF(0, 2.2) << QPointF(0, 0);
+        QTest::newRow("strip, bottom right")
+            << franja << QSizeF(100, 440) << QPointF(1, -2.2) << QPointF(100, 440);
+        QTest::newRow("strip, axis")
+            << franja << QSizeF(100, 440) << QPointF(0.25, 1.1) << QPointF(25, 110);
+        // The graph: sines across, 0 at the top to N² at the bottom.
+        const Escala grafica{-0.5, 0, 1, 25};
+        QTest::newRow("graph, centre")
+            << grafica << QSizeF(400, 300) << QPointF(0, 12.5) << QPointF(200, 150);
+        QTest::newRow("graph, twips")
+            << grafica << QSizeF(3795, 3150) << QPointF(-0.25, 5) << QPointF(948.75, 630);
+        QTest::newRow("beyond the area")
+            << grafica << QSizeF(400, 300) << QPointF(0.75, -25) << QPointF(500, -300);
+        // An area not laid out yet counts as one unit: no division by zero.
+        QTest::newRow("empty area") << grafica << QSizeF(0, 0) << QPointF(0.5, 25) << QPointF(1, 1);
+    }
 
-void PruebaPictureBox::mapa_ida_y_vuelta() {
-    QFETCH(Escala, escala);
-    QFETCH(QSizeF, tam);
-    QFETCH(QPointF, usuario);
-    QFETCH(QPointF, area);
-    const Mapa m(escala, tam);
-    QCOMPARE(m.a_area(usuario), area);
-    const QPointF vuelta = m.a_usuario(area);
-    QVERIFY(std::fabs(vuelta.x() - usuario.x()) < 1e-12 &&
-            std::fabs(vuelta.y() - usuario.y()) < 1e-12);
-    // Two corners in any order give the same rectangle.
-    const QPointF otra(escala.left, escala.top);
-    QCOMPARE(m.a_area(usuario, otra), m.a_area(otra, usuario));
-    QVERIFY(m.a_area(usuario, otra).width() >= 0 && m.a_area(usuario, otra).height() >= 0);
-}
+    void mapa_ida_y_vuelta() {
+        QFETCH(Escala, escala);
+        QFETCH(QSizeF, tam);
+        QFETCH(QPointF, usuario);
+        QFETCH(QPointF, area);
+        const Mapa m(escala, tam);
+        QCOMPARE(m.a_area(usuario), area);
+        const QPointF vuelta = m.a_usuario(area);
+        QVERIFY(std::fabs(vuelta.x() - usuario.x()) < 1e-12 &&
+                std::fabs(vuelta.y() - usuario.y()) < 1e-12);
+        // Two corners in any order give the same rectangle.
+        const QPointF otra(escala.left, escala.top);
+        QCOMPARE(m.a_area(usuario, otra), m.a_area(otra, usuario));
+        QVERIFY(m.a_area(usuario, otra).width() >= 0 && m.a_area(usuario, otra).height() >= 0);
+    }
 
-void PruebaPictureBox::redimensionar_conserva_el_dibujo() {
-    Caja c;
-    c.p.caja_llena({100, 50}, {120, 60}, 0x0000FF);
-    QCOMPARE(pixel(c.p.imagen(), 110, 55), Color{0x0000FF});
-    c.p.resize(400, 200);
-    const QImage grande = c.p.imagen();
-    QCOMPARE(grande.size(), QSize(400, 200));
-    QCOMPARE(pixel(grande, 220, 110), Color{0x0000FF});
-    QCOMPARE(pixel(grande, 150, 110), Color{0xE0E0E0});
-}
+    void redimensionar_conserva_el_dibujo() {
+        Caja c;
+        c.p.caja_llena({100, 50}, {120, 60}, 0x0000FF);
+        QCOMPARE(pixel(c.p.imagen(), 110, 55), Color{0x0000FF});
+        c.p.resize(400, 200);
+        const QImage grande = c.p.imagen();
+        QCOMPARE(grande.size(), QSize(400, 200));
+        QCOMPARE(pixel(grande, 220, 110), Color{0x0000FF});
+        QCOMPARE(pixel(grande, 150, 110), Color{0xE0E0E0});
+    }
 
-void PruebaPictureBox::curva_fiel_en_cada_columna_data() {
-    QTest::addColumn<int>("ancho");
-    QTest::addColumn<int>("puntos");
-    QTest::newRow("angosta, muchos puntos") << 137 << 200000;
-    QTest::newRow("mediana") << 640 << 50000;
-    QTest::newRow("ancha, pocos puntos") << 1000 << 700;
-}
+    void curva_fiel_en_cada_columna_data() {
+        QTest::addColumn<int>("ancho");
+        QTest::addColumn<int>("puntos");
+        QTest::newRow("angosta, muchos puntos") << 137 << 200000;
+        QTest::newRow("mediana") << 640 << 50000;
+        QTest::newRow("ancha, pocos puntos") << 1000 << 700;
+    }
+
+    void curva_fiel_en_cada_columna() {
+        QFETCH(int, ancho);
+        QFETCH(int, puntos);
+        const int alto = 300;
+        PictureBox p;
+        p.resize(ancho, alto);
+        p.set_fondo(0xFFFFFF);
+        p.scale(-1, 0, 1, 25);
+        std::mt19937 azar(7);
+        std::uniform_real_distribution<double> ruido(-1, 1);
+        auto trazo = std::make_shared<Trazo>();
+        for (int i = 0; i < puntos; ++i) {
+            const double x = -1 + 1.998 * i / (puntos - 1); // all inside the picture
+            const double y = 12 + 11 * std::sin(40 * x) * std::cos(3 * x) + 0.5 * ruido(azar);
+            trazo->push_back({static_cast<float>(x), static_cast<float>(y)});
+        }
+        p.polilinea(trazo, 0);
+        const QImage img = p.imagen();
+
+        std::vector<int> menor(ancho, alto), mayor(ancho, -1);
+        for (const PuntoF& q : *trazo) {
+            const int cx = static_cast<int>(std::floor((double(q.x) + 1) * (ancho / 2.0)));
+            if (cx < 0 || cx >= ancho) {
+                continue; // on the right edge: outside the picture
+            }
+            const int cy = static_cast<int>(std::floor(q.y * (alto / 25.0)));
+            menor[cx] = std::min(menor[cx], cy);
+            mayor[cx] = std::max(mayor[cx], cy);
+        }
+        for (int x = 0; x < ancho; ++x) {
+            int arriba = alto, abajo = -1;
+            for (int y = 0; y < alto; ++y) {
+                if (qRed(img.pixel(x, y)) == 0) {
+                    arriba = std::min(arriba, y);
+                    abajo = std::max(abajo, y);
+                }
+            }
+            if (mayor[x] < 0) {
+                continue;
+            }
+            QVERIFY2(arriba <= menor[x] + 1 && abajo >= mayor[x] - 1,
+                     qPrintable(QStringLiteral("column %1 misses samples %2..%3: %4..%5")
+                                    .arg(x)
+                                    .arg(menor[x])
+                                    .arg(mayor[x])
+                                    .arg(arriba)
+                                    .arg(abajo)));
+            // The nearest sampled column on each side (the next one when the curve
+            // is dense; further away where samples are sparser than pixels).
+            int lim_menor = menor[x], lim_mayor = mayor[x];
+            for (int paso : {-1, 1}) {
+                int v = x + paso;
+                while (v >= 0 && v < ancho && mayor[v] < 0) {
+                    v += paso;
+                }
+                if (v >= 0 && v < ancho) {
+                    lim_menor = std::min(lim_menor, menor[v]);
+                    lim_mayor = std::max(lim_mayor, mayor[v]);
+                }
+            }
+            QVERIFY2(
+                arriba >= lim_menor - 1 && abajo <= lim_mayor + 1,
+                qPrintable(QStringLiteral("column %1 lights pixels outside the samples").arg(x)));
+        }
+    }
+
+    void limpiar_conserva_la_imagen_de_fondo() {
+        Caja c;
+        QImage fondo(10, 10, QImage::Format_RGB32);
+        fondo.fill(QColor(0, 0, 255));
+        c.p.resize(100, 100);
+        c.p.set_imagen(fondo);
+        c.p.linea({0, 0}, {200, 100}, 0xFFFFFF);
+        c.p.limpiar();
+        QCOMPARE(c.p.figuras(), std::size_t{0});
+        QCOMPARE(pixel(c.p.imagen(), 50, 50), Color{0xFF0000});
+        QVERIFY(!c.p.cargar_imagen(QStringLiteral("/no/existe.bmp")));
+        QCOMPARE(pixel(c.p.imagen(), 50, 50), Color{0xFF0000});
+    }
+};
 
 // In every pixel column the curve covers the span of the samples that fall in
 // it, and lights nothing outside the span of that column and its sampled neighbours.
-void PruebaPictureBox::curva_fiel_en_cada_columna() {
-    QFETCH(int, ancho);
-    QFETCH(int, puntos);
-    const int alto = 300;
-    PictureBox p;
-    p.resize(ancho, alto);
-    p.set_fondo(0xFFFFFF);
-    p.scale(-1, 0, 1, 25);
-    std::mt19937 azar(7);
-    std::uniform_real_distribution<double> ruido(-1, 1);
-    auto trazo = std::make_shared<Trazo>();
-    for (int i = 0; i < puntos; ++i) {
-        const double x = -1 + 1.998 * i / (puntos - 1); // all inside the picture
-        const double y = 12 + 11 * std::sin(40 * x) * std::cos(3 * x) + 0.5 * ruido(azar);
-        trazo->push_back({static_cast<float>(x), static_cast<float>(y)});
-    }
-    p.polilinea(trazo, 0);
-    const QImage img = p.imagen();
-
-    std::vector<int> menor(ancho, alto), mayor(ancho, -1);
-    for (const PuntoF& q : *trazo) {
-        const int cx = static_cast<int>(std::floor((double(q.x) + 1) * (ancho / 2.0)));
-        if (cx < 0 || cx >= ancho) {
-            continue; // on the right edge: outside the picture
-        }
-        const int cy = static_cast<int>(std::floor(q.y * (alto / 25.0)));
-        menor[cx] = std::min(menor[cx], cy);
-        mayor[cx] = std::max(mayor[cx], cy);
-    }
-    for (int x = 0; x < ancho; ++x) {
-        int arriba = alto, abajo = -1;
-        for (int y = 0; y < alto; ++y) {
-            if (qRed(img.pixel(x, y)) == 0) {
-                arriba = std::min(arriba, y);
-                abajo = std::max(abajo, y);
-            }
-        }
-        if (mayor[x] < 0) {
-            continue;
-        }
-        QVERIFY2(arriba <= menor[x] + 1 && abajo >= mayor[x] - 1,
-                 qPrintable(QStringLiteral("column %1 misses samples %2..%3: %4..%5")
-                                .arg(x)
-                                .arg(menor[x])
-                                .arg(mayor[x])
-                                .arg(arriba)
-                                .arg(abajo)));
-        // The nearest sampled column on each side (the next one when the curve
-        // is dense; further away where samples are sparser than pixels).
-        int lim_menor = menor[x], lim_mayor = mayor[x];
-        for (int paso : {-1, 1}) {
-            int v = x + paso;
-            while (v >= 0 && v < ancho && mayor[v] < 0) {
-                v += paso;
-            }
-            if (v >= 0 && v < ancho) {
-                lim_menor = std::min(lim_menor, menor[v]);
-                lim_mayor = std::max(lim_mayor, mayor[v]);
-            }
-        }
-        QVERIFY2(arriba >= lim_menor - 1 && abajo <= lim_mayor + 1,
-                 qPrintable(QStringLiteral("column %1 lights pixels outside the samples").arg(x)));
-    }
-}
-
-void PruebaPictureBox::limpiar_conserva_la_imagen_de_fondo() {
-    Caja c;
-    QImage fondo(10, 10, QImage::Format_RGB32);
-    fondo.fill(QColor(0, 0, 255));
-    c.p.resize(100, 100);
-    c.p.set_imagen(fondo);
-    c.p.linea({0, 0}, {200, 100}, 0xFFFFFF);
-    c.p.limpiar();
-    QCOMPARE(c.p.figuras(), std::size_t{0});
-    QCOMPARE(pixel(c.p.imagen(), 50, 50), Color{0xFF0000});
-    QVERIFY(!c.p.cargar_imagen(QStringLiteral("/no/existe.bmp")));
-    QCOMPARE(pixel(c.p.imagen(), 50, 50), Color{0xFF0000});
-}
-
 class PruebaDiseno : public QObject {
     Q_OBJECT
 private slots:
-    void escala_uniforme_y_centrada();
-    void mensajes_y_ventanas_modales_contestadas();
+    void escala_uniforme_y_centrada() {
+        QWidget raiz;
+        raiz.resize(1200, 400); // height limits: factor 400 / (3000 / 15) = 2
+        Diseno d(&raiz, 3000, 3000);
+        auto* l = new QLabel(&raiz);
+        d.colocar(l, {150, 300, 600, 75}, 9);
+        d.aplicar();
+        QCOMPARE(d.factor(), 2.0);
+        const int margen = (1200 - 400) / 2;
+        QCOMPARE(l->geometry(), QRect(margen + 20, 40, 80, 10));
+        QCOMPARE(l->font().pixelSize(), 24); // 9 pt = 12 px at 96 dpi, twice
+        auto* hijo = new QLabel(l);
+        d.colocar(hijo, {15, 15, 30, 30}, 0);
+        QCOMPARE(hijo->geometry(), QRect(2, 2, 4, 4)); // relative to its parent, no margin
+    }
+
+    void mensajes_y_ventanas_modales_contestadas() {
+        QStringList vistos;
+        set_contestador([&](const QString& t) { vistos << t; });
+        mensaje(QStringLiteral("Valor Fuera de rango"));
+        set_contestador(nullptr);
+        QCOMPARE(vistos, QStringList{QStringLiteral("Valor Fuera de rango")});
+
+        QWidget ventana;
+        bool visible_al_mostrar = false;
+        set_manejador_modal(
+            [&](QWidget* w) { visible_al_mostrar = w->isVisible() && w->isModal(); });
+        mostrar_modal(&ventana);
+        set_manejador_modal(nullptr);
+        QVERIFY(visible_al_mostrar);
+        QVERIFY(!ventana.isVisible());
+    }
 };
-
-void PruebaDiseno::escala_uniforme_y_centrada() {
-    QWidget raiz;
-    raiz.resize(1200, 400); // height limits: factor 400 / (3000 / 15) = 2
-    Diseno d(&raiz, 3000, 3000);
-    auto* l = new QLabel(&raiz);
-    d.colocar(l, {150, 300, 600, 75}, 9);
-    d.aplicar();
-    QCOMPARE(d.factor(), 2.0);
-    const int margen = (1200 - 400) / 2;
-    QCOMPARE(l->geometry(), QRect(margen + 20, 40, 80, 10));
-    QCOMPARE(l->font().pixelSize(), 24); // 9 pt = 12 px at 96 dpi, twice
-    auto* hijo = new QLabel(l);
-    d.colocar(hijo, {15, 15, 30, 30}, 0);
-    QCOMPARE(hijo->geometry(), QRect(2, 2, 4, 4)); // relative to its parent, no margin
-}
-
-void PruebaDiseno::mensajes_y_ventanas_modales_contestadas() {
-    QStringList vistos;
-    set_contestador([&](const QString& t) { vistos << t; });
-    mensaje(QStringLiteral("Valor Fuera de rango"));
-    set_contestador(nullptr);
-    QCOMPARE(vistos, QStringList{QStringLiteral("Valor Fuera de rango")});
-
-    QWidget ventana;
-    bool visible_al_mostrar = false;
-    set_manejador_modal([&](QWidget* w) { visible_al_mostrar = w->isVisible() && w->isModal(); });
-    mostrar_modal(&ventana);
-    set_manejador_modal(nullptr);
-    QVERIFY(visible_al_mostrar);
-    QVERIFY(!ventana.isVisible());
-}
 
 class PruebaTexto : public QObject {
     Q_OBJECT
 private slots:
-    void formato_data();
-    void formato();
-    void leer_numero_data();
-    void leer_numero();
-    void texto_en_el_locale_data();
-    void texto_en_el_locale();
     void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void formato_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("redondeado");
+        QTest::newRow("0.125") << 0.125 << 0.13;
+        QTest::newRow("-0.125") << -0.125 << -0.12;
+        QTest::newRow("0.3333") << 0.3333 << 0.33;
+        QTest::newRow("0.335") << 0.335 << 0.34;
+        QTest::newRow("-0.51") << -0.51 << -0.51;
+        QTest::newRow("sine of -0.6") << -0.6 / std::sqrt(1.36) << -0.51;
+    }
+
+    void formato() {
+        QFETCH(double, x);
+        QFETCH(double, redondeado);
+        QCOMPARE(::formato(x), redondeado);
+    }
+
+    void leer_numero_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<double>("valor");
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("letters") << "abc" << 0.0;
+        QTest::newRow("comma, not converted") << "0,2" << 0.0;
+        QTest::newRow("comma, converted") << convertir("0,2") << 0.2;
+        QTest::newRow("every comma converted") << convertir("1,5,6 a") << 1.5;
+        QTest::newRow("blanks and letters") << " 12abc" << 12.0;
+        QTest::newRow("blanks inside") << "1 2\t3" << 123.0;
+        QTest::newRow("minus alone") << "-" << 0.0;
+        QTest::newRow("minus zero point") << "-0." << 0.0;
+        QTest::newRow("exponent") << "1.5E-2" << 0.015;
+        QTest::newRow("exponent d") << "2d3" << 2000.0;
+        QTest::newRow("exponent unfinished") << "7e" << 7.0;
+        QTest::newRow("two signs") << "--1" << 0.0;
+        QTest::newRow("leading point") << ".5x" << 0.5;
+        QTest::newRow("nan is no number") << "nan" << 0.0;
+        QTest::newRow("inf is no number") << "inf" << 0.0;
+        QTest::newRow("tiny") << "1e-400" << 0.0;
+        // Huge numbers read as infinities, never NaN, so limits still compare.
+        QTest::newRow("huge") << "1e400" << qInf();
+        QTest::newRow("a thousand nines") << "-" + QString(1000, QLatin1Char('9')) << -qInf();
+    }
+
+    void leer_numero() {
+        QFETCH(QString, texto);
+        QFETCH(double, valor);
+        QCOMPARE(::leer_numero(texto), valor);
+    }
+
+    void texto_en_el_locale_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("textos"); // 0.5, 1234.5, -0.51, 0.1 + 0.2, 0.55, 12345.5, 25
+        QTest::newRow("point") << QLocale(QLocale::English, QLocale::UnitedStates)
+                               << QStringList{"0.5",  "1234.5",  "-0.51", "0.3",
+                                              "0.55", "12345.5", "25"};
+        QTest::newRow("comma") << QLocale(QLocale::Spanish, QLocale::Argentina)
+                               << QStringList{"0,5",  "1234,5",  "-0,51", "0,3",
+                                              "0,55", "12345,5", "25"};
+    }
+
+    void texto_en_el_locale() {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, textos);
+        QLocale::setDefault(locale);
+        const QStringList obtenidos{texto_numero(0.5),
+                                    texto_numero(1234.5),
+                                    texto_numero(-0.51),
+                                    texto_numero(0.1 + 0.2),
+                                    texto_fijo(Fijo::desde(0.55)),
+                                    texto_fijo(Fijo::desde(12345.5)),
+                                    texto_fijo(Fijo(25))};
+        QCOMPARE(obtenidos, textos); // the locale's separator, never a group separator
+        QCOMPARE(texto_numero(-0.0), QStringLiteral("0"));
+    }
 };
-
-void PruebaTexto::formato_data() {
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("redondeado");
-    QTest::newRow("0.125") << 0.125 << 0.13;
-    QTest::newRow("-0.125") << -0.125 << -0.12;
-    QTest::newRow("0.3333") << 0.3333 << 0.33;
-    QTest::newRow("0.335") << 0.335 << 0.34;
-    QTest::newRow("-0.51") << -0.51 << -0.51;
-    QTest::newRow("sine of -0.6") << -0.6 / std::sqrt(1.36) << -0.51;
-}
-
-void PruebaTexto::formato() {
-    QFETCH(double, x);
-    QFETCH(double, redondeado);
-    QCOMPARE(::formato(x), redondeado);
-}
-
-void PruebaTexto::leer_numero_data() {
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<double>("valor");
-    QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("letters") << "abc" << 0.0;
-    QTest::newRow("comma, not converted") << "0,2" << 0.0;
-    QTest::newRow("comma, converted") << convertir("0,2") << 0.2;
-    QTest::newRow("every comma converted") << convertir("1,5,6 a") << 1.5;
-    QTest::newRow("blanks and letters") << " 12abc" << 12.0;
-    QTest::newRow("blanks inside") << "1 2\t3" << 123.0;
-    QTest::newRow("minus alone") << "-" << 0.0;
-    QTest::newRow("minus zero point") << "-0." << 0.0;
-    QTest::newRow("exponent") << "1.5E-2" << 0.015;
-    QTest::newRow("exponent d") << "2d3" << 2000.0;
-    QTest::newRow("exponent unfinished") << "7e" << 7.0;
-    QTest::newRow("two signs") << "--1" << 0.0;
-    QTest::newRow("leading point") << ".5x" << 0.5;
-    QTest::newRow("nan is no number") << "nan" << 0.0;
-    QTest::newRow("inf is no number") << "inf" << 0.0;
-    QTest::newRow("tiny") << "1e-400" << 0.0;
-    // Huge numbers read as infinities, never NaN, so limits still compare.
-    QTest::newRow("huge") << "1e400" << qInf();
-    QTest::newRow("a thousand nines") << "-" + QString(1000, QLatin1Char('9')) << -qInf();
-}
-
-void PruebaTexto::leer_numero() {
-    QFETCH(QString, texto);
-    QFETCH(double, valor);
-    QCOMPARE(::leer_numero(texto), valor);
-}
-
-void PruebaTexto::texto_en_el_locale_data() {
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QStringList>("textos"); // 0.5, 1234.5, -0.51, 0.1 + 0.2, 0.55, 12345.5, 25
-    QTest::newRow("point") << QLocale(QLocale::English, QLocale::UnitedStates)
-                           << QStringList{"0.5", "1234.5", "-0.51", "0.3", "0.55", "12345.5", "25"};
-    QTest::newRow("comma") << QLocale(QLocale::Spanish, QLocale::Argentina)
-                           << QStringList{"0,5", "1234,5", "-0,51", "0,3", "0,55", "12345,5", "25"};
-}
-
-void PruebaTexto::texto_en_el_locale() {
-    QFETCH(QLocale, locale);
-    QFETCH(QStringList, textos);
-    QLocale::setDefault(locale);
-    const QStringList obtenidos{
-        texto_numero(0.5),       texto_numero(1234.5),          texto_numero(-0.51),
-        texto_numero(0.1 + 0.2), texto_fijo(Fijo::desde(0.55)), texto_fijo(Fijo::desde(12345.5)),
-        texto_fijo(Fijo(25))};
-    QCOMPARE(obtenidos, textos); // the locale's separator, never a group separator
-    QCOMPARE(texto_numero(-0.0), QStringLiteral("0"));
-}
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
