@@ -1,9 +1,9 @@
 // The value boxes: selection, typing, the live sector, and the check on leaving.
 #include "entry/caja_valor.h"
 #include "entry/entrada.h"
+#include "toolkit/colores.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/texto.h"
-#include "toolkit/trazado.h"
 
 namespace {
 

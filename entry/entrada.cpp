@@ -123,9 +123,8 @@ void EntradaValores::mostrar_parametros() {
     for (Magnitud m : {Magnitud::ranuras, Magnitud::ancho, Magnitud::distancia, Magnitud::onda}) {
         caja(m)->setText(texto_fijo(parametros_.valor(m)));
     }
-    for (Magnitud m : {Magnitud::inferior, Magnitud::superior}) {
-        caja(m)->setText(texto_numero(formato(seno_de_tangente(parametros_.valor(m)))));
-    }
+    mostrar_seno(Magnitud::inferior);
+    mostrar_seno(Magnitud::superior);
     const QPalette paleta = caja(Magnitud::inferior)->palette();
     const QColor fondo = paleta.color(QPalette::Base);
     const QColor texto = paleta.color(QPalette::Text);
@@ -149,8 +148,12 @@ void EntradaValores::restablecer_sector() {
 
 void EntradaValores::poner_extremo(Magnitud m, Fijo valor) {
     parametros_.fijar(m, valor);
-    caja(m)->setText(texto_numero(formato(seno_de_tangente(valor))));
+    mostrar_seno(m);
     emit extremos_cambiados();
+}
+
+void EntradaValores::mostrar_seno(Magnitud m) {
+    caja(m)->setText(texto_numero(formato(seno_de_tangente(parametros_.valor(m)))));
 }
 
 void EntradaValores::set_hay_curvas(bool hay) {
@@ -167,11 +170,6 @@ void EntradaValores::set_hay_curvas(bool hay) {
 
 bool EntradaValores::comparando_geometria() const {
     return !bajar_[indice(Magnitud::onda)]->isEnabled();
-}
-
-void EntradaValores::mostrar_cajas() {
-    caja(Magnitud::onda)->show();
-    caja(Magnitud::ranuras)->show();
 }
 
 QWidget* EntradaValores::ultima_caja() const {

@@ -48,8 +48,6 @@ public:
     void set_hay_curvas(bool hay);
     // The geometry is being compared (a wavelength's button is stopped).
     bool comparando_geometria() const;
-    // Back from the full-window view.
-    void mostrar_cajas();
     // The last box in the tab order, for the controls that follow it.
     QWidget* ultima_caja() const;
     // How long a spin click keeps its press mark and holds the window.
@@ -71,6 +69,8 @@ private:
     void crear_controles(QWidget* cliente, QWidget* marco_datos);
     void conectar();
     CajaValor* caja(Magnitud m) const { return cajas_[indice(m)]; }
+    // An end's box shows the sine of the end, to two decimals.
+    void mostrar_seno(Magnitud m);
 
     // Boxes.
     void al_presionar(Magnitud m);

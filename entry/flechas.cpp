@@ -2,6 +2,7 @@
 #include "entry/boton_spin.h"
 #include "entry/caja_valor.h"
 #include "entry/entrada.h"
+#include "toolkit/colores.h"
 #include "toolkit/texto.h"
 
 #include <QElapsedTimer>
@@ -74,7 +75,7 @@ void EntradaValores::aplicar_paso(Magnitud m, Fijo n) {
     // The stored value comes first: writing the wavelength's box colours the rays from it.
     parametros_.fijar(m, n);
     if (es_extremo(m)) {
-        caja(m)->setText(texto_numero(formato(seno_de_tangente(n))));
+        mostrar_seno(m);
         emit extremos_cambiados();
     } else {
         caja(m)->setText(texto_fijo(n));

@@ -1,6 +1,7 @@
 #include "grafica/grafica.h"
 
 #include "model/parametros.h"
+#include "toolkit/colores.h"
 #include "toolkit/diseno.h"
 #include "toolkit/forma.h"
 #include "toolkit/picture_box.h"
@@ -22,7 +23,7 @@ constexpr Color azul_banda = 0xFF0000;
 constexpr double alto_fila = 240;
 
 // The magnifier's picture: a lens with its handle on a raised face.
-QImage imagen_lupa() {
+QImage cara_de_lupa() {
     QImage img(100, 100, QImage::Format_RGB32);
     img.fill(QColor(192, 192, 192));
     QPainter p(&img);
@@ -37,13 +38,6 @@ QImage imagen_lupa() {
     p.setBrush(QColor(210, 230, 250));
     p.drawEllipse(QPointF(42, 42), 24, 24);
     return img;
-}
-
-void fondo(QWidget* w, Color c) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, a_qcolor(c));
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
 }
 
 // The lines one plotted case adds to the data text.
@@ -70,8 +64,6 @@ Grafica::Grafica(QWidget* cliente, Diseno& diseno, const Parametros& parametros)
     connect(lupa_, &PictureBox::pulsado, this, &Grafica::alternar_lupa);
     connect(&diseno_, &Diseno::escalado, this, &Grafica::ajustar_filas);
 }
-
-Grafica::~Grafica() = default;
 
 void Grafica::crear_controles(QWidget* cliente, const Parametros& parametros) {
     Diseno& d = diseno_;
@@ -105,14 +97,14 @@ void Grafica::crear_controles(QWidget* cliente, const Parametros& parametros) {
     lupa_ = new PictureBox(marco_datos_);
     lupa_->setObjectName(QStringLiteral("lupa"));
     lupa_->setAccessibleName(QStringLiteral("Lupa"));
-    lupa_->set_imagen(imagen_lupa());
+    lupa_->set_imagen(cara_de_lupa());
     lupa_->set_modo(PictureBox::Modo::invertir); // a second press mark restores the picture
     lupa_->scale(0, 0, 20, 20);
     d.colocar(lupa_, {3240, 1140, 375, 375}, 0);
     aviso_seleccione_ = rotulo(d, marco_datos_, QStringLiteral("Seleccione "),
                                {2940, 1620, 915, 255}, Qt::AlignCenter);
     aviso_seleccione_->setObjectName(QStringLiteral("aviso_seleccione"));
-    fondo(aviso_seleccione_, 0xC0FFFF);
+    pintar_fondo(aviso_seleccione_, 0xC0FFFF);
     aviso_seleccione_->hide();
 
     grafica_ = new PictureBox(marco_datos_);
@@ -131,10 +123,10 @@ void Grafica::crear_controles(QWidget* cliente, const Parametros& parametros) {
     seno->setObjectName(QStringLiteral("lectura_seno"));
     seno->setAccessibleName(QStringLiteral("Seno"));
     for (QLabel* l : {seno, intensidad}) {
-        fondo(l, 0xFFFFFF);
+        pintar_fondo(l, 0xFFFFFF);
         l->setWordWrap(false);
     }
-    lecturas_ = std::make_unique<Lecturas>(seno, intensidad, parametros);
+    lecturas_.emplace(seno, intensidad, parametros);
 }
 
 QWidget* Grafica::marco() const {

@@ -13,7 +13,7 @@
 #include <QString>
 
 #include <array>
-#include <memory>
+#include <optional>
 #include <vector>
 
 class Diseno;
@@ -35,7 +35,6 @@ class Grafica : public QObject {
     Q_OBJECT
 public:
     Grafica(QWidget* cliente, Diseno& diseno, const Parametros& parametros);
-    ~Grafica() override;
 
     // The frame, where the boxes of the sector's ends stand too.
     QWidget* marco() const;
@@ -91,7 +90,7 @@ private:
     std::array<Forma*, 7> cuadros_lista_{}; // 1..6
     PictureBox* lupa_ = nullptr;
     QLabel* aviso_seleccione_ = nullptr;
-    std::unique_ptr<Lecturas> lecturas_;
+    std::optional<Lecturas> lecturas_;
 
     std::vector<Curva> curvas_;
     QString datos_;

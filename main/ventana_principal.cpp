@@ -8,6 +8,7 @@
 #include "screen/esquema.h"
 #include "screen/sector_ampliado.h"
 #include "session/documentacion.h"
+#include "toolkit/colores.h"
 #include "toolkit/diseno.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
@@ -26,8 +27,6 @@
 
 namespace {
 
-// The window's own background, behind the sketch of the experiment.
-constexpr Color fondo_ventana = 0xF0F0F0;
 // Designed client area in twips: the sketch (9855 x 6105) and the row of
 // buttons and band options under it.
 constexpr double ancho_diseno = 9855;
@@ -48,10 +47,7 @@ VentanaPrincipal::~VentanaPrincipal() {
 
 void VentanaPrincipal::crear_controles() {
     auto* cliente = new QWidget(this);
-    QPalette paleta = cliente->palette();
-    paleta.setColor(QPalette::Window, a_qcolor(fondo_ventana));
-    cliente->setPalette(paleta);
-    cliente->setAutoFillBackground(true);
+    pintar_fondo(cliente, fondo_ventana);
     setCentralWidget(cliente);
     diseno_ = new Diseno(cliente, ancho_diseno, alto_diseno);
 
@@ -242,11 +238,9 @@ void VentanaPrincipal::habilitar_botones(bool habilitados) {
 
 void VentanaPrincipal::restaurar_vista() {
     punto_restaurar_->hide();
-    entrada_->mostrar_cajas();
     habilitar_botones(true);
     grafica_->restaurar();
-    sector_->restaurar();
-    // Selecting the mode that was not selected runs the band-mode switch.
+    // The band mode held when a picture was last opened; a change clears the graph.
     sector_->elegir_modo(banda_unica_previa_);
 }
 

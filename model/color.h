@@ -8,9 +8,6 @@ using Color = std::uint32_t;
 // Each component rounded half to even, taken as 255 above 255 and as 0 below 0.
 Color RGB(double r, double g, double b);
 
-// The grey of the press marks of the spin buttons and the magnifier, RGB(100, 100, 100).
-inline constexpr Color gris_marca = 0x646464;
-
 // The classic sixteen-colour palette, 0 to 15 (other indices give black).
 Color QBColor(int n);
 

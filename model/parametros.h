@@ -44,9 +44,6 @@ public:
 
     // x lies within the limits of m.
     bool admite(Magnitud m, double x) const;
-    // The sines of the sector's ends.
-    double seno_inferior() const { return seno_de_tangente(valor(Magnitud::inferior)); }
-    double seno_superior() const { return seno_de_tangente(valor(Magnitud::superior)); }
     // The model of the current grating and light.
     Red red() const;
 

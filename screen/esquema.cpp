@@ -1,6 +1,7 @@
 #include "screen/esquema.h"
 
 #include "screen/marcador.h"
+#include "toolkit/colores.h"
 #include "toolkit/diseno.h"
 #include "toolkit/forma.h"
 #include "toolkit/picture_box.h"
@@ -9,13 +10,6 @@
 #include <QLineEdit>
 
 #include <cmath>
-
-namespace {
-
-// The window's own background, behind the sketch.
-constexpr Color fondo_ventana = 0xF0F0F0;
-
-} // namespace
 
 double altura_en_ventana(double Y) {
     return 1.155 * Y - 0.62;

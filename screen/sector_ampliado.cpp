@@ -111,11 +111,10 @@ void SectorAmpliado::pintar(const Curva& c, int k, const std::array<double, 1001
         azul_[i] = static_cast<std::int16_t>(round_even(B));
         ++i;
     }
-    const Color color = luz.compuesto();
     for (int j = una ? 1 : k; j <= 6; ++j) {
-        cuadros_bandas_[j]->set_relleno(una ? color : 0xFFFFFF);
+        cuadros_bandas_[j]->set_relleno(una ? c.color : 0xFFFFFF);
     }
-    cuadros_bandas_[k]->set_relleno(color);
+    cuadros_bandas_[k]->set_relleno(c.color);
 }
 
 void SectorAmpliado::borrar() {
@@ -175,15 +174,6 @@ void SectorAmpliado::elegir_banda_unica_por_paso(bool mayuscula) {
 
 void SectorAmpliado::elegir_modo(bool una) {
     (una ? opcion_banda_unica_ : opcion_bandas_separadas_)->setChecked(true);
-}
-
-void SectorAmpliado::restaurar() {
-    sector_->setEnabled(true);
-    sector_->show();
-    sector_->set_persistente(true);
-    opcion_bandas_separadas_->show();
-    opcion_banda_unica_->show();
-    sector_->update();
 }
 
 QImage SectorAmpliado::imagen() const {

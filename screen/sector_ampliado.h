@@ -39,8 +39,6 @@ public:
     void elegir_banda_unica_por_paso(bool mayuscula);
     // A mode selected as the user does; a change clears the graph.
     void elegir_modo(bool banda_unica);
-    // Back from the full-window view: enabled, shown, drawing kept.
-    void restaurar();
     QImage imagen() const;
 
 signals:

@@ -38,10 +38,6 @@ int celda(double v) {
     return v < 1e6 ? static_cast<int>(std::floor(v)) : 1000000;
 }
 
-QColor a_qcolor(Color c) {
-    return QColor(rojo_de(c), verde_de(c), azul_de(c));
-}
-
 bool Figura::operator==(const Figura& o) const {
     return tipo == o.tipo && invertir == o.invertir && color == o.color && escala == o.escala &&
            a == o.a && b == o.b && trazo == o.trazo;

@@ -3,6 +3,7 @@
 // The figures of a picture box and how they become pixels of an image.
 
 #include "model/color.h"
+#include "toolkit/colores.h"
 #include "toolkit/mapa.h"
 
 #include <QColor>
@@ -14,8 +15,6 @@
 #include <vector>
 
 class QPainter;
-
-QColor a_qcolor(Color c);
 
 // One sample of a curve, in user coordinates.
 struct PuntoF {

@@ -1,5 +1,6 @@
 #include "windows/ilustraciones.h"
 
+#include "toolkit/colores.h"
 #include "toolkit/diseno.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
@@ -10,7 +11,7 @@ Ilustraciones::Ilustraciones(QWidget* cliente, Diseno& diseno)
     ilustracion_ = new PictureBox(cliente);
     ilustracion_->setObjectName(QStringLiteral("ilustracion"));
     ilustracion_->setAccessibleName(QStringLiteral("Ilustración"));
-    ilustracion_->set_fondo(0xF0F0F0);
+    ilustracion_->set_fondo(fondo_ventana);
     diseno.colocar(ilustracion_, {0, 0, 9855, 6105}, 0);
     ilustracion_->hide();
     connect(ilustracion_, &PictureBox::pulsado, this, &Ilustraciones::cerrar);
