@@ -57,10 +57,11 @@ void EntradaValores::seguir_extremos() {
         caja(Magnitud::inferior)->setText(texto_numero(-0.9));
     }
     // A sine with no place on the screen (1 or more, not a number) leaves its
-    // end where it was; leaving the box with it is refused.
+    // end where it was, and leaving the box with it is refused; any other keeps
+    // its end within the end's limits, on the strip.
     for (Magnitud m : {Magnitud::inferior, Magnitud::superior}) {
         if (const auto t = tangente_de_seno(leer(m))) {
-            parametros_.fijar(m, *t);
+            parametros_.fijar(m, parametros_.dentro_de_limites(m, *t));
         }
     }
     emit extremos_cambiados();
@@ -75,8 +76,10 @@ void EntradaValores::al_salir(Magnitud m) {
         x = round_even(x); // slits come whole: 2.5 typed is 2 slits, and the box says so
     }
     std::optional<Fijo> nuevo;
-    if (parametros_.admite(m, x)) {
-        nuevo = es_extremo(m) ? tangente_de_seno(x) : std::optional<Fijo>(Fijo::desde(x));
+    if (es_extremo(m)) {
+        nuevo = tangente_de_seno(x);
+    } else if (parametros_.admite(m, x)) {
+        nuevo = Fijo::desde(x);
     }
     if (!nuevo) {
         rechazando_ = true;
@@ -89,8 +92,17 @@ void EntradaValores::al_salir(Magnitud m) {
         rechazando_ = false;
         return;
     }
+    QString texto = texto_numero(x);
+    if (es_extremo(m)) {
+        // An end past its limits stops at the limit, and its box says where.
+        const Fijo dentro = parametros_.dentro_de_limites(m, *nuevo);
+        if (dentro != *nuevo) {
+            texto = texto_numero(formato(seno_de_tangente(dentro)));
+            nuevo = dentro;
+        }
+    }
     parametros_.fijar(m, *nuevo);
-    caja(m)->setText(texto_numero(x));
+    caja(m)->setText(texto);
     colorear(m, false);
     if (m == Magnitud::onda) {
         emit onda_cambiada();

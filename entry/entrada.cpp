@@ -147,6 +147,7 @@ void EntradaValores::restablecer_sector() {
 }
 
 void EntradaValores::poner_extremo(Magnitud m, Fijo valor) {
+    valor = parametros_.dentro_de_limites(m, valor);
     parametros_.fijar(m, valor);
     mostrar_seno(m);
     emit extremos_cambiados();

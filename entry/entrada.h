@@ -40,7 +40,8 @@ public:
     std::pair<double, double> senos() const;
     // The sector ±0.51 in sine, after a range refused.
     void restablecer_sector();
-    // An end set elsewhere (a marker dropped): stored, its box shows its sine.
+    // An end set elsewhere (a marker dropped): stored within its limits, its box
+    // shows its sine.
     void poner_extremo(Magnitud m, Fijo valor);
     // Whether curves are on the graph: without them every spin button steps
     // freely; with them a step of N, a or d stops the wavelength's buttons and a

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPainter>
 
 #include <utility>
@@ -50,6 +51,18 @@ QString bloque_datos(const Curva& c) {
            texto_fijo(c.ancho) + micrones + QStringLiteral("Distancia entre ranuras: ") +
            texto_fijo(c.distancia) + micrones + QStringLiteral("Longitud de Onda: ") +
            texto_fijo(c.onda) + micrones + fin_linea;
+}
+
+// A central intensity short enough for its row of the list: whole when it
+// fits in eight characters, else with as many digits as fit (2.5e+09).
+QString texto_intensidad(double x) {
+    QString texto = texto_numero(x);
+    for (int cifras = 15; texto.size() > 8 && cifras > 1; --cifras) {
+        QLocale l;
+        l.setNumberOptions(QLocale::OmitGroupSeparator);
+        texto = l.toString(x, 'g', cifras);
+    }
+    return texto;
 }
 
 } // namespace
@@ -161,7 +174,7 @@ Muestreo Grafica::agregar(const Curva& c) {
     grafica_->polilinea(m.trazo, c.color);
     cuadros_lista_[k]->set_relleno(c.color);
     const double n = c.ranuras, a = c.ancho.a_double();
-    auto* fila = new QListWidgetItem(texto_numero(n * n * a * a), lista_intensidades_);
+    auto* fila = new QListWidgetItem(texto_intensidad(n * n * a * a), lista_intensidades_);
     fila->setSizeHint(QSize(0, diseno_.a_pixeles(alto_fila)));
     return m;
 }

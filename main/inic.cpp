@@ -1,5 +1,6 @@
 #include "main/inic.h"
 
+#include "grafica/muestreo.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/texto.h"
 
@@ -113,6 +114,18 @@ LecturaInicio leer_inic(const QString& texto) {
         r.error = QStringLiteral("el extremo inferior de la pantalla (%1) no es menor que el "
                                  "superior (%2)")
                       .arg(texto_fijo(valor[1]), texto_fijo(valor[2]));
+        return r;
+    }
+    // The widest sector at the finest fringes: a curve must not outgrow what a plot may hold.
+    const long long muestras = muestras_del_peor_caso(
+        maximo[3].a_double(), maximo[5].a_double(), seno_de_tangente(minimo[1]),
+        seno_de_tangente(maximo[2]), minimo[6].a_double());
+    if (muestras > muestras_maximas) {
+        r.error = QStringLiteral("con esos límites una curva necesitaría %1 muestras y el programa "
+                                 "dibuja hasta %2 (menos ranuras, menos distancia o un sector "
+                                 "más angosto)")
+                      .arg(muestras)
+                      .arg(muestras_maximas);
         return r;
     }
     for (Magnitud m : magnitudes) {

@@ -188,14 +188,17 @@ void VentanaPrincipal::graficar() {
 }
 
 void VentanaPrincipal::trazar_curva() {
-    if (grafica_->curvas().size() == 6) {
+    const Curva c = curva_de(parametros_);
+    // One graph never mixes sine axes: a curve over another sector starts it over.
+    const std::vector<Curva>& curvas = grafica_->curvas();
+    if (curvas.size() == 6 || (!curvas.empty() && (curvas.back().inferior != c.inferior ||
+                                                   curvas.back().superior != c.superior))) {
         borrar();
     }
     RelojArena reloj;
-    const Curva c = curva_de(parametros_);
     const Muestreo m = grafica_->agregar(c);
     const int k = static_cast<int>(grafica_->curvas().size());
-    sector_->pintar(c, k, m.tabla_max, entrada_->comparando_geometria());
+    sector_->pintar(c, k, m.filas, entrada_->comparando_geometria());
     documentacion_->documentar(c);
     entrada_->set_hay_curvas(true);
 }

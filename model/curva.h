@@ -6,6 +6,10 @@
 
 class Parametros;
 
+// The enlarged sector shows the screen between a curve's ends as this many
+// rows, evenly spaced in screen position (the tangent) from the lower end up.
+inline constexpr int filas_bandas = 1000;
+
 // One curve of the graph: the case it was plotted from (wavelength L, slit
 // width a, distance d and N slits), its colour, and the sector of the screen it
 // spans, whose ends are held as positions on the screen (tangents).

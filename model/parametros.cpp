@@ -1,16 +1,14 @@
 #include "model/parametros.h"
 
+#include <algorithm>
 #include <cmath>
 
 std::optional<Fijo> tangente_de_seno(double s) {
     if (!std::isfinite(s) || std::fabs(s) >= 1) {
         return std::nullopt;
     }
-    const double t = s / std::sqrt(1 - s * s);
-    if (!std::isfinite(t) || std::fabs(t) > tangente_maxima) {
-        return std::nullopt;
-    }
-    return Fijo::desde(t);
+    // Past the range of the fixed point the position saturates, beyond any limit.
+    return Fijo::desde(s / std::sqrt(1 - s * s));
 }
 
 double seno_de_tangente(Fijo t) {
@@ -25,6 +23,10 @@ void Parametros::fijar_limites(Magnitud m, Fijo minimo, Fijo maximo) {
 
 bool Parametros::admite(Magnitud m, double x) const {
     return x >= minimo(m).a_double() && x <= maximo(m).a_double();
+}
+
+Fijo Parametros::dentro_de_limites(Magnitud m, Fijo v) const {
+    return std::clamp(v, minimo(m), maximo(m));
 }
 
 Red Parametros::red() const {

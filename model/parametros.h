@@ -19,14 +19,9 @@ constexpr bool es_extremo(Magnitud m) {
     return m == Magnitud::inferior || m == Magnitud::superior;
 }
 
-// Farthest a sector end may lie from the axis, in grating-to-screen distances
-// (a deviation of 89.94 degrees): beyond it a marker could not be placed on the
-// window at all.
-inline constexpr double tangente_maxima = 1000;
-
 // The position on the screen (the tangent of the deviation angle) of a sine,
-// rounded to four decimals; nothing when the sine has no place on the screen:
-// not a finite number, magnitude 1 or more, or a tangent beyond `tangente_maxima`.
+// rounded to four decimals; nothing when the sine has no place on the screen
+// (magnitude 1 or more, or not a number).
 std::optional<Fijo> tangente_de_seno(double s);
 // The sine of a position on the screen.
 double seno_de_tangente(Fijo t);
@@ -44,6 +39,8 @@ public:
 
     // x lies within the limits of m.
     bool admite(Magnitud m, double x) const;
+    // v brought within the limits of m.
+    Fijo dentro_de_limites(Magnitud m, Fijo v) const;
     // The model of the current grating and light.
     Red red() const;
 

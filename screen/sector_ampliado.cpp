@@ -74,7 +74,7 @@ void SectorAmpliado::crear_controles(QWidget* cliente) {
     color_rotulo(opcion_bandas_separadas_, 0);
 }
 
-void SectorAmpliado::pintar(const Curva& c, int k, const std::array<double, 1001>& tabla_max,
+void SectorAmpliado::pintar(const Curva& c, int k, const std::array<double, filas_bandas>& filas,
                             bool solo_esta) {
     const double v1 = c.inferior.a_double(), v2 = c.superior.a_double();
     sector_->set_escala({0, v2, 6, -(v2 - v1)});
@@ -82,34 +82,39 @@ void SectorAmpliado::pintar(const Curva& c, int k, const std::array<double, 1001
     const double azul_luz = luz.b.a_double();
     const double n2 = c.alto();
     const bool una = banda_unica();
-    const double paso = std::fabs(v2 - v1) / 1000;
-    int i = 0;
-    // Rows evenly spaced on the screen take bins evenly spaced in sine: row i
-    // takes bin i · 0.35. Each row is painted as a strip up to the next one, so
-    // the sector is covered without gaps at any size.
-    for (double y = v1; y <= v2 && i <= 1000; y += paso) {
-        const auto b = static_cast<std::size_t>(round_even(i / (10 / 3.5)));
-        const double f = tabla_max[b] / n2;
+    struct Fila {
+        int i;
+        Color color;
+        double brillo;
+    };
+    std::array<Fila, filas_bandas> pintadas{};
+    for (int i = 0; i < filas_bandas; ++i) {
+        const double f = filas[i] / n2;
         if (solo_esta) {
             rojo_[i] = verde_[i] = azul_[i] = 0;
         }
         const double R = tope(rojo_[i] + f * luz.r);
         const double G = tope(verde_[i] + f * luz.g);
         const double B = tope(azul_[i] + f * azul_luz);
-        if (una) {
-            sector_->caja_llena({0, y}, {6, y + paso},
-                                RGB(round_even(R), round_even(G), round_even(B)));
-        } else {
-            sector_->caja_llena({double(k - 1), y}, {double(k), y + paso},
-                                RGB(f * luz.r, f * luz.g, f * azul_luz));
-            if (k < 6) {
-                sector_->caja_llena({double(k), y}, {6, y + paso}, 0xFFFFFF);
-            }
-        }
         rojo_[i] = static_cast<std::int16_t>(round_even(R));
         verde_[i] = static_cast<std::int16_t>(round_even(G));
         azul_[i] = static_cast<std::int16_t>(round_even(B));
-        ++i;
+        pintadas[i] = una ? Fila{i, RGB(rojo_[i], verde_[i], azul_[i]),
+                                 double(rojo_[i]) + verde_[i] + azul_[i]}
+                          : Fila{i, RGB(f * luz.r, f * luz.g, f * azul_luz), f};
+    }
+    // Where rows are narrower than a pixel they share it: painted brightest
+    // last, the pixel shows the light that falls in it.
+    std::stable_sort(pintadas.begin(), pintadas.end(),
+                     [](const Fila& a, const Fila& b) { return a.brillo < b.brillo; });
+    const double x0 = una ? 0 : k - 1, x1 = una ? 6 : k;
+    for (const Fila& f : pintadas) {
+        const double y = v1 + (v2 - v1) * f.i / filas_bandas;
+        const double y_siguiente = v1 + (v2 - v1) * (f.i + 1) / filas_bandas;
+        sector_->caja_llena({x0, y}, {x1, y_siguiente}, f.color);
+    }
+    if (!una && k < 6) {
+        sector_->caja_llena({double(k), v1}, {6, v2}, 0xFFFFFF);
     }
     for (int j = una ? 1 : k; j <= 6; ++j) {
         cuadros_bandas_[j]->set_relleno(una ? c.color : 0xFFFFFF);

@@ -24,10 +24,11 @@ class SectorAmpliado : public QObject {
 public:
     SectorAmpliado(QWidget* cliente, Diseno& diseno);
 
-    // The bands of curve k (1..6) from the greatest intensity of each of its 351
-    // bins, relative to N², in the colour of its wavelength. `solo_esta` (the
-    // geometry being compared) starts each row from black instead of adding to it.
-    void pintar(const Curva& c, int k, const std::array<double, 1001>& tabla_max, bool solo_esta);
+    // The bands of curve k (1..6): each row in the colour of its wavelength scaled
+    // by the greatest intensity over the row, `filas`, relative to N². `solo_esta`
+    // (the geometry being compared) starts each row from black instead of adding to it.
+    void pintar(const Curva& c, int k, const std::array<double, filas_bandas>& filas,
+                bool solo_esta);
     // Bands, accumulated colours, squares and the single-band caption.
     void borrar();
 
@@ -58,10 +59,10 @@ private:
     std::array<Forma*, 7> cuadros_bandas_{}; // 1..6
     QRadioButton* opcion_banda_unica_ = nullptr;
     QRadioButton* opcion_bandas_separadas_ = nullptr;
-    // The colour accumulated in each of the 1001 band rows.
-    std::array<std::int16_t, 1001> rojo_{};
-    std::array<std::int16_t, 1001> verde_{};
-    std::array<std::int16_t, 1001> azul_{};
+    // The colour accumulated in each band row.
+    std::array<std::int16_t, filas_bandas> rojo_{};
+    std::array<std::int16_t, filas_bandas> verde_{};
+    std::array<std::int16_t, filas_bandas> azul_{};
     // A wavelength step is selecting single band: the selection keeps the graph.
     bool cambio_spin_ = false;
 };

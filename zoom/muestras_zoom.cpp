@@ -1,22 +1,29 @@
 #include "zoom/muestras_zoom.h"
 
-std::vector<double> senos_del_zoom(float x_ini, float x_fin) {
-    std::vector<double> senos;
-    senos.reserve(1001);
-    const double paso = (static_cast<double>(x_fin) - x_ini) / 1000;
-    for (double x = x_ini; x <= x_fin && senos.size() < 10000; x += paso) {
-        senos.push_back(x);
-    }
-    return senos;
-}
+#include "grafica/muestreo.h"
 
-std::vector<float> sumar_intensidades(const std::vector<Curva>& curvas,
-                                      const std::vector<double>& senos) {
-    std::vector<float> suma(senos.size(), 0.0F);
+#include <algorithm>
+
+Suma sumar_curvas(const std::vector<Curva>& curvas, double s0, double s1) {
+    Suma suma;
+    if (curvas.empty()) {
+        return suma;
+    }
+    const auto mas_fina =
+        std::min_element(curvas.begin(), curvas.end(), [&](const Curva& a, const Curva& b) {
+            return Rejilla(a, s0, s1).paso() < Rejilla(b, s0, s1).paso();
+        });
+    const Rejilla rejilla(*mas_fina, s0, s1);
+    const auto n = static_cast<std::size_t>(rejilla.muestras());
+    suma.senos.resize(n);
+    suma.intensidad.assign(n, 0.0);
+    for (std::size_t i = 0; i < n; ++i) {
+        suma.senos[i] = rejilla.seno(static_cast<long long>(i));
+    }
     for (const Curva& c : curvas) {
         const Red red = c.red();
-        for (std::size_t j = 0; j < senos.size(); ++j) {
-            suma[j] += static_cast<float>(red(senos[j]));
+        for (std::size_t i = 0; i < n; ++i) {
+            suma.intensidad[i] += red(suma.senos[i]);
         }
     }
     return suma;

@@ -1,5 +1,6 @@
 #include "zoom/ventana_zoom.h"
 
+#include "grafica/muestreo.h"
 #include "toolkit/diseno.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
@@ -126,7 +127,6 @@ void VentanaZoom::dibujar() {
         s.y_fin = static_cast<float>(1.02 * nl * nl);
     }
     RelojArena reloj;
-    const std::vector<double> senos = senos_del_zoom(s.x_ini, s.x_fin);
     bool misma_red = true;
     for (std::size_t k = 0; k < curvas_.size(); ++k) {
         const Curva& c = curvas_[k];
@@ -143,20 +143,9 @@ void VentanaZoom::dibujar() {
         }
         dibujo_->scale(s.x_ini, arriba, s.x_fin, abajo);
 
-        const Red red = c.red();
-        const double n2 = c.alto();
-        auto trazo = std::make_shared<Trazo>();
-        trazo->reserve(senos.size() + 1);
-        const auto agregar = [&](double x) {
-            trazo->push_back({static_cast<float>(x), static_cast<float>(0.98 * (n2 - red(x)))});
-        };
-        agregar(s.x_ini);
-        for (double x : senos) {
-            agregar(x);
-        }
-        dibujo_->polilinea(std::move(trazo), c.color);
+        // Sampled as the graph samples, so that dense gratings keep their true pattern.
+        dibujo_->polilinea(trazar(c, s.x_ini, s.x_fin), c.color);
     }
-    suma_ = sumar_intensidades(curvas_, senos);
     const double w = static_cast<double>(s.x_fin) - s.x_ini;
     barra_->setSingleStep(static_cast<int>(round_even(1 + 20 * w / (seno_max_ - seno_min_ - w))));
     boton_suma_->setEnabled(misma_red && curvas_.size() > 1);
@@ -164,20 +153,18 @@ void VentanaZoom::dibujar() {
 }
 
 void VentanaZoom::dibujar_suma() {
-    if (!suma_.empty() && !curvas_.empty()) {
-        const double n2 = curvas_.back().alto();
-        // The sample index across; the vertical scale stays that of the last curve.
-        const Escala e = dibujo_->escala();
-        dibujo_->set_escala({1, e.top, static_cast<double>(suma_.size()), e.height});
+    if (!curvas_.empty()) {
+        // On the vertical scale of the last curve, whose N all the curves share.
+        const Seleccion& s = seleccion_;
+        const Suma suma = sumar_curvas(curvas_, s.x_ini, s.x_fin);
+        const double n2 = static_cast<float>(curvas_.back().alto());
         auto trazo = std::make_shared<Trazo>();
-        trazo->reserve(suma_.size() + 1);
-        trazo->push_back({1.0F, static_cast<float>(0.98 * (n2 - suma_[0]))});
-        for (std::size_t j = 0; j < suma_.size(); ++j) {
-            trazo->push_back(
-                {static_cast<float>(j + 1), static_cast<float>(0.98 * (n2 - suma_[j]))});
+        trazo->reserve(suma.senos.size());
+        for (std::size_t i = 0; i < suma.senos.size(); ++i) {
+            trazo->push_back({static_cast<float>(suma.senos[i]),
+                              static_cast<float>(0.98 * (n2 - suma.intensidad[i]))});
         }
         dibujo_->polilinea(std::move(trazo), 0x000000);
-        const Seleccion& s = seleccion_;
         dibujo_->scale(s.x_ini, s.y_ini, s.x_fin, s.y_fin);
     }
     boton_suma_->setEnabled(false);

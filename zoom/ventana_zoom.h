@@ -1,6 +1,6 @@
 #pragma once
 
-// zoom/: the zoom window (ventana_zoom) and the samples it draws (muestras_zoom).
+// zoom/: the zoom window (ventana_zoom) and the sum of its curves (muestras_zoom).
 
 #include "grafica/seleccion.h"
 #include "model/curva.h"
@@ -15,11 +15,11 @@ class QPushButton;
 class QScrollBar;
 
 // The zoom window: a rectangle selected on the graph, enlarged, with every curve
-// of the graph drawn again over it from the model (each on the scale of its own
-// N², so their heights stay as on the graph), and, for curves of one grating,
-// their sum. A bar pans the selection along the graph's range; two magnifiers
-// double the vertical range for one drawing or bring it back. Modal while
-// shown; its own controls hide it, its close box destroys it.
+// of the graph drawn again over it from the model, sampled as the graph samples
+// (each on the scale of its own N², so their heights stay as on the graph), and,
+// for curves of one grating, their sum. A bar pans the selection along the graph's range; two
+// magnifiers double the vertical range for one drawing or bring it back. Modal while shown; its own
+// controls hide it, its close box destroys it.
 class VentanaZoom : public QWidget {
     Q_OBJECT
 public:

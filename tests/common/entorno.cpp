@@ -3,6 +3,7 @@
 #include "entry/entrada.h"
 #include "grafica/grafica.h"
 #include "toolkit/picture_box.h"
+#include "toolkit/trazado.h"
 #include "zoom/ventana_zoom.h"
 
 #include <QApplication>
@@ -14,6 +15,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
 
 const char* const CarpetaTrabajo::inic_normal = "-0.6, -2, 2\n"
                                                 "0.6, -2, 2\n"
@@ -194,4 +198,64 @@ bool Escena::seleccionar(QPointF desde, QPointF hasta,
     QTest::mouseMove(grafica, b);
     QTest::mouseRelease(grafica, Qt::LeftButton, {}, b);
     return abierto;
+}
+
+QString infidelidad(PictureBox* p, const Curva& c, Color color, double s0, double s1) {
+    const QImage img = p->imagen();
+    const Mapa m(p->escala(), img.size());
+    const int alto = img.height();
+    const Red red = c.red();
+    const double n2 = static_cast<float>(c.alto());
+    const double delta = c.onda.a_double() / (c.ranuras * c.distancia.a_double()) / 16;
+    const auto fila = [&](double I) {
+        return std::clamp(celda(m.y(0.98 * (n2 - I))), 0, alto - 1);
+    };
+    // The model's reach in each column, and what is lit there.
+    const int ancho = img.width();
+    std::vector<int> arriba(ancho, alto), abajo(ancho, -1), luz_arriba(ancho, alto),
+        luz_abajo(ancho, -1);
+    std::vector<bool> entera(ancho, false);
+    for (int x = 0; x < ancho; ++x) {
+        const double a = std::max(s0, std::min(m.usuario_x(x), m.usuario_x(x + 1)));
+        const double b = std::min(s1, std::max(m.usuario_x(x), m.usuario_x(x + 1)));
+        if (a > b) {
+            continue;
+        }
+        entera[x] = std::min(m.usuario_x(x), m.usuario_x(x + 1)) >= s0 &&
+                    std::max(m.usuario_x(x), m.usuario_x(x + 1)) <= s1;
+        const auto alcanzar = [&](double s) {
+            const int y = fila(red(s));
+            arriba[x] = std::min(arriba[x], y);
+            abajo[x] = std::max(abajo[x], y);
+        };
+        alcanzar(a);
+        alcanzar(b);
+        for (double k = std::ceil(a / delta); k * delta < b; ++k) {
+            alcanzar(k * delta);
+        }
+        for (int y = 0; y < alto; ++y) {
+            if ((img.pixel(x, y) & 0xFFFFFF) == (a_qcolor(color).rgb() & 0xFFFFFF)) {
+                luz_arriba[x] = std::min(luz_arriba[x], y);
+                luz_abajo[x] = std::max(luz_abajo[x], y);
+            }
+        }
+    }
+    for (int x = 1; x + 1 < ancho; ++x) {
+        if (!entera[x]) {
+            continue;
+        }
+        const int tope = std::min({arriba[x - 1], arriba[x], arriba[x + 1]});
+        const int fondo = std::max({abajo[x - 1], abajo[x], abajo[x + 1]});
+        if (luz_arriba[x] > arriba[x] + 1 || luz_abajo[x] < abajo[x] - 1 ||
+            luz_arriba[x] < tope - 1 || luz_abajo[x] > fondo + 1) {
+            return QStringLiteral("column %1 (sine %2): model %3..%4, drawn %5..%6")
+                .arg(x)
+                .arg(m.usuario_x(x + 0.5))
+                .arg(arriba[x])
+                .arg(abajo[x])
+                .arg(luz_arriba[x])
+                .arg(luz_abajo[x]);
+        }
+    }
+    return QString();
 }

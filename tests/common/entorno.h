@@ -5,6 +5,7 @@
 // gestures on it (typing into a box, clicking, choosing from a menu, dragging).
 
 #include "main/ventana_principal.h"
+#include "model/curva.h"
 #include "model/parametros.h"
 #include "toolkit/mensaje.h"
 
@@ -134,3 +135,11 @@ struct Escena {
 
 // The object name of the box of `m` ("caja_ranuras"...).
 QString nombre_caja(Magnitud m);
+
+// Where the drawing of curve `c` in `color` on picture `p` departs from the
+// model over the sines s0..s1: in each pixel column the curve must reach the
+// model's lowest and highest point over the sines the column spans (found on a
+// grid of 16 points a fringe), and light nothing beyond the reach of that column
+// and its neighbours, which a polyline joins; a pixel of slack either way.
+// Empty when the drawing is faithful.
+QString infidelidad(PictureBox* p, const Curva& c, Color color, double s0, double s1);

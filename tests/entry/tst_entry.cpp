@@ -76,11 +76,15 @@ int seleccionadas(const Escena& e) {
         std::ranges::count_if(magnitudes, [&](Magnitud m) { return seleccionada(caja(e, m)); }));
 }
 
-// Both ends of the sector have a place on the screen, and their markers stand there.
+// Both ends of the sector lie within their limits, on the strip, and their markers stand there.
 bool en_pantalla(const Escena& e) {
-    const double inf = e.parametros().valor(Magnitud::inferior).a_double();
-    const double sup = e.parametros().valor(Magnitud::superior).a_double();
-    return std::fabs(inf) <= tangente_maxima && std::fabs(sup) <= tangente_maxima &&
+    const Parametros& p = e.parametros();
+    const auto dentro = [&](Magnitud m) {
+        return p.valor(m) >= p.minimo(m) && p.valor(m) <= p.maximo(m);
+    };
+    const double inf = p.valor(Magnitud::inferior).a_double();
+    const double sup = p.valor(Magnitud::superior).a_double();
+    return dentro(Magnitud::inferior) && dentro(Magnitud::superior) &&
            e.control<Marcador>("marcador_inferior")->top() == static_cast<float>(inf) &&
            e.control<Marcador>("marcador_superior")->top() == static_cast<float>(sup + 0.2);
 }
@@ -137,8 +141,11 @@ const QString fuera = QStringLiteral("Valor Fuera de rango");
 
 // A number typed into box `caja` (limits: tangents -2..2, N 1..500, a and d
 // 0.1..100, L 0.38..0.78) and the box left (by Tab unless told). The end boxes
-// take sines: they clamp, and store the tangent, while being typed in; a sine
-// with no place on the screen leaves its end where it was and is refused.
+// take sines: they clamp, and store the tangent, while being typed in; an end
+// past its limits stops at the limit, and its box then shows the limit's sine;
+// a sine with no place on the screen leaves its end where it was and is refused.
+// (The release of Tab in the next box, the upper end's, reads both ends again
+// from their boxes: a limit shown to two decimals is then read back as such.)
 struct Salida {
     const char* nombre;
     bool coma;
@@ -166,16 +173,16 @@ const Salida tabla_salidas[] = {
     {"coma: 0,3 en caja 2", true, 2, "0,3", "0,3", 0.3145, 0.3145, true},
     {"punto: 0.95 en caja 2", false, 2, "0.95", "0.89", 1.9519, 1.9519, true, "0.89"},
     {"coma: 0,95 en caja 2", true, 2, "0,95", "0,89", 1.9519, 1.9519, true, "0,89"},
-    {"punto: -0.95 en caja 1", false, 1, "-0.95", "-0.9", -2.0647, -2.0647, true, "-0.9"},
-    {"punto: 0.95 en caja 1", false, 1, "0.95", "0.95", 3.0424, 3.0424, true},
+    {"punto: -0.95 en caja 1", false, 1, "-0.95", "-0.89", -2, -1.9519, true, "-0.9"},
+    {"punto: 0.95 en caja 1", false, 1, "0.95", "0.89", 2, 1.9519, true},
     {"punto: -0. en caja 1", false, 1, "-0.", "0", 0, 0, true},
     {"punto: 1 en caja 1", false, 1, "1", "1", -0.6, -0.6, false},
     {"punto: -1 en caja 2", false, 2, "-1", "-1", 0, 0, false},
     {"punto: 5 en caja 2", false, 2, "5", "0.89", 1.9519, 1.9519, true, "0.89"},
     {"punto: 1e999 en caja 1", false, 1, "1e999", "1e999", -0.6, -0.6, false},
-    {"punto: -1e999 en caja 1", false, 1, "-1e999", "-0.9", -2.0647, -2.0647, true, "-0.9"},
+    {"punto: -1e999 en caja 1", false, 1, "-1e999", "-0.89", -2, -1.9519, true, "-0.9"},
     {"punto: nan en caja 1", false, 1, "nan", "0", 0, 0, true},
-    {"punto: 0.9999999 en caja 1", false, 1, "0.9999999", "0.9999999", 707.1063, 707.1063, false},
+    {"punto: 0.9999999 en caja 1", false, 1, "0.9999999", "0.89", 2, 1.9519, true},
     {"600 en N: Backtab", false, 3, "600", "600", 5, 5, false, {}, "Backtab"},
     {"600 en N: caja superior", false, 3, "600", "600", 5, 5, false, {}, "caja_superior"},
     {"600 en N: Limpiar", false, 3, "600", "600", 5, 5, false, {}, "boton_limpiar"},

@@ -1,15 +1,18 @@
-// The graph: how a curve is sampled and binned, and what a plot leaves on the
-// data frame (curve, grid, list, data text) over six curves and a seventh.
+// The graph: how a curve is sampled and its band rows found, and what a plot
+// leaves on the data frame (curve, grid, list, data text) over six curves and a seventh.
 #include "grafica/grafica.h"
 #include "grafica/muestreo.h"
 #include "model/parametros.h"
 #include "tests/common/entorno.h"
 #include "toolkit/forma.h"
 #include "toolkit/picture_box.h"
+#include "toolkit/texto.h"
+#include "zoom/ventana_zoom.h"
 
 #include <QListWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -38,76 +41,120 @@ private slots:
         QTest::addColumn<double>("inferior"); // the sector's ends, tangents
         QTest::addColumn<double>("superior");
         QTest::addColumn<int>("N");
+        QTest::addColumn<double>("a");
         QTest::addColumn<double>("d");
         QTest::addColumn<double>("L");
-        QTest::addColumn<int>("m_min");
-        QTest::addColumn<int>("m_max");
-        QTest::addColumn<int>("K");
-        QTest::addColumn<int>("muestras"); // inside the sector
-        // Sines -0.51..0.51, L 0.55, d 10, N 5: fringes -46..46 of 0.011, K =
-        // 2 (round(1000/92 + 1) div 2) = 12.
-        // Samples -45 11/12 .. 46 4/12 fringes: the next one, 46 5/12, is past 0.509998.
-        QTest::newRow("start-up case")
-            << -0.5929 << 0.5929 << 5 << 10.0 << 0.55 << -46 << 46 << 12 << 1108;
-        // Fewer than 250 fringes: about 1000 samples. More: never fewer than 4 a fringe.
-        // Sines ±0.0995 are ±0.995 fringes: K = 2 (501 div 2), samples -497/500 .. 497/500.
-        QTest::newRow("two fringes") << -0.1 << 0.1 << 1 << 5.0 << 0.5 << -1 << 1 << 500 << 995;
-        // Sines ±0.8899978 are ±117104.97 fringes: quarters from -117104.75 to 117104.75.
+        QTest::addColumn<int>("muestras"); // -1: between 4096 and 8192
+        QTest::newRow("start-up case") << -0.5929 << 0.5929 << 5 << 2.0 << 10.0 << 0.55 << -1;
+        // Sines ±0.8899978 are ±117104.97 fringes of 7.6e-6: four samples a fringe,
+        // the quarters from -117104.75 to 117104.75, and the two ends.
         QTest::newRow("many fringes")
-            << -1.9519 << 1.9519 << 500 << 100.0 << 0.38 << -117105 << 117105 << 4 << 936839;
-        // Both ends in fringe 0: four samples a fringe of 0.55, one of them (0.1375) inside.
-        QTest::newRow("one fringe") << 0.1 << 0.2 << 1 << 1.0 << 0.55 << 0 << 0 << 4 << 1;
+            << -1.9519 << 1.9519 << 500 << 100.0 << 100.0 << 0.38 << 2 * 468419 + 1 + 2;
+        // Narrower than one fringe, whatever d (which a single slit does not feel).
+        QTest::newRow("one fringe, d 1") << 0.1005 << 0.3145 << 1 << 1.0 << 1.0 << 0.78 << -1;
+        QTest::newRow("one fringe, d 100") << 0.1005 << 0.3145 << 1 << 1.0 << 100.0 << 0.78 << -1;
+        QTest::newRow("one side") << 0.2 << 0.75 << 2 << 0.5 << 1.0 << 0.78 << -1;
+        QTest::newRow("start-up sector, chord at the left")
+            << -0.5929 << 0.5929 << 2 << 0.5 << 1.0 << 0.78 << -1;
     }
 
+    // The samples run from the sector's lower end to its upper end, both
+    // evaluated exactly, never further apart than 1/4096 of the range, and meet
+    // every zero and principal maximum of the grating; each band row holds the
+    // greatest intensity over the sines it covers on the screen.
     void muestreo() {
         QFETCH(double, inferior);
         QFETCH(double, superior);
         QFETCH(int, N);
+        QFETCH(double, a);
         QFETCH(double, d);
         QFETCH(double, L);
-        QFETCH(int, m_min);
-        QFETCH(int, m_max);
-        QFETCH(int, K);
         QFETCH(int, muestras);
-        const Curva c = curva(inferior, superior, N, 1, d, L);
-        const Franjas fr = franjas_de(c);
-        QCOMPARE(fr.m_min, m_min);
-        QCOMPARE(fr.m_max, m_max);
-        QCOMPARE(fr.K, K);
+        const Curva c = curva(inferior, superior, N, a, d, L);
+        const double s0 = c.seno_min(), s1 = c.seno_max();
+        const Rejilla r(c, s0, s1);
+        if (muestras < 0) {
+            QVERIFY(r.muestras() >= muestras_minimas && r.muestras() <= 2 * muestras_minimas);
+        } else {
+            QCOMPARE(r.muestras(), muestras);
+        }
         const Muestreo m = muestrear(c);
         const Trazo& t = *m.trazo;
-        QCOMPARE(int(t.size()), muestras + 1);
-        // The curve starts at the sector's lower end; the samples sit at (m + j/K) Δ,
-        // at 0.98 (N² - I) on the graph.
         const Red red = c.red();
         const double n2 = c.alto();
-        QCOMPARE(t[0].x, float(c.seno_min()));
-        QCOMPARE(t[0].y, float(0.98 * (n2 - red(c.seno_min()))));
-        // Sample n from fringe m_min on: j = 1..K of fringe m_min + n div K.
-        const auto seno = [&](long long n) {
-            return (double(fr.m_min + n / fr.K) + double(n % fr.K + 1) / double(fr.K)) * fr.delta;
-        };
-        long long n = 0;
-        while (seno(n) < c.seno_min()) {
-            ++n;
+        QCOMPARE(static_cast<long long>(t.size()), r.muestras());
+        QCOMPARE(t.front().x, float(s0));
+        QCOMPARE(t.back().x, float(s1));
+        QCOMPARE(t.back().y, float(0.98 * (float(n2) - red(s1))));
+        std::vector<double> senos;
+        for (long long i = 0; i < r.muestras(); ++i) {
+            senos.push_back(r.seno(i));
+            QVERIFY(i == 0 || senos[i] - senos[i - 1] <= (s1 - s0) / muestras_minimas * 1.000001);
         }
-        // Each bin holds the greatest intensity sampled in it; bins past the last
-        // sample are never reached and stay dark.
-        const double ancho = c.seno_max() - c.seno_min();
-        for (std::size_t i = 1; i < t.size(); ++i, ++n) {
-            const double s = seno(n);
-            const double I = red(s);
-            QCOMPARE(t[i].x, float(s));
-            QCOMPARE(t[i].y, float(0.98 * (n2 - I)));
-            const auto b = static_cast<std::size_t>(round_even((s - c.seno_min()) * 350 / ancho));
-            QVERIFY(m.tabla_max[b] >= I);
+        const double delta = L / (N * d);
+        for (auto k = static_cast<long long>(std::ceil(s0 / delta)); double(k) * delta <= s1; ++k) {
+            const double s = double(k) * delta;
+            QVERIFY2(std::binary_search(senos.begin(), senos.end(), s) || s == s0 || s == s1,
+                     qPrintable(QString::number(s)));
         }
-        QVERIFY(seno(n) > c.seno_max());
-        const auto ultimo =
-            static_cast<std::size_t>(round_even((double(t.back().x) - c.seno_min()) * 350 / ancho));
-        for (std::size_t b = ultimo + 1; b <= 350; ++b) {
-            QCOMPARE(m.tabla_max[b], 0.0);
+        // Band rows: evenly spaced on the screen between the ends.
+        for (int j = 0; j < filas_bandas; j += 7) {
+            const double t0 = inferior + (superior - inferior) * j / filas_bandas;
+            const double t1 = inferior + (superior - inferior) * (j + 1) / filas_bandas;
+            const double b0 = t0 / std::sqrt(1 + t0 * t0), b1 = t1 / std::sqrt(1 + t1 * t1);
+            double maximo = std::max(red(b0), red(b1));
+            for (auto i = std::lower_bound(senos.begin(), senos.end(), b0);
+                 i != senos.end() && *i <= b1; ++i) {
+                maximo = std::max(maximo, red(*i));
+            }
+            QVERIFY2(std::fabs(m.filas[j] - maximo) <= 1e-9 * n2, qPrintable(QString::number(j)));
         }
+    }
+
+    void el_peor_caso_tiene_limite() {
+        // Limits a start-up file may hold: the samples stop at the bound.
+        const Curva c = curva(-2, 2, 100000, 100, 100000, 0.01);
+        const Rejilla r(c, c.seno_min(), c.seno_max());
+        QCOMPARE(r.muestras(), muestras_maximas);
+        QCOMPARE(r.seno(0), c.seno_min());
+        QCOMPARE(r.seno(r.muestras() - 1), c.seno_max());
+        QVERIFY(r.seno(1) > r.seno(0) && r.seno(muestras_maximas / 2) > r.seno(1));
+        QVERIFY(muestras_del_peor_caso(100000, 100000, -0.9, 0.9, 0.01) > muestras_maximas);
+        QVERIFY(muestras_del_peor_caso(500, 100, -0.8944, 0.8944, 0.38) < muestras_maximas);
+    }
+
+    void curva_fiel_data() {
+        QTest::addColumn<QString>("inic");
+        QTest::newRow("narrow") << inic_con({{1, "0.1005, -2, 2"},
+                                             {2, "0.3145, -2, 2"},
+                                             {3, "1, 1, 500"},
+                                             {4, "1, 0.1, 100"},
+                                             {5, "1, 1, 100"},
+                                             {6, "0.78, 0.38, 0.78"}});
+        QTest::newRow("one side") << inic_con({{1, "0.2, -2, 2"},
+                                               {2, "0.75, -2, 2"},
+                                               {3, "2, 1, 500"},
+                                               {4, "0.5, 0.1, 100"},
+                                               {5, "1, 1, 100"},
+                                               {6, "0.78, 0.38, 0.78"}});
+        QTest::newRow("start-up sector, two slits") << inic_con(
+            {{3, "2, 1, 500"}, {4, "0.5, 0.1, 100"}, {5, "1, 1, 100"}, {6, "0.78, 0.38, 0.78"}});
+        QTest::newRow("dense") << inic_con({{1, "-1.9519, -2, 2"},
+                                            {2, "1.9519, -2, 2"},
+                                            {3, "500, 1, 500"},
+                                            {4, "1, 0.1, 100"},
+                                            {5, "100, 1, 100"},
+                                            {6, "0.38, 0.38, 0.78"}});
+    }
+
+    void curva_fiel() {
+        QFETCH(QString, inic);
+        Escena e(inic);
+        e.graficar();
+        const Curva& c = e.grafica().curvas().at(0);
+        auto* grafica = e.control<PictureBox>("grafica");
+        const QString falla = infidelidad(grafica, c, c.color, c.seno_min(), c.seno_max());
+        QVERIFY2(falla.isEmpty(), qPrintable(falla));
     }
 
     void datos_y_lista_de_intensidades() {
@@ -140,6 +187,44 @@ private slots:
         QVERIFY(e.mensajes.textos.isEmpty());
     }
 
+    void intensidades_enteras_en_la_ventana_mas_chica() {
+        // (N a)² up to 2.5 10⁹: every number whole at 640 x 480, in either locale.
+        for (const QLocale& l : {locale_punto(), locale_coma()}) {
+            LocalePrueba locale(l);
+            Escena e(inic_con({{3, "500, 1, 500"}, {4, "100, 0.1, 100"}, {5, "100, 1, 100"}}));
+            e.graficar();
+            e.escribir(Magnitud::ancho, QStringLiteral("0.1234"));
+            e.graficar();
+            e->resize(640, 480);
+            QTRY_COMPARE(e->size(), QSize(640, 480));
+            auto* lista = e.control<QListWidget>("lista_intensidades");
+            const double esperados[] = {2.5e9, 500.0 * 500 * 0.1234 * 0.1234};
+            for (int i = 0; i < 2; ++i) {
+                const QString texto = lista->item(i)->text();
+                QVERIFY2(lista->fontMetrics().horizontalAdvance(texto) <=
+                             lista->viewport()->width() - 4,
+                         qPrintable(texto));
+                QVERIFY(std::fabs(leer_numero(convertir(texto)) / esperados[i] - 1) < 1e-4);
+            }
+        }
+    }
+
+    void el_rango_es_el_de_las_curvas() {
+        // New ends typed after a plot: the graph, its read-outs and the zoom window
+        // keep the range the curves were drawn with, until the next plot starts over.
+        Escena e;
+        e.graficar();
+        e.escribir(Magnitud::inferior, QStringLiteral("0"));
+        e.escribir(Magnitud::superior, QStringLiteral("0.2"));
+        QVERIFY(e.seleccionar({-0.45, 5}, {-0.3, 20}, [&](VentanaZoom& z) {
+            QVERIFY(std::fabs(z.seleccion().x_ini + 0.45) < 0.01);
+            QVERIFY(std::fabs(z.seleccion().x_fin + 0.3) < 0.01);
+        }));
+        e.graficar();
+        QCOMPARE(e.curvas(), 1);
+        QCOMPARE(e.grafica().seno_min(), 0.0);
+    }
+
     void septima_curva_empieza_de_nuevo() {
         Escena e;
         auto* lista = e.control<QListWidget>("lista_intensidades");
@@ -163,11 +248,14 @@ private slots:
         e.graficar();
         const std::size_t con_grilla = grafica->figuras();
         QCOMPARE(con_grilla, std::size_t{5 + 1 + 10 + 1 + 1}); // rows, columns, the curve
-        // Another N and range: the grid still is not drawn again.
-        e.escribir(Magnitud::inferior, QStringLiteral("-0.2"));
+        // Another N: the grid is not drawn again. Another range: a new graph.
         e.escribir(Magnitud::ranuras, QStringLiteral("9"));
         e.graficar();
         QCOMPARE(grafica->figuras(), con_grilla + 1);
+        e.escribir(Magnitud::inferior, QStringLiteral("-0.2"));
+        e.graficar();
+        QCOMPARE(grafica->figuras(), con_grilla);
+        QCOMPARE(e.curvas(), 1);
         e.limpiar();
         QCOMPARE(grafica->figuras(), std::size_t{0});
         QCOMPARE(e.curvas(), 0);

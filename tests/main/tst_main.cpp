@@ -54,6 +54,8 @@ private slots:
         QTest::newRow("wavelength 0") << inic_con({{6, "0, 0, 0.78"}}) << "positivos";
         QTest::newRow("end off the strip") << inic_con({{2, "0.6, -2, 3"}}) << "entre -2 y 2";
         QTest::newRow("limit too large") << inic_con({{5, "10, 1, 100001"}}) << "demasiado grande";
+        // 100000 slits 100 micrometres apart: some 10⁸ samples a curve.
+        QTest::newRow("too many samples") << inic_con({{3, "5, 1, 100000"}}) << "2000000";
     }
 
     void inic_mal_formado() {
@@ -139,6 +141,8 @@ private slots:
         QTest::newRow("short") << "1, 2, 3"
                                << "3 números";
         QTest::newRow("a word") << inic_con({{5, "diez, 1, 100"}}) << "«diez»";
+        QTest::newRow("too many samples")
+            << inic_con({{3, "500, 1, 100000"}, {6, "0.38, 0.38, 0.78"}}) << "muestras";
     }
 
     void inic_invalido_avisa_y_usa_valores_de_fabrica() {

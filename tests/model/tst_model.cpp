@@ -213,7 +213,7 @@ private slots:
         QTest::newRow("0.51") << 0.51 << 0.5929;
         QTest::newRow("-0.89") << -0.89 << -1.9519;
         QTest::newRow("0") << 0.0 << 0.0;
-        QTest::newRow("0.9999999 (past 1000)") << 0.9999999 << qQNaN();
+        QTest::newRow("0.9999999") << 0.9999999 << 2236.0678;
         QTest::newRow("1") << 1.0 << qQNaN();
         QTest::newRow("-1.5") << -1.5 << qQNaN();
         QTest::newRow("infinity") << qInf() << qQNaN();
