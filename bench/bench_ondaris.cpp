@@ -1,5 +1,7 @@
-// Timings of the program's hot paths. Run headless:
-//   QT_QPA_PLATFORM=offscreen ./build/bin/ondaris_bench
+// Timings of the program's hot paths, each as wall time and as the CPU time of
+// the whole process (every thread). Run headless:
+//   QT_QPA_PLATFORM=offscreen ./build-test/bin/ondaris_bench
+#include "grafica/muestreo.h"
 #include "main/ventana_principal.h"
 #include "model/intens.h"
 #include "toolkit/mensaje.h"
@@ -13,6 +15,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <array>
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -20,17 +24,67 @@
 
 namespace {
 
-void BM_Intens_millon(benchmark::State& estado) {
-    const Fijo L = Fijo::desde(0.38), a = Fijo::desde(100), d = Fijo::desde(100), N = 500;
+// The model over a million sines of the worst case, as the plot evaluates it:
+// 256 at a time, on one core; vector-wide where the processor allows, or not.
+void evaluar_millon(benchmark::State& estado, bool vectorial) {
+    const bool antes = calculo_vectorial();
+    set_calculo_vectorial(vectorial);
+    const Red red(Fijo::desde(0.38), Fijo::desde(100), Fijo::desde(100), 500);
+    std::array<double, 256> s{}, I{};
     for (auto _ : estado) {
         double suma = 0;
-        for (int i = 0; i < 1000000; ++i) {
-            suma += Intens(L, a, d, N, -0.89 + 1.78 * i / 1e6);
+        for (int i = 0; i < 1000000; i += 256) {
+            for (int j = 0; j < 256; ++j) {
+                s[j] = -0.89 + 1.78 * (i + j) / 1e6;
+            }
+            red.evaluar(s.data(), I.data(), s.size());
+            suma += I[0];
         }
         benchmark::DoNotOptimize(suma);
     }
+    set_calculo_vectorial(antes);
 }
-BENCHMARK(BM_Intens_millon)->Unit(benchmark::kMillisecond);
+void BM_modelo_millon(benchmark::State& estado) {
+    evaluar_millon(estado, true);
+}
+void BM_modelo_millon_escalar(benchmark::State& estado) {
+    evaluar_millon(estado, false);
+}
+BENCHMARK(BM_modelo_millon)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
+BENCHMARK(BM_modelo_millon_escalar)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
+
+// The one pass over the worst case's samples on every core (model, bins, band
+// rows), without the painting: what "Graficar" spends before it draws.
+void BM_muestrear_peor_caso(benchmark::State& estado) {
+    Curva c;
+    c.onda = Fijo::desde(0.38);
+    c.ancho = Fijo::desde(100);
+    c.distancia = Fijo::desde(100);
+    c.ranuras = 500;
+    c.inferior = Fijo::desde(-1.9519);
+    c.superior = Fijo::desde(1.9519);
+    const double s0 = c.seno_min(), s1 = c.seno_max();
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(muestrear(c, {s0, s1 - s0, 584}).trazo->size());
+    }
+}
+BENCHMARK(BM_muestrear_peor_caso)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
+
+// The resident memory of the process, in megabytes.
+double residente_mb() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    const QList<QByteArray> campos = statm.readAll().split(' ');
+    return campos.size() > 1 ? campos[1].toDouble() * 4096 / (1024 * 1024) : 0;
+}
 
 // A working folder with the start-up files of a case.
 struct Carpeta {
@@ -58,7 +112,10 @@ void BM_carga_ventana_principal(benchmark::State& estado) {
         benchmark::DoNotOptimize(v.parametros());
     }
 }
-BENCHMARK(BM_carga_ventana_principal)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_carga_ventana_principal)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 
 // The main window at 1920 x 1050 after its load step.
 struct Ventana {
@@ -111,7 +168,10 @@ void BM_graficar_caso_inicial(benchmark::State& estado) {
         v.una_curva(estado, curvas);
     }
 }
-BENCHMARK(BM_graficar_caso_inicial)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_graficar_caso_inicial)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 
 void BM_graficar_peor_caso(benchmark::State& estado) {
     Ventana v(peor_caso);
@@ -120,7 +180,10 @@ void BM_graficar_peor_caso(benchmark::State& estado) {
         v.una_curva(estado, curvas);
     }
 }
-BENCHMARK(BM_graficar_peor_caso)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_graficar_peor_caso)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 
 // A resize with six worst-case curves on the graph repaints the whole picture.
 void BM_redimensionar_seis_peores_curvas(benchmark::State& estado) {
@@ -133,8 +196,12 @@ void BM_redimensionar_seis_peores_curvas(benchmark::State& estado) {
         QCoreApplication::sendPostedEvents();
         v.v.repaint();
     }
+    estado.counters["residente_MB"] = residente_mb();
 }
-BENCHMARK(BM_redimensionar_seis_peores_curvas)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_redimensionar_seis_peores_curvas)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 
 void enviar(QWidget* w, QEvent::Type tipo, QPointF en, Qt::MouseButtons botones) {
     const Qt::MouseButton boton = tipo == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
@@ -172,12 +239,18 @@ void mover_sobre_grafica(benchmark::State& estado, bool con_banda) {
 void BM_puntero_sobre_seis_peores_curvas(benchmark::State& estado) {
     mover_sobre_grafica(estado, false);
 }
-BENCHMARK(BM_puntero_sobre_seis_peores_curvas)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_puntero_sobre_seis_peores_curvas)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 
 void BM_banda_sobre_seis_peores_curvas(benchmark::State& estado) {
     mover_sobre_grafica(estado, true);
 }
-BENCHMARK(BM_banda_sobre_seis_peores_curvas)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_banda_sobre_seis_peores_curvas)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 
 // The zoom window's drawing of six worst-case curves over a selection, painted:
 // the magnifier that brings the selection's range back draws it all again.
@@ -202,7 +275,10 @@ void BM_zoom_seis_peores_curvas(benchmark::State& estado) {
     enviar(p, QEvent::MouseButtonRelease, hasta, Qt::NoButton);
     set_manejador_modal(nullptr);
 }
-BENCHMARK(BM_zoom_seis_peores_curvas)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_zoom_seis_peores_curvas)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 
 } // namespace
 

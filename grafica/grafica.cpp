@@ -165,12 +165,13 @@ Muestreo Grafica::agregar(const Curva& c) {
     datos_ += bloque_datos(c);
     // Each curve takes a scale of its own; the curves already drawn stay as drawn.
     const double s0 = c.seno_min(), s1 = c.seno_max();
-    grafica_->set_escala(
-        {static_cast<float>(s0), 0, static_cast<float>(s1 - s0), static_cast<float>(c.alto())});
+    const Escala e{static_cast<float>(s0), 0, static_cast<float>(s1 - s0),
+                   static_cast<float>(c.alto())};
+    grafica_->set_escala(e);
     if (primera) {
         dibujar_grilla(c);
     }
-    Muestreo m = muestrear(c);
+    Muestreo m = muestrear(c, {e.left, e.width, grafica_->tamano_pixeles().width()});
     grafica_->polilinea(m.trazo, c.color);
     cuadros_lista_[k]->set_relleno(c.color);
     const double n = c.ranuras, a = c.ancho.a_double();

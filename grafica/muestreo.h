@@ -27,6 +27,8 @@ public:
     long long muestras() const { return k_max_ - k_min_ + 3; }
     // Sample i, from 0 (s0) to muestras() - 1 (s1), in increasing order.
     double seno(long long i) const;
+    // Samples desde .. desde + n - 1 into s.
+    void senos(long long desde, std::size_t n, double* s) const;
     // The distance between neighbouring samples inside the range.
     double paso() const { return K_ > 0 ? delta_ / double(K_) : (s1_ - s0_) / double(k_max_ + 1); }
 
@@ -39,18 +41,39 @@ private:
     long long k_max_;
 };
 
-// One curve sampled as the graph draws it: the polyline of points (sine,
-// 0.98 (N² - I)) from the sector's lower end to its upper end; and, for each row
-// of the enlarged sector, the greatest intensity over the sines that the row
-// covers on the screen (its two edges and the samples between them).
+// The pixel columns of the picture a curve is drawn on: its user coordinates
+// from `izquierda` across `ancho`, over `pixeles` device pixels.
+struct Columnas {
+    double izquierda = 0;
+    double ancho = 1;
+    int pixeles = 1;
+};
+
+// A curve as the pictures keep it: its samples reduced to the first, lowest,
+// highest and last point of each of many narrow bins, a whole number of them to
+// each pixel column of the picture it was drawn for (at least 16384 bins in
+// all), so that it paints the pixels every segment would, and a resize paints
+// it again from these few points. Points (sine, 0.98 (N² - I)), in order.
+using CurvaReducida = std::shared_ptr<Trazo>;
+
+// One curve sampled as the graph draws it over its sector, in one pass on every
+// core: its reduced polyline, and for each row of the enlarged sector the
+// greatest intensity over the sines that the row covers on the screen (its two
+// edges and the samples between them).
 struct Muestreo {
-    std::shared_ptr<Trazo> trazo;
+    CurvaReducida trazo;
     std::array<double, filas_bandas> filas{};
 };
-Muestreo muestrear(const Curva& c);
+Muestreo muestrear(const Curva& c, const Columnas& columnas);
 
-// The polyline of curve `c` over the sines s0..s1, sampled on its grid.
-std::shared_ptr<Trazo> trazar(const Curva& c, double s0, double s1);
+// Curve `c` over the sines s0..s1, sampled on its grid, reduced for `columnas`.
+CurvaReducida trazar(const Curva& c, double s0, double s1, const Columnas& columnas);
+
+// The sum of the intensities of `curvas` over the sines s0..s1, on the grid of
+// the finest of them (the one whose samples are closest), drawn at
+// 0.98 (`alto` - sum) and reduced for `columnas`.
+CurvaReducida trazar_suma(const std::vector<Curva>& curvas, double s0, double s1, double alto,
+                          const Columnas& columnas);
 
 // How many samples the worst case of a grating would take: N, d and the widest
 // range of sines at the shortest wavelength (for checking the start-up limits).

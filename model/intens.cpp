@@ -1,5 +1,6 @@
 #include "model/intens.h"
 
+#include <algorithm>
 #include <cmath>
 
 float pi_simple() {
@@ -24,6 +25,51 @@ double Red::operator()(double seno) const {
     const double s = std::sin(v / 2);
     const double red = s * s < 1e-20 ? n_ : std::sin(n_ * v / 2) / s;
     return c * c * (rendija * rendija) * (red * red);
+}
+
+// In intens_vectorial.cpp, built for AVX2: four sines at a time, `cuantos` a
+// multiple of four.
+void intensidades_avx2(double k_ancho, double k_distancia, double n, const double* s, double* I,
+                       std::size_t cuantos);
+
+namespace {
+
+bool& vectorial() {
+    static bool activo = __builtin_cpu_supports("avx2");
+    return activo;
+}
+
+} // namespace
+
+bool calculo_vectorial() {
+    return vectorial();
+}
+
+void set_calculo_vectorial(bool activo) {
+    vectorial() = activo && __builtin_cpu_supports("avx2");
+}
+
+void Red::evaluar_escalar(const double* s, double* I, std::size_t n) const {
+    for (std::size_t i = 0; i < n; ++i) {
+        I[i] = (*this)(s[i]);
+    }
+}
+
+void Red::evaluar(const double* s, double* I, std::size_t n) const {
+    if (!vectorial()) {
+        evaluar_escalar(s, I, n);
+        return;
+    }
+    // Every sine goes through the same four-wide sine, the last ones padded, so
+    // that a sine's intensity does not depend on where it stands in the call.
+    const std::size_t enteros = n - n % 4;
+    intensidades_avx2(k_ancho_, k_distancia_, n_, s, I, enteros);
+    if (enteros < n) {
+        double resto_s[4] = {}, resto_I[4];
+        std::copy(s + enteros, s + n, resto_s);
+        intensidades_avx2(k_ancho_, k_distancia_, n_, resto_s, resto_I, 4);
+        std::copy(resto_I, resto_I + (n - enteros), I + enteros);
+    }
 }
 
 double Intens(Fijo L, Fijo a, Fijo d, Fijo N, double seno) {

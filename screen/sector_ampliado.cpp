@@ -82,12 +82,7 @@ void SectorAmpliado::pintar(const Curva& c, int k, const std::array<double, fila
     const double azul_luz = luz.b.a_double();
     const double n2 = c.alto();
     const bool una = banda_unica();
-    struct Fila {
-        int i;
-        Color color;
-        double brillo;
-    };
-    std::array<Fila, filas_bandas> pintadas{};
+    auto colores = std::make_shared<std::vector<Color>>(filas_bandas);
     for (int i = 0; i < filas_bandas; ++i) {
         const double f = filas[i] / n2;
         if (solo_esta) {
@@ -99,22 +94,16 @@ void SectorAmpliado::pintar(const Curva& c, int k, const std::array<double, fila
         rojo_[i] = static_cast<std::int16_t>(round_even(R));
         verde_[i] = static_cast<std::int16_t>(round_even(G));
         azul_[i] = static_cast<std::int16_t>(round_even(B));
-        pintadas[i] = una ? Fila{i, RGB(rojo_[i], verde_[i], azul_[i]),
-                                 double(rojo_[i]) + verde_[i] + azul_[i]}
-                          : Fila{i, RGB(f * luz.r, f * luz.g, f * azul_luz), f};
+        (*colores)[i] =
+            una ? RGB(rojo_[i], verde_[i], azul_[i]) : RGB(f * luz.r, f * luz.g, f * azul_luz);
     }
-    // Where rows are narrower than a pixel they share it: painted brightest
-    // last, the pixel shows the light that falls in it.
-    std::stable_sort(pintadas.begin(), pintadas.end(),
-                     [](const Fila& a, const Fila& b) { return a.brillo < b.brillo; });
-    const double x0 = una ? 0 : k - 1, x1 = una ? 6 : k;
-    for (const Fila& f : pintadas) {
-        const double y = v1 + (v2 - v1) * f.i / filas_bandas;
-        const double y_siguiente = v1 + (v2 - v1) * (f.i + 1) / filas_bandas;
-        sector_->caja_llena({x0, y}, {x1, y_siguiente}, f.color);
-    }
-    if (!una && k < 6) {
-        sector_->caja_llena({double(k), v1}, {6, v2}, 0xFFFFFF);
+    if (una) {
+        sector_->bandas({0, v1}, {6, v2}, std::move(colores));
+    } else {
+        sector_->bandas({double(k - 1), v1}, {double(k), v2}, std::move(colores));
+        if (k < 6) {
+            sector_->caja_llena({double(k), v1}, {6, v2}, 0xFFFFFF);
+        }
     }
     for (int j = una ? 1 : k; j <= 6; ++j) {
         cuadros_bandas_[j]->set_relleno(una ? c.color : 0xFFFFFF);

@@ -43,27 +43,42 @@ void PictureBox::set_grosor(double pixeles) {
 }
 
 void PictureBox::linea(QPointF a, QPointF b, Color c) {
-    agregar({Figura::Tipo::linea, modo_ == Modo::invertir, c, escala_, a, b, nullptr});
+    agregar({Figura::Tipo::linea, modo_ == Modo::invertir, c, escala_, a, b, nullptr, nullptr});
 }
 
 void PictureBox::caja(QPointF a, QPointF b, Color c) {
-    agregar({Figura::Tipo::caja, modo_ == Modo::invertir, c, escala_, a, b, nullptr});
+    agregar({Figura::Tipo::caja, modo_ == Modo::invertir, c, escala_, a, b, nullptr, nullptr});
 }
 
 void PictureBox::caja_llena(QPointF a, QPointF b, Color c) {
-    agregar({Figura::Tipo::caja_llena, modo_ == Modo::invertir, c, escala_, a, b, nullptr});
+    agregar(
+        {Figura::Tipo::caja_llena, modo_ == Modo::invertir, c, escala_, a, b, nullptr, nullptr});
 }
 
 void PictureBox::punto(QPointF p, Color c) {
-    agregar({Figura::Tipo::punto, modo_ == Modo::invertir, c, escala_, p, p, nullptr});
+    agregar({Figura::Tipo::punto, modo_ == Modo::invertir, c, escala_, p, p, nullptr, nullptr});
 }
 
 void PictureBox::polilinea(std::shared_ptr<const Trazo> puntos, Color c) {
     if (!puntos || puntos->empty()) {
         return;
     }
-    agregar(
-        {Figura::Tipo::polilinea, modo_ == Modo::invertir, c, escala_, {}, {}, std::move(puntos)});
+    agregar({Figura::Tipo::polilinea,
+             modo_ == Modo::invertir,
+             c,
+             escala_,
+             {},
+             {},
+             std::move(puntos),
+             nullptr});
+}
+
+void PictureBox::bandas(QPointF a, QPointF b, std::shared_ptr<const std::vector<Color>> colores) {
+    if (!colores || colores->empty()) {
+        return;
+    }
+    Figura f{Figura::Tipo::bandas, false, 0, escala_, a, b, nullptr, std::move(colores)};
+    agregar(std::move(f));
 }
 
 void PictureBox::limpiar() {
@@ -126,6 +141,13 @@ void PictureBox::agregar(Figura f) {
                 return;
             }
         }
+    }
+    if (f.tipo == Figura::Tipo::bandas) {
+        // Bands over the same place cover the earlier ones: only the last is painted again.
+        std::erase_if(figuras_, [&](const Figura& o) {
+            return o.tipo == f.tipo && !o.invertir && o.escala == f.escala && o.a == f.a &&
+                   o.b == f.b;
+        });
     }
     figuras_.push_back(std::move(f));
     if (figuras_.size() > 2 * tras_compactar_ + 1024) {

@@ -56,6 +56,9 @@ public:
     void punto(QPointF p, Color c);
     // A curve drawn point to point, as one figure however many points it has.
     void polilinea(std::shared_ptr<const Trazo> puntos, Color c);
+    // Rows of colour evenly spaced from a.y to b.y across a.x..b.x, in copy mode;
+    // where several rows share a pixel row the brightest shows.
+    void bandas(QPointF a, QPointF b, std::shared_ptr<const std::vector<Color>> colores);
     // Clears the picture and the transient layer to the background.
     void limpiar();
     // Drops the transient layer, as a repaint of the screen would.
@@ -73,6 +76,8 @@ public:
     // What the screen shows: the persistent picture with the transient layer over it.
     QImage imagen_visible();
     std::size_t figuras() const { return figuras_.size(); }
+    // The size of the picture in device pixels.
+    QSize tamano_pixeles() const;
 
     // User coordinates to logical pixels of the widget and back.
     Mapa mapa() const { return Mapa(escala_, size()); }
@@ -99,7 +104,6 @@ private:
     void agregar(Figura f);
     void compactar();
     void asegurar_cache();
-    QSize tamano_pixeles() const;
     int grosor_pixeles() const;
 
     Escala escala_;

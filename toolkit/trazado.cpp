@@ -29,6 +29,85 @@ template <typename Trazar> void con_grosor(QPainter& p, const QColor& color, int
     }
 }
 
+// The pixels of an image written directly, for the figures painted most: in
+// copy mode, clipped to the image, each pixel a w x w block as the strokes of
+// `con_grosor` are.
+class Lienzo {
+public:
+    Lienzo(QImage& img, int w) : img_(img), w_(w), desde_(-(w - 1) / 2) {}
+
+    // The blocks of the pixels (x, y0)..(x, y1).
+    void vertical(int x, int y0, int y1, QRgb c) {
+        rectangulo(x + desde_, std::min(y0, y1) + desde_, x + desde_ + w_ - 1,
+                   std::max(y0, y1) + desde_ + w_ - 1, c);
+    }
+    // The blocks of an aliased line from (x0, y0) to (x1, y1), both ends
+    // included, as the raster engine draws it: pixel indices are corners, so
+    // the line lights the pixel whose corner it passes (the coordinate floored).
+    void linea(int x0, int y0, int x1, int y1, QRgb c) {
+        const int dx = x1 - x0, dy = y1 - y0;
+        if (std::abs(dy) >= std::abs(dx)) {
+            // Steep: a run of rows in each column it crosses.
+            const int paso = dy > 0 ? 1 : -1;
+            int inicio = y0, columna = x0;
+            for (int y = y0;; y += paso) {
+                const int x = dy == 0 ? x0 : x0 + piso(static_cast<long long>(y - y0) * dx, dy);
+                if (x != columna) {
+                    vertical(columna, inicio, y - paso, c);
+                    inicio = y;
+                    columna = x;
+                }
+                if (y == y1) {
+                    vertical(columna, inicio, y, c);
+                    return;
+                }
+            }
+        }
+        const int paso = dx > 0 ? 1 : -1;
+        for (int x = x0;; x += paso) {
+            vertical(x, y0 + piso(static_cast<long long>(x - x0) * dy, dx),
+                     y0 + piso(static_cast<long long>(x - x0) * dy, dx), c);
+            if (x == x1) {
+                return;
+            }
+        }
+    }
+    void rectangulo(int x0, int y0, int x1, int y1, QRgb c) {
+        x0 = std::max(x0, 0);
+        y0 = std::max(y0, 0);
+        x1 = std::min(x1, img_.width() - 1);
+        y1 = std::min(y1, img_.height() - 1);
+        for (int y = y0; y <= y1; ++y) {
+            auto* fila = reinterpret_cast<QRgb*>(img_.scanLine(y));
+            std::fill(fila + x0, fila + x1 + 1, c);
+        }
+    }
+
+private:
+    // a / b rounded down.
+    static int piso(long long a, long long b) {
+        const long long q = a / b, r = a % b;
+        return static_cast<int>(r != 0 && (r < 0) != (b < 0) ? q - 1 : q);
+    }
+
+    QImage& img_;
+    int w_;
+    int desde_;
+};
+
+// The image a painter paints on, when the program's pixels can be written to it directly.
+QImage* imagen_directa(QPainter& p) {
+    if (p.device() == nullptr || p.device()->devType() != QInternal::Image) {
+        return nullptr;
+    }
+    auto* img = static_cast<QImage*>(p.device());
+    return img->format() == QImage::Format_RGB32 ? img : nullptr;
+}
+
+int brillo(Color c) {
+    return rojo_de(c) + verde_de(c) + azul_de(c);
+}
+
 } // namespace
 
 int celda(double v) {
@@ -40,7 +119,7 @@ int celda(double v) {
 
 bool Figura::operator==(const Figura& o) const {
     return tipo == o.tipo && invertir == o.invertir && color == o.color && escala == o.escala &&
-           a == o.a && b == o.b && trazo == o.trazo;
+           a == o.a && b == o.b && trazo == o.trazo && colores == o.colores;
 }
 
 QPolygonF reducir(const Trazo& t, const Mapa& m) {
@@ -128,10 +207,57 @@ void pintar_figura(QPainter& p, const Figura& f, QSize tam, int grosor, const QP
         break;
     case Figura::Tipo::polilinea: {
         const QPolygonF linea = reducida ? *reducida : reducir(*f.trazo, m);
-        con_grosor(p, color, w, [&] {
-            p.drawPolyline(linea);
-            p.drawPoint(linea.back()); // aliased lines leave out their last pixel
-        });
+        if (QImage* img = imagen_directa(p); img && !f.invertir) {
+            // A reduced curve is mostly short vertical runs: written directly,
+            // many times faster than stroked.
+            Lienzo lienzo(*img, w);
+            const QRgb c = color.rgb();
+            for (qsizetype i = 0; i + 1 < linea.size(); ++i) {
+                lienzo.linea(int(linea[i].x()), int(linea[i].y()), int(linea[i + 1].x()),
+                             int(linea[i + 1].y()), c);
+            }
+            if (linea.size() == 1) {
+                lienzo.vertical(int(linea[0].x()), int(linea[0].y()), int(linea[0].y()), c);
+            }
+        } else {
+            con_grosor(p, color, w, [&] {
+                p.drawPolyline(linea);
+                p.drawPoint(linea.back()); // aliased lines leave out their last pixel
+            });
+        }
+        break;
+    }
+    case Figura::Tipo::bandas: {
+        // Rows narrower than a pixel share it: the brightest of them shows, so
+        // that a pixel shows the light that falls in it.
+        const std::vector<Color>& colores = *f.colores;
+        const int n = static_cast<int>(colores.size());
+        const int alto = tam.height();
+        std::vector<int> elegida(static_cast<std::size_t>(alto), -1);
+        for (int i = 0; i < n; ++i) {
+            const int p0 = celda(m.y(f.a.y() + (f.b.y() - f.a.y()) * i / n));
+            const int p1 = celda(m.y(f.a.y() + (f.b.y() - f.a.y()) * (i + 1) / n));
+            for (int y = std::max(0, std::min(p0, p1)); y <= std::min(alto - 1, std::max(p0, p1));
+                 ++y) {
+                int& e = elegida[static_cast<std::size_t>(y)];
+                if (e < 0 || brillo(colores[std::size_t(i)]) > brillo(colores[std::size_t(e)])) {
+                    e = i;
+                }
+            }
+        }
+        QImage* img = imagen_directa(p);
+        for (int y = 0; y < alto; ++y) {
+            const int e = elegida[static_cast<std::size_t>(y)];
+            if (e < 0) {
+                continue;
+            }
+            const QColor c = a_qcolor(colores[std::size_t(e)]);
+            if (img) {
+                Lienzo(*img, 1).rectangulo(x0, y, x1, y, c.rgb());
+            } else {
+                p.fillRect(QRect(QPoint(x0, y), QPoint(x1, y)).intersected(lienzo), c);
+            }
+        }
         break;
     }
     }

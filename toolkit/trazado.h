@@ -24,9 +24,10 @@ struct PuntoF {
 using Trazo = std::vector<PuntoF>;
 
 // A figure as it was drawn: its kind, mode, colour and the user coordinates of
-// the picture at that moment.
+// the picture at that moment. A curve holds its points; bands hold the colour
+// of each of their rows, evenly spaced from a.y to b.y across a.x..b.x.
 struct Figura {
-    enum class Tipo : std::uint8_t { linea, caja, caja_llena, punto, polilinea };
+    enum class Tipo : std::uint8_t { linea, caja, caja_llena, punto, polilinea, bandas };
     Tipo tipo;
     bool invertir;
     Color color;
@@ -34,6 +35,7 @@ struct Figura {
     QPointF a;
     QPointF b;
     std::shared_ptr<const Trazo> trazo;
+    std::shared_ptr<const std::vector<Color>> colores;
     bool operator==(const Figura& o) const;
 };
 

@@ -7,7 +7,6 @@
 #include "toolkit/portapapeles.h"
 #include "toolkit/reloj_arena.h"
 #include "windows/dibujos.h"
-#include "zoom/muestras_zoom.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -144,7 +143,7 @@ void VentanaZoom::dibujar() {
         dibujo_->scale(s.x_ini, arriba, s.x_fin, abajo);
 
         // Sampled as the graph samples, so that dense gratings keep their true pattern.
-        dibujo_->polilinea(trazar(c, s.x_ini, s.x_fin), c.color);
+        dibujo_->polilinea(trazar(c, s.x_ini, s.x_fin, columnas()), c.color);
     }
     const double w = static_cast<double>(s.x_fin) - s.x_ini;
     barra_->setSingleStep(static_cast<int>(round_even(1 + 20 * w / (seno_max_ - seno_min_ - w))));
@@ -156,19 +155,17 @@ void VentanaZoom::dibujar_suma() {
     if (!curvas_.empty()) {
         // On the vertical scale of the last curve, whose N all the curves share.
         const Seleccion& s = seleccion_;
-        const Suma suma = sumar_curvas(curvas_, s.x_ini, s.x_fin);
         const double n2 = static_cast<float>(curvas_.back().alto());
-        auto trazo = std::make_shared<Trazo>();
-        trazo->reserve(suma.senos.size());
-        for (std::size_t i = 0; i < suma.senos.size(); ++i) {
-            trazo->push_back({static_cast<float>(suma.senos[i]),
-                              static_cast<float>(0.98 * (n2 - suma.intensidad[i]))});
-        }
-        dibujo_->polilinea(std::move(trazo), 0x000000);
+        dibujo_->polilinea(trazar_suma(curvas_, s.x_ini, s.x_fin, n2, columnas()), 0x000000);
         dibujo_->scale(s.x_ini, s.y_ini, s.x_fin, s.y_fin);
     }
     boton_suma_->setEnabled(false);
     suma_visible_ = true;
+}
+
+Columnas VentanaZoom::columnas() const {
+    const Seleccion& s = seleccion_;
+    return {s.x_ini, static_cast<double>(s.x_fin) - s.x_ini, dibujo_->tamano_pixeles().width()};
 }
 
 void VentanaZoom::ubicar_seleccion(int V) {

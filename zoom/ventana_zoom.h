@@ -1,7 +1,8 @@
 #pragma once
 
-// zoom/: the zoom window (ventana_zoom) and the sum of its curves (muestras_zoom).
+// zoom/: the zoom window.
 
+#include "grafica/muestreo.h"
 #include "grafica/seleccion.h"
 #include "model/curva.h"
 
@@ -59,6 +60,8 @@ private:
     void alejar();
     void acercar();
     void poner_lupas(bool alejar_disponible);
+    // The drawing's pixel columns over the selection.
+    Columnas columnas() const;
     // The selection at the bar's position `V`, keeping its width.
     void ubicar_seleccion(int V);
     void desactivar();

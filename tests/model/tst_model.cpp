@@ -285,5 +285,65 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(PruebaModelo)
+// The vector path against the scalar one over the allowed range (N 1..500, a
+// 0.1..100, d 1..100, L 0.38..0.78, |sine| < 1), principal maxima and zeros included.
+class PruebaVectorial : public QObject {
+    Q_OBJECT
+private slots:
+    void igual_que_escalar_data() {
+        QTest::addColumn<int>("N");
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("d");
+        QTest::addColumn<double>("L");
+        QTest::newRow("smallest") << 1 << 0.1 << 1.0 << 0.38;
+        QTest::newRow("largest") << 500 << 100.0 << 100.0 << 0.78;
+        QTest::newRow("densest") << 500 << 1.0 << 100.0 << 0.38;
+        QTest::newRow("a = d") << 7 << 2.5 << 2.5 << 0.55;
+        QTest::newRow("start-up") << 5 << 2.0 << 10.0 << 0.55;
+        QTest::newRow("wide slits") << 3 << 100.0 << 100.0 << 0.38;
+    }
+    void igual_que_escalar() {
+        QFETCH(int, N);
+        QFETCH(double, a);
+        QFETCH(double, d);
+        QFETCH(double, L);
+        if (!calculo_vectorial()) {
+            QSKIP("this processor has no AVX2");
+        }
+        const Red red(f(L), f(a), f(d), Fijo(N));
+        std::vector<double> s;
+        for (int i = -9999; i <= 9999; ++i) {
+            s.push_back(i / 10000.0 + 0.0000123 * (i % 7));
+        }
+        for (int m = -3; m <= 3; ++m) {
+            // Principal maxima, zeros of the grating and zeros of the slit.
+            for (double x : {m * L / d, (m + 1.0 / N) * L / d, m * L / a}) {
+                if (std::fabs(x) < 1) {
+                    s.push_back(x);
+                }
+            }
+        }
+        s.push_back(0);
+        std::vector<double> vector(s.size()), escalar(s.size());
+        red.evaluar(s.data(), vector.data(), s.size());
+        red.evaluar_escalar(s.data(), escalar.data(), s.size());
+        const double n2 = double(N) * N;
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            const double diferencia = std::fabs(vector[i] - escalar[i]);
+            QVERIFY2(diferencia <= 1e-12 * std::max(escalar[i], 1e-8 * n2) ||
+                         escalar[i] == vector[i],
+                     qPrintable(QStringLiteral("sine %1: %2 and %3")
+                                    .arg(s[i], 0, 'g', 17)
+                                    .arg(vector[i], 0, 'g', 17)
+                                    .arg(escalar[i], 0, 'g', 17)));
+        }
+        QCOMPARE(vector[s.size() - 1], n2); // the centre, exactly
+    }
+};
+
+int main(int argc, char** argv) {
+    PruebaModelo modelo;
+    PruebaVectorial vectorial;
+    return QTest::qExec(&modelo, argc, argv) + QTest::qExec(&vectorial, argc, argv);
+}
 #include "tst_model.moc"
