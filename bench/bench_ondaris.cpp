@@ -186,9 +186,11 @@ BENCHMARK(BM_graficar_peor_caso)
     ->MeasureProcessCPUTime();
 
 // A resize with six worst-case curves on the graph repaints the whole picture.
-void BM_redimensionar_seis_peores_curvas(benchmark::State& estado) {
+void redimensionar(benchmark::State& estado, bool con_curvas) {
     Ventana v(peor_caso);
-    v.seis_curvas();
+    if (con_curvas) {
+        v.seis_curvas();
+    }
     bool grande = false;
     for (auto _ : estado) {
         grande = !grande;
@@ -198,6 +200,18 @@ void BM_redimensionar_seis_peores_curvas(benchmark::State& estado) {
     }
     estado.counters["residente_MB"] = residente_mb();
 }
+void BM_redimensionar_seis_peores_curvas(benchmark::State& estado) {
+    redimensionar(estado, true);
+}
+// The same resize of the empty window: what the widgets and the copy to the
+// screen cost by themselves.
+void BM_redimensionar_sin_curvas(benchmark::State& estado) {
+    redimensionar(estado, false);
+}
+BENCHMARK(BM_redimensionar_sin_curvas)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 BENCHMARK(BM_redimensionar_seis_peores_curvas)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()

@@ -45,29 +45,39 @@ public:
     // included, as the raster engine draws it: pixel indices are corners, so
     // the line lights the pixel whose corner it passes (the coordinate floored).
     void linea(int x0, int y0, int x1, int y1, QRgb c) {
-        const int dx = x1 - x0, dy = y1 - y0;
+        const long long dx = x1 - x0, dy = y1 - y0;
         if (std::abs(dy) >= std::abs(dx)) {
-            // Steep: a run of rows in each column it crosses.
+            // Steep: a run of rows in each column it crosses, over the rows
+            // that can reach the image.
+            int desde = 0, hasta = 0;
+            if (!recortar(y0, y1, img_.height(), desde, hasta)) {
+                return;
+            }
             const int paso = dy > 0 ? 1 : -1;
-            int inicio = y0, columna = x0;
-            for (int y = y0;; y += paso) {
-                const int x = dy == 0 ? x0 : x0 + piso(static_cast<long long>(y - y0) * dx, dy);
+            const auto x_en = [&](int y) { return dy == 0 ? x0 : x0 + piso((y - y0) * dx, dy); };
+            int inicio = desde, columna = x_en(desde);
+            for (int y = desde;; y += paso) {
+                const int x = x_en(y);
                 if (x != columna) {
                     vertical(columna, inicio, y - paso, c);
                     inicio = y;
                     columna = x;
                 }
-                if (y == y1) {
+                if (y == hasta) {
                     vertical(columna, inicio, y, c);
                     return;
                 }
             }
         }
+        int desde = 0, hasta = 0;
+        if (!recortar(x0, x1, img_.width(), desde, hasta)) {
+            return;
+        }
         const int paso = dx > 0 ? 1 : -1;
-        for (int x = x0;; x += paso) {
-            vertical(x, y0 + piso(static_cast<long long>(x - x0) * dy, dx),
-                     y0 + piso(static_cast<long long>(x - x0) * dy, dx), c);
-            if (x == x1) {
+        for (int x = desde;; x += paso) {
+            const int y = y0 + piso((x - x0) * dy, dx);
+            vertical(x, y, y, c);
+            if (x == hasta) {
                 return;
             }
         }
@@ -77,6 +87,9 @@ public:
         y0 = std::max(y0, 0);
         x1 = std::min(x1, img_.width() - 1);
         y1 = std::min(y1, img_.height() - 1);
+        if (x0 > x1) {
+            return; // beside the image
+        }
         for (int y = y0; y <= y1; ++y) {
             auto* fila = reinterpret_cast<QRgb*>(img_.scanLine(y));
             std::fill(fila + x0, fila + x1 + 1, c);
@@ -84,6 +97,17 @@ public:
     }
 
 private:
+    // The part of the run a..b (either way round) whose blocks can touch
+    // 0..n-1, as desde..hasta in the run's direction; false if none.
+    bool recortar(int a, int b, int n, int& desde, int& hasta) const {
+        const int lo = -w_, hi = n - 1 + w_;
+        if (std::max(a, b) < lo || std::min(a, b) > hi) {
+            return false;
+        }
+        desde = std::clamp(a, lo, hi);
+        hasta = std::clamp(b, lo, hi);
+        return true;
+    }
     // a / b rounded down.
     static int piso(long long a, long long b) {
         const long long q = a / b, r = a % b;
@@ -102,6 +126,41 @@ QImage* imagen_directa(QPainter& p) {
     }
     auto* img = static_cast<QImage*>(p.device());
     return img->format() == QImage::Format_RGB32 ? img : nullptr;
+}
+
+// Cuts the segment a-b to the rectangle r (Liang-Barsky); false if it misses
+// it. Ends inside stay exactly where they are.
+bool recortar(QPointF& a, QPointF& b, const QRectF& r) {
+    if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) ||
+        !std::isfinite(b.y())) {
+        return false;
+    }
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0, t1 = 1;
+    const auto borde = [&](double q, double d) { // keeps q + t d >= 0
+        if (d == 0) {
+            return q >= 0;
+        }
+        const double t = -q / d;
+        if (d > 0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        return t0 <= t1;
+    };
+    if (!borde(a.x() - r.left(), dx) || !borde(r.right() - a.x(), -dx) ||
+        !borde(a.y() - r.top(), dy) || !borde(r.bottom() - a.y(), -dy)) {
+        return false;
+    }
+    const QPointF inicio = a;
+    if (t0 > 0) {
+        a = inicio + QPointF(t0 * dx, t0 * dy);
+    }
+    if (t1 < 1) {
+        b = inicio + QPointF(t1 * dx, t1 * dy);
+    }
+    return true;
 }
 
 int brillo(Color c) {
@@ -177,15 +236,29 @@ void pintar_figura(QPainter& p, const Figura& f, QSize tam, int grosor, const QP
     const int y0 = std::min(ya, yb), y1 = std::max(ya, yb);
     const QRect lienzo(QPoint(0, 0), tam);
     switch (f.tipo) {
-    case Figura::Tipo::linea:
+    case Figura::Tipo::linea: {
+        // Ends far outside are first moved along the line to half a million
+        // pixels around the picture, so that no coordinate is cut short: the
+        // rounding of the moved ends tilts the line by a fiftieth of a pixel at most.
+        QPointF da = m.a_area(f.a), db = m.a_area(f.b);
+        const double margen = 500000;
+        if (!recortar(
+                da, db,
+                QRectF(-margen, -margen, tam.width() + 2 * margen, tam.height() + 2 * margen))) {
+            break;
+        }
+        const int la = celda(da.x()), ta = celda(da.y()), lb = celda(db.x()), tb = celda(db.y());
         if (f.invertir) {
             // One stroke, so no pixel is inverted twice.
             p.setPen(QPen(color, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-            p.drawLine(centro(xa, ya), centro(xb, yb));
+            p.drawLine(centro(la, ta), centro(lb, tb));
+        } else if (QImage* img = imagen_directa(p)) {
+            Lienzo(*img, w).linea(la, ta, lb, tb, color.rgb());
         } else {
-            con_grosor(p, color, w, [&] { p.drawLine(centro(xa, ya), centro(xb, yb)); });
+            con_grosor(p, color, w, [&] { p.drawLine(centro(la, ta), centro(lb, tb)); });
         }
         break;
+    }
     case Figura::Tipo::caja: {
         // The outline as a ring of rectangles, so that every pixel is covered
         // once and an inverted box drawn twice leaves no trace, corners included.

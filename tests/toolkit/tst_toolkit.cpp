@@ -5,10 +5,12 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QTest>
 
 Q_DECLARE_METATYPE(Escala)
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -28,6 +30,31 @@ struct Caja {
         p.scale(0, 0, 200, 100);
     }
 };
+
+// A figure painted alone on a white image of a given format, as RGB32.
+QImage pintada(const Figura& f, QSize tam, int grosor, QImage::Format formato) {
+    QImage img(tam, formato);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    pintar_figura(p, f, tam, grosor);
+    p.end();
+    return img.convertToFormat(QImage::Format_RGB32);
+}
+
+bool vecino_encendido(const QImage& img, int x, int y) {
+    for (int v = -1; v <= 1; ++v) {
+        for (int u = -1; u <= 1; ++u) {
+            if (img.rect().contains(x + u, y + v) && img.pixel(x + u, y + v) != 0xFFFFFFFF) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+QString nombre(const Figura& f) {
+    return QStringLiteral("%1,%2 to %3,%4").arg(f.a.x()).arg(f.a.y()).arg(f.b.x()).arg(f.b.y());
+}
 
 } // namespace
 
@@ -227,6 +254,104 @@ private slots:
             QVERIFY2(
                 arriba >= lim_menor - 1 && abajo <= lim_mayor + 1,
                 qPrintable(QStringLiteral("column %1 lights pixels outside the samples").arg(x)));
+        }
+    }
+
+    // Lines and curves written straight into the picture follow the strokes
+    // of the raster engine to within a pixel (the two may round ties
+    // differently): an image format the direct path does not take makes the
+    // engine draw the same figure.
+    void escritura_directa_sigue_al_motor_data() {
+        QTest::addColumn<int>("grosor");
+        QTest::newRow("1 pixel") << 1;
+        QTest::newRow("2 pixeles") << 2;
+        QTest::newRow("3 pixeles") << 3;
+    }
+    void escritura_directa_sigue_al_motor() {
+        QFETCH(int, grosor);
+        const QSize tam(97, 61);
+        const Escala escala{0, 0, 97, 61};
+        std::mt19937 azar(grosor);
+        std::uniform_int_distribution<int> x(0, 96), y(0, 60);
+        std::vector<Figura> figuras;
+        for (int i = 0; i < 200; ++i) {
+            const QPointF a(x(azar), y(azar)), b(x(azar) + 0.5, y(azar) + 0.25);
+            figuras.push_back(
+                {Figura::Tipo::linea, false, 0x0000FF, escala, a, b, nullptr, nullptr});
+        }
+        auto trazo = std::make_shared<Trazo>();
+        for (int i = 0; i < 330; ++i) {
+            trazo->push_back({float(i * 0.29), float(30 + 29 * std::sin(i * 0.37))});
+        }
+        figuras.push_back(
+            {Figura::Tipo::polilinea, false, 0x0000FF, escala, {}, {}, trazo, nullptr});
+        // Every lit pixel of one image has a lit pixel of the other next to it.
+        const auto cerca = [&](const QImage& de, const QImage& en) {
+            for (int py = 0; py < tam.height(); ++py) {
+                for (int px = 0; px < tam.width(); ++px) {
+                    if (de.pixel(px, py) == 0xFFFFFFFF) {
+                        continue;
+                    }
+                    bool vecino = false;
+                    for (int v = -1; v <= 1 && !vecino; ++v) {
+                        for (int u = -1; u <= 1 && !vecino; ++u) {
+                            const QPoint q(px + u, py + v);
+                            vecino = en.rect().contains(q) && en.pixel(q) != 0xFFFFFFFF;
+                        }
+                    }
+                    if (!vecino) {
+                        return QStringLiteral("pixel %1,%2").arg(px).arg(py);
+                    }
+                }
+            }
+            return QString();
+        };
+        for (const Figura& f : figuras) {
+            const QImage directa = pintada(f, tam, grosor, QImage::Format_RGB32);
+            const QImage motor = pintada(f, tam, grosor, QImage::Format_ARGB32_Premultiplied);
+            const QString falta = cerca(motor, directa), sobra = cerca(directa, motor);
+            QVERIFY2(falta.isEmpty(), qPrintable(nombre(f) + QStringLiteral(" misses ") + falta));
+            QVERIFY2(sobra.isEmpty(), qPrintable(nombre(f) + QStringLiteral(" adds ") + sobra));
+        }
+    }
+
+    // A line whose ends lie far outside the picture (as in a deep zoom) is cut
+    // to it: drawn at once, it lights only pixels on the line and reaches
+    // every pixel of the line's visible part.
+    void linea_desde_muy_lejos() {
+        const QSize tam(97, 61);
+        const Escala escala{0, 0, 97, 61};
+        std::mt19937 azar(11);
+        std::uniform_int_distribution<int> lejos(-3000000, 3000000), x(0, 96), y(0, 60);
+        for (int i = 0; i < 200; ++i) {
+            const QPointF a = i % 2 ? QPointF(x(azar), y(azar)) : QPointF(lejos(azar), lejos(azar));
+            const QPointF b(lejos(azar), lejos(azar));
+            const Figura f{Figura::Tipo::linea, false, 0x0000FF, escala, a, b, nullptr, nullptr};
+            const QImage img = pintada(f, tam, 1, QImage::Format_RGB32);
+            // Distances from pixel centres to the segment between the ends, whose
+            // coordinates are pixel corners.
+            const QPointF p0 = a, d = QPointF(b.x() - a.x(), b.y() - a.y());
+            const double largo2 = d.x() * d.x() + d.y() * d.y();
+            const auto distancia = [&](double cx, double cy) {
+                const double t =
+                    std::clamp(((cx - p0.x()) * d.x() + (cy - p0.y()) * d.y()) / largo2, 0.0, 1.0);
+                return std::hypot(cx - p0.x() - t * d.x(), cy - p0.y() - t * d.y());
+            };
+            for (int py = 0; py < tam.height(); ++py) {
+                for (int px = 0; px < tam.width(); ++px) {
+                    const bool encendido = img.pixel(px, py) != 0xFFFFFFFF;
+                    const double dist = distancia(px + 0.5, py + 0.5);
+                    // Lit pixels are crossed by the line, and the line leaves no
+                    // gap: a pixel it crosses near its centre is lit or touches one
+                    // that is.
+                    if (encendido ? dist > 0.75 : dist <= 0.35 && !vecino_encendido(img, px, py)) {
+                        QFAIL(qPrintable(
+                            nombre(f) +
+                            (encendido ? QStringLiteral(" lights ") : QStringLiteral(" skips ")) +
+                            QStringLiteral("%1,%2").arg(px).arg(py)));
+                    }
+                }
+            }
         }
     }
 
