@@ -3,6 +3,7 @@
 //   QT_QPA_PLATFORM=offscreen ./build-test/bin/ondaris_bench
 #include "grafica/muestreo.h"
 #include "main/ventana_principal.h"
+#include "model/curva.h"
 #include "model/intens.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
@@ -179,6 +180,11 @@ void BM_graficar_peor_caso(benchmark::State& estado) {
     for (auto _ : estado) {
         v.una_curva(estado, curvas);
     }
+    // What bench/comparar draws the same curve with.
+    const Curva c = curva_de(v.v.parametros());
+    estado.counters["muestras"] = double(Rejilla(c, c.seno_min(), c.seno_max()).muestras());
+    estado.counters["ancho_px"] = v.grafica->tamano_pixeles().width();
+    estado.counters["alto_px"] = v.grafica->tamano_pixeles().height();
 }
 BENCHMARK(BM_graficar_peor_caso)
     ->Unit(benchmark::kMillisecond)
