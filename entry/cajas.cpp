@@ -92,17 +92,14 @@ void EntradaValores::al_salir(Magnitud m) {
         rechazando_ = false;
         return;
     }
-    QString texto = texto_numero(x);
-    if (es_extremo(m)) {
-        // An end past its limits stops at the limit, and its box says where.
-        const Fijo dentro = parametros_.dentro_de_limites(m, *nuevo);
-        if (dentro != *nuevo) {
-            texto = texto_numero(formato(seno_de_tangente(dentro)));
-            nuevo = dentro;
-        }
+    // An end past its limits stops at the limit, and its box says where.
+    const Fijo dentro = es_extremo(m) ? parametros_.dentro_de_limites(m, *nuevo) : *nuevo;
+    parametros_.fijar(m, dentro);
+    if (dentro != *nuevo) {
+        mostrar_seno(m);
+    } else {
+        caja(m)->setText(texto_numero(x));
     }
-    parametros_.fijar(m, *nuevo);
-    caja(m)->setText(texto);
     colorear(m, false);
     if (m == Magnitud::onda) {
         emit onda_cambiada();

@@ -138,10 +138,11 @@ std::pair<double, double> EntradaValores::senos() const {
 }
 
 void EntradaValores::restablecer_sector() {
-    caja(Magnitud::inferior)->setText(texto_numero(-0.51));
-    caja(Magnitud::superior)->setText(texto_numero(0.51));
-    for (Magnitud m : {Magnitud::inferior, Magnitud::superior}) {
-        parametros_.fijar(m, tangente_de_seno(leer(m)).value_or(Fijo{}));
+    // The sines -0.51 and 0.51, unless the ends' limits keep them nearer.
+    for (const auto& [m, seno] :
+         {std::pair{Magnitud::inferior, -0.51}, {Magnitud::superior, 0.51}}) {
+        parametros_.fijar(m, parametros_.dentro_de_limites(m, *tangente_de_seno(seno)));
+        mostrar_seno(m);
     }
     emit extremos_cambiados();
 }

@@ -191,6 +191,9 @@ void Grafica::dibujar_grilla(const Curva& c) {
     }
     for (double x = s0; x <= s1; x += 100 * paso) {
         grafica_->linea({x, h}, {x, 0}, QBColor(8));
+        if (!(paso > 0)) {
+            break; // an empty range has one column
+        }
     }
 }
 

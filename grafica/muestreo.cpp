@@ -18,8 +18,14 @@ double puntos_por_franja(double franjas) {
 
 } // namespace
 
-Rejilla::Rejilla(const Curva& c, double s0, double s1)
-    : s0_(s0), s1_(s1), delta_(c.onda.a_double() / (c.ranuras * c.distancia.a_double())) {
+Rejilla::Rejilla(const Curva& c, double s0, double s1) : s0_(s0), s1_(s1), delta_(c.franja()) {
+    if (!(s1 > s0)) {
+        // An empty range: its ends alone.
+        K_ = 0;
+        k_min_ = 1;
+        k_max_ = 0;
+        return;
+    }
     const double franjas = (s1 - s0) / delta_;
     const double K = puntos_por_franja(franjas);
     const double paso = delta_ / K;
@@ -294,7 +300,9 @@ CurvaReducida trazar_suma(const std::vector<Curva>& curvas, double s0, double s1
     return recorrer(Rejilla(*mas_fina, s0, s1), sumar, alto, columnas, nullptr, nullptr);
 }
 
-long long muestras_del_peor_caso(double N, double d, double seno_min, double seno_max, double L) {
-    const double franjas = (seno_max - seno_min) * N * d / L;
+long long muestras_del_peor_caso(double N, double a, double d, double seno_min, double seno_max,
+                                 double L) {
+    // One slit may be wider than the distance, and its fringes are L / a apart.
+    const double franjas = (seno_max - seno_min) * std::max(N * d, a) / L;
     return static_cast<long long>(std::ceil(franjas * puntos_por_franja(franjas))) + 2;
 }

@@ -14,11 +14,12 @@ inline constexpr long long muestras_minimas = 4096;
 inline constexpr long long muestras_maximas = 2'000'000;
 
 // Where a curve is sampled over the sines s0..s1: its two ends, and between
-// them a uniform grid locked to the fringes of the N-slit factor, K points to a
-// fringe spacing Δ = L / (N d) (K even and at least 4, so that every zero, every
+// them a uniform grid locked to its narrowest fringes, K points to a fringe
+// spacing Δ (`Curva::franja`; K even and at least 4, so that every zero, every
 // principal maximum and every point midway between two zeros is a sample), fine
 // enough for `muestras_minimas` across the range. A range that would take more
-// than `muestras_maximas` is sampled evenly with that many instead.
+// than `muestras_maximas` is sampled evenly with that many instead; an empty
+// range is its two ends.
 class Rejilla {
 public:
     Rejilla(const Curva& c, double s0, double s1);
@@ -75,6 +76,8 @@ CurvaReducida trazar(const Curva& c, double s0, double s1, const Columnas& colum
 CurvaReducida trazar_suma(const std::vector<Curva>& curvas, double s0, double s1, double alto,
                           const Columnas& columnas);
 
-// How many samples the worst case of a grating would take: N, d and the widest
-// range of sines at the shortest wavelength (for checking the start-up limits).
-long long muestras_del_peor_caso(double N, double d, double seno_min, double seno_max, double L);
+// How many samples the worst case of a grating would take: the largest N, a and
+// d over the widest range of sines at the shortest wavelength (for checking the
+// start-up limits).
+long long muestras_del_peor_caso(double N, double a, double d, double seno_min, double seno_max,
+                                 double L);

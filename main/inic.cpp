@@ -118,8 +118,8 @@ LecturaInicio leer_inic(const QString& texto) {
     }
     // The widest sector at the finest fringes: a curve must not outgrow what a plot may hold.
     const long long muestras = muestras_del_peor_caso(
-        maximo[3].a_double(), maximo[5].a_double(), seno_de_tangente(minimo[1]),
-        seno_de_tangente(maximo[2]), minimo[6].a_double());
+        maximo[3].a_double(), maximo[4].a_double(), maximo[5].a_double(),
+        seno_de_tangente(minimo[1]), seno_de_tangente(maximo[2]), minimo[6].a_double());
     if (muestras > muestras_maximas) {
         r.error = QStringLiteral("con esos límites una curva necesitaría %1 muestras y el programa "
                                  "dibuja hasta %2 (menos ranuras, menos distancia o un sector "

@@ -31,6 +31,12 @@ struct Curva {
     // N²: the intensity at the centre, and the height of the graph it is drawn on.
     double alto() const { return double(ranuras) * ranuras; }
     Red red() const { return Red(onda, ancho, distancia, Fijo(ranuras)); }
+    // The spacing in sine of the curve's narrowest fringes, those between the
+    // zeros of its fastest factor: L / (N d), or L / a for a single slit.
+    double franja() const {
+        return ranuras > 1 ? onda.a_double() / (ranuras * distancia.a_double())
+                           : onda.a_double() / ancho.a_double();
+    }
     // Same grating: a, d and N (the wavelength may differ).
     bool misma_red(const Curva& o) const {
         return ancho == o.ancho && distancia == o.distancia && ranuras == o.ranuras;

@@ -11,9 +11,8 @@ std::optional<Fijo> tangente_de_seno(double s) {
     return Fijo::desde(s / std::sqrt(1 - s * s));
 }
 
-double seno_de_tangente(Fijo t) {
-    const double x = t.a_double();
-    return x / std::sqrt(x * x + 1);
+double seno_de_tangente(double t) {
+    return t / std::sqrt(t * t + 1);
 }
 
 void Parametros::fijar_limites(Magnitud m, Fijo minimo, Fijo maximo) {
@@ -35,7 +34,9 @@ Red Parametros::red() const {
 }
 
 Objecion objecion_al_graficar(double seno_1, double seno_2, const Parametros& p) {
-    if (seno_2 <= seno_1) {
+    // Sines a hair apart can round to one position on the screen: the range
+    // the curve would take is then empty too.
+    if (seno_2 <= seno_1 || p.valor(Magnitud::superior) <= p.valor(Magnitud::inferior)) {
         return Objecion::senos;
     }
     if (p.valor(Magnitud::ranuras) > 1 && p.valor(Magnitud::distancia) < p.valor(Magnitud::ancho)) {

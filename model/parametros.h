@@ -24,7 +24,10 @@ constexpr bool es_extremo(Magnitud m) {
 // (magnitude 1 or more, or not a number).
 std::optional<Fijo> tangente_de_seno(double s);
 // The sine of a position on the screen.
-double seno_de_tangente(Fijo t);
+double seno_de_tangente(double t);
+inline double seno_de_tangente(Fijo t) {
+    return seno_de_tangente(t.a_double());
+}
 
 // The parameter set: the value of each quantity and the limits it must keep,
 // four decimals each. The ends of the sector are held as positions on the
@@ -53,6 +56,7 @@ private:
 };
 
 // What "Graficar" refuses, given the sines typed for the sector's ends: an
-// empty or reversed range, or slits wider than their distance (N > 1).
+// empty or reversed range (typed, or as the ends are held), or slits wider
+// than their distance (N > 1).
 enum class Objecion { ninguna, senos, distancia };
 Objecion objecion_al_graficar(double seno_1, double seno_2, const Parametros& p);

@@ -78,6 +78,8 @@ public:
     std::size_t figuras() const { return figuras_.size(); }
     // The size of the picture in device pixels.
     QSize tamano_pixeles() const;
+    // The width of strokes in device pixels.
+    int grosor_pixeles() const;
 
     // User coordinates to logical pixels of the widget and back.
     Mapa mapa() const { return Mapa(escala_, size()); }
@@ -104,7 +106,6 @@ private:
     void agregar(Figura f);
     void compactar();
     void asegurar_cache();
-    int grosor_pixeles() const;
 
     Escala escala_;
     Modo modo_ = Modo::copiar;

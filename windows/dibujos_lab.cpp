@@ -4,6 +4,7 @@
 #include "windows/dibujos.h"
 
 #include "model/intens.h"
+#include "model/parametros.h"
 #include "windows/dibujos_comun.h"
 
 #include <QLinearGradient>
@@ -52,10 +53,6 @@ void caja(QPainter& p, double x0, double x1, double y0, double y1, double z0, do
     p.drawPolygon(cara_z(z1, x0, x1, y0, y1));
 }
 
-double seno_de(double tangente) {
-    return tangente / std::sqrt(1 + tangente * tangente);
-}
-
 // The pattern of the screen, as the enlarged sector shows it: black where no
 // light falls, the light's colour scaled by the intensity elsewhere.
 QImage patron_pantalla(const Red& red) {
@@ -64,7 +61,7 @@ QImage patron_pantalla(const Red& red) {
     const double n2 = red_N.a_double() * red_N.a_double();
     for (int fila = 0; fila < alto; ++fila) {
         const double Y = pantalla_arriba - (fila + 0.5) / alto * (pantalla_arriba - pantalla_abajo);
-        const double s = seno_de((Y - eje_y) / (x_pantalla - x_red));
+        const double s = seno_de_tangente((Y - eje_y) / (x_pantalla - x_red));
         const QColor c = color_luz(luz_L, red(s) / n2);
         for (int x = 0; x < img.width(); ++x) {
             img.setPixelColor(x, fila, c);

@@ -3,6 +3,7 @@
 #include "windows/dibujos.h"
 
 #include "model/intens.h"
+#include "model/parametros.h"
 #include "windows/dibujos_comun.h"
 
 #include <QFontMetricsF>
@@ -26,10 +27,6 @@ const Fijo red_N = 5, red_a = Fijo::desde(0.8), red_d = 3;
 constexpr double x_red = 470, x_pantalla = 1130, y_eje = 500;
 constexpr double D = x_pantalla - x_red;
 constexpr double pantalla_arriba = 120, pantalla_abajo = 868;
-
-double seno_de(double tangente) {
-    return tangente / std::sqrt(1 + tangente * tangente);
-}
 
 QString con_menos(QString s) {
     return s.replace(QLatin1Char('-'), QChar(0x2212));
@@ -131,7 +128,7 @@ void bandas_e_intensidad(QPainter& p, const Red& red) {
     const Red una(luz_L, red_a, red_d, 1);
     QPainterPath curva, envolvente;
     for (int y = static_cast<int>(pantalla_arriba); y < pantalla_abajo; ++y) {
-        const double s = seno_de((y_eje - y - 0.5) / D);
+        const double s = seno_de_tangente((y_eje - y - 0.5) / D);
         const double f = red(s) / n2;
         p.fillRect(QRectF(1150, y, 56, 1), color_luz(luz_L, f));
         const QPointF punto(x0 + f * ancho, y + 0.5);

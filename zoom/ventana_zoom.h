@@ -18,9 +18,10 @@ class QScrollBar;
 // The zoom window: a rectangle selected on the graph, enlarged, with every curve
 // of the graph drawn again over it from the model, sampled as the graph samples
 // (each on the scale of its own N², so their heights stay as on the graph), and,
-// for curves of one grating, their sum. A bar pans the selection along the graph's range; two
-// magnifiers double the vertical range for one drawing or bring it back. Modal while shown; its own
-// controls hide it, its close box destroys it.
+// for curves of one grating, their sum. A bar pans the selection along the
+// graph's range; two magnifiers double the vertical range for one drawing or
+// bring it back. Modal while shown; its own controls hide it, its close box
+// destroys it.
 class VentanaZoom : public QWidget {
     Q_OBJECT
 public:
@@ -77,7 +78,6 @@ private:
     double seno_min_ = 0;
     double seno_max_ = 0;
     Seleccion seleccion_;
-    std::vector<float> suma_;   // the curves' sum at the samples of the last drawing
     bool alejado_ = false;      // the drawing being made shows twice the range
     bool suma_visible_ = false; // "Ver Suma" drawn since the bar last moved
     bool dibujado_ = false;     // the drawing shows the current selection

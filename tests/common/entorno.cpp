@@ -206,7 +206,7 @@ QString infidelidad(PictureBox* p, const Curva& c, Color color, double s0, doubl
     const int alto = img.height();
     const Red red = c.red();
     const double n2 = static_cast<float>(c.alto());
-    const double delta = c.onda.a_double() / (c.ranuras * c.distancia.a_double()) / 16;
+    const double delta = c.franja() / 16;
     const auto fila = [&](double I) {
         return std::clamp(celda(m.y(0.98 * (n2 - I))), 0, alto - 1);
     };
@@ -246,8 +246,10 @@ QString infidelidad(PictureBox* p, const Curva& c, Color color, double s0, doubl
         }
         const int tope = std::min({arriba[x - 1], arriba[x], arriba[x + 1]});
         const int fondo = std::max({abajo[x - 1], abajo[x], abajo[x + 1]});
+        // A stroke w pixels wide reaches w - 1 pixels past the row its point falls in.
+        const int w = p->grosor_pixeles();
         if (luz_arriba[x] > arriba[x] + 1 || luz_abajo[x] < abajo[x] - 1 ||
-            luz_arriba[x] < tope - 1 || luz_abajo[x] > fondo + 1) {
+            luz_arriba[x] < tope - w || luz_abajo[x] > fondo + w) {
             return QStringLiteral("column %1 (sine %2): model %3..%4, drawn %5..%6")
                 .arg(x)
                 .arg(m.usuario_x(x + 0.5))

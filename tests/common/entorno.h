@@ -140,6 +140,7 @@ QString nombre_caja(Magnitud m);
 // model over the sines s0..s1: in each pixel column the curve must reach the
 // model's lowest and highest point over the sines the column spans (found on a
 // grid of 16 points a fringe), and light nothing beyond the reach of that column
-// and its neighbours, which a polyline joins; a pixel of slack either way.
+// and its neighbours, which a polyline joins; a pixel of slack either way, a
+// stroke's width beyond the neighbours' reach.
 // Empty when the drawing is faithful.
 QString infidelidad(PictureBox* p, const Curva& c, Color color, double s0, double s1);

@@ -54,6 +54,8 @@ private slots:
         QTest::newRow("one fringe, d 1") << 0.1005 << 0.3145 << 1 << 1.0 << 1.0 << 0.78 << -1;
         QTest::newRow("one fringe, d 100") << 0.1005 << 0.3145 << 1 << 1.0 << 100.0 << 0.78 << -1;
         QTest::newRow("one side") << 0.2 << 0.75 << 2 << 0.5 << 1.0 << 0.78 << -1;
+        // A single slit wider than the distance: its zeros are L / a apart.
+        QTest::newRow("one wide slit") << -0.5929 << 0.5929 << 1 << 100.0 << 1.0 << 0.38 << -1;
         QTest::newRow("start-up sector, chord at the left")
             << -0.5929 << 0.5929 << 2 << 0.5 << 1.0 << 0.78 << -1;
     }
@@ -101,7 +103,7 @@ private slots:
         } else {
             QVERIFY(t.size() <= 4 * (16384 + 600));
         }
-        const double delta = L / (N * d);
+        const double delta = N > 1 ? L / (N * d) : L / a;
         for (auto k = static_cast<long long>(std::ceil(s0 / delta)); double(k) * delta <= s1; ++k) {
             const double s = double(k) * delta;
             QVERIFY2(std::binary_search(senos.begin(), senos.end(), s) || s == s0 || s == s1,
@@ -136,8 +138,14 @@ private slots:
         QCOMPARE(r.seno(0), c.seno_min());
         QCOMPARE(r.seno(r.muestras() - 1), c.seno_max());
         QVERIFY(r.seno(1) > r.seno(0) && r.seno(muestras_maximas / 2) > r.seno(1));
-        QVERIFY(muestras_del_peor_caso(100000, 100000, -0.9, 0.9, 0.01) > muestras_maximas);
-        QVERIFY(muestras_del_peor_caso(500, 100, -0.8944, 0.8944, 0.38) < muestras_maximas);
+        QVERIFY(muestras_del_peor_caso(100000, 100, 100000, -0.9, 0.9, 0.01) > muestras_maximas);
+        QVERIFY(muestras_del_peor_caso(500, 100, 100, -0.8944, 0.8944, 0.38) < muestras_maximas);
+        QVERIFY(muestras_del_peor_caso(1, 100000, 1, -0.9, 0.9, 0.01) > muestras_maximas);
+        // An empty range is its two ends.
+        const Rejilla vacia(c, 0.25, 0.25);
+        QCOMPARE(vacia.muestras(), 2LL);
+        QCOMPARE(vacia.seno(0), 0.25);
+        QCOMPARE(vacia.seno(1), 0.25);
     }
 
     void curva_fiel_data() {

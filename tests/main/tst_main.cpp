@@ -173,6 +173,8 @@ private slots:
                                      << "";
         QTest::newRow("equal, comma and point") << "0,25"
                                                 << "0.25";
+        QTest::newRow("one position on the screen") << "0.30001"
+                                                    << "0.30002";
     }
 
     void senos_rechazados() {
@@ -199,6 +201,21 @@ private slots:
         QCOMPARE(e.parametros().valor(Magnitud::superior), f(0.5929));
         QCOMPARE(e.control<Marcador>("marcador_superior")->top(), float(0.5929 + 0.2));
         QCOMPARE(e.control<Marcador>("marcador_inferior")->top(), -0.5929f);
+    }
+
+    // Ends whose limits keep them nearer than ±0.51 go back to those limits.
+    void sector_restablecido_dentro_de_limites() {
+        Escena e(inic_con({{1, "-0.3, -0.4, 2"}, {2, "0.3, -2, 0.35"}}));
+        e.escribir(Magnitud::inferior, QStringLiteral("0.3"));
+        e.escribir(Magnitud::superior, QStringLiteral("0.2"));
+        e.graficar();
+        QCOMPARE(e.mensajes.textos, QStringList{mensaje_senos});
+        QCOMPARE(e.parametros().valor(Magnitud::inferior), f(-0.4));
+        QCOMPARE(e.parametros().valor(Magnitud::superior), f(0.35));
+        // sin(atan 0.4) = 0.3714, sin(atan 0.35) = 0.3304, to two decimals
+        QCOMPARE(cajas(e).mid(0, 2), (QStringList{"-0.37", "0.33"}));
+        e.graficar();
+        QCOMPARE(e.curvas(), 1);
     }
 
     void coma_aceptada() {

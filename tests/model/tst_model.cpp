@@ -242,6 +242,8 @@ private slots:
                   distancia = int(Objecion::distancia);
         QTest::newRow("0.2 to 0.3") << 0.2 << 0.3 << 5 << 2.0 << 10.0 << bien;
         QTest::newRow("equal sines") << 0.3 << 0.3 << 5 << 2.0 << 10.0 << senos;
+        QTest::newRow("one position on the screen")
+            << 0.30001 << 0.30002 << 5 << 2.0 << 10.0 << senos;
         QTest::newRow("reversed") << 0.3 << 0.2 << 5 << 2.0 << 10.0 << senos;
         QTest::newRow("empty upper box reads 0") << 0.0 << 0.0 << 5 << 2.0 << 10.0 << senos;
         QTest::newRow("sines first") << 0.3 << 0.2 << 2 << 5.0 << 2.0 << senos;
@@ -261,6 +263,9 @@ private slots:
         p.fijar(Magnitud::ranuras, N);
         p.fijar(Magnitud::ancho, f(a));
         p.fijar(Magnitud::distancia, f(d));
+        // The ends are held as the boxes store them.
+        p.fijar(Magnitud::inferior, tangente_de_seno(s1).value());
+        p.fijar(Magnitud::superior, tangente_de_seno(s2).value());
         QCOMPARE(int(objecion_al_graficar(s1, s2, p)), objecion);
     }
 
