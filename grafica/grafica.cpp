@@ -53,17 +53,20 @@ QString bloque_datos(const Curva& c) {
            texto_fijo(c.onda) + micrones + fin_linea;
 }
 
-// A central intensity short enough for its row of the list: whole when it
-// fits in eight characters, else with as many digits as fit (2.5e+09).
-QString texto_intensidad(double x) {
+// A central intensity as the list's width allows: whole when it fits, else
+// with as many significant digits as fit (3791.68, 2.5e+09).
+QString texto_intensidad(double x, const QFontMetrics& letra, int ancho) {
     QString texto = texto_numero(x);
-    for (int cifras = 15; texto.size() > 8 && cifras > 1; --cifras) {
-        QLocale l;
-        l.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale l;
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    for (int cifras = 15; letra.horizontalAdvance(texto) > ancho && cifras > 1; --cifras) {
         texto = l.toString(x, 'g', cifras);
     }
     return texto;
 }
+
+// The intensity a row of the list stands for, kept beside its shortened text.
+constexpr int rol_intensidad = Qt::UserRole;
 
 } // namespace
 
@@ -175,8 +178,9 @@ Muestreo Grafica::agregar(const Curva& c) {
     grafica_->polilinea(m.trazo, c.color);
     cuadros_lista_[k]->set_relleno(c.color);
     const double n = c.ranuras, a = c.ancho.a_double();
-    auto* fila = new QListWidgetItem(texto_intensidad(n * n * a * a), lista_intensidades_);
-    fila->setSizeHint(QSize(0, diseno_.a_pixeles(alto_fila)));
+    auto* fila = new QListWidgetItem(lista_intensidades_);
+    fila->setData(rol_intensidad, n * n * a * a);
+    ajustar_fila(fila);
     return m;
 }
 
@@ -209,8 +213,17 @@ void Grafica::borrar() {
 
 void Grafica::ajustar_filas() {
     for (int i = 0; i < lista_intensidades_->count(); ++i) {
-        lista_intensidades_->item(i)->setSizeHint(QSize(0, diseno_.a_pixeles(alto_fila)));
+        ajustar_fila(lista_intensidades_->item(i));
     }
+}
+
+void Grafica::ajustar_fila(QListWidgetItem* fila) {
+    fila->setSizeHint(QSize(0, diseno_.a_pixeles(alto_fila)));
+    // The style pads a row's text; four pixels cover it.
+    const double I = fila->data(rol_intensidad).toDouble();
+    fila->setText(texto_intensidad(I, lista_intensidades_->fontMetrics(),
+                                   lista_intensidades_->viewport()->width() - 4));
+    fila->setToolTip(texto_numero(I));
 }
 
 void Grafica::lectura_del_sector(double seno, double x) {

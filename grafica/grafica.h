@@ -24,6 +24,7 @@ class QGroupBox;
 class QImage;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 
 // The data frame "Datos de espectro": the graph of relative intensity against
 // the sine of the deviation angle, with its grid and up to six curves, each at
@@ -80,7 +81,10 @@ private:
     void al_mover(double x, double y);
     void al_soltar();
     void alternar_lupa();
+    // Rows of the list at the current scale: their height, and their numbers
+    // as the width allows.
     void ajustar_filas();
+    void ajustar_fila(QListWidgetItem* fila);
 
     Diseno& diseno_;
     QGroupBox* marco_datos_ = nullptr;

@@ -10,6 +10,7 @@
 #include "zoom/ventana_zoom.h"
 
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
@@ -228,23 +229,41 @@ private slots:
     }
 
     void intensidades_enteras_en_la_ventana_mas_chica() {
-        // (N a)² up to 2.5 10⁹: every number whole at 640 x 480, in either locale.
+        // (N a)² up to 2.5 10⁹: every number whole at 640 x 480, in either locale,
+        // also after the window shrinks with the numbers in the list.
+        const double anchos[] = {100, 0.1234, 12.3457, 99.9999, 0.1237, 1.2345};
         for (const QLocale& l : {locale_punto(), locale_coma()}) {
             LocalePrueba locale(l);
             Escena e(inic_con({{3, "500, 1, 500"}, {4, "100, 0.1, 100"}, {5, "100, 1, 100"}}));
-            e.graficar();
-            e.escribir(Magnitud::ancho, QStringLiteral("0.1234"));
-            e.graficar();
+            std::vector<double> esperados;
+            for (double a : anchos) {
+                const int N = esperados.empty() ? 500 : 499;
+                e.escribir(Magnitud::ranuras, QString::number(N));
+                e.escribir(Magnitud::ancho, QString::number(a));
+                e.graficar();
+                esperados.push_back(double(N) * N * a * a);
+            }
             e->resize(640, 480);
             QTRY_COMPARE(e->size(), QSize(640, 480));
             auto* lista = e.control<QListWidget>("lista_intensidades");
-            const double esperados[] = {2.5e9, 500.0 * 500 * 0.1234 * 0.1234};
-            for (int i = 0; i < 2; ++i) {
+            QCOMPARE(lista->count(), int(esperados.size()));
+            for (int i = 0; i < lista->count(); ++i) {
                 const QString texto = lista->item(i)->text();
                 QVERIFY2(lista->fontMetrics().horizontalAdvance(texto) <=
                              lista->viewport()->width() - 4,
                          qPrintable(texto));
-                QVERIFY(std::fabs(leer_numero(convertir(texto)) / esperados[i] - 1) < 1e-4);
+                // The number rounded to the significant digits shown, two at least
+                // in a list 55 pixels wide; the whole number in the row's tooltip.
+                QString mantisa =
+                    texto.section(QLatin1Char('e'), 0, 0, QString::SectionCaseInsensitiveSeps);
+                mantisa.remove(QRegularExpression(QStringLiteral("[^0-9]")));
+                mantisa.remove(QRegularExpression(QStringLiteral("^0+")));
+                const auto cifras = static_cast<int>(mantisa.size());
+                QVERIFY2(cifras >= 2, qPrintable(texto));
+                const double leido = leer_numero(convertir(texto));
+                QVERIFY2(std::fabs(leido / esperados[i] - 1) <= 0.5 * std::pow(10.0, 1 - cifras),
+                         qPrintable(texto));
+                QCOMPARE(leer_numero(convertir(lista->item(i)->toolTip())), esperados[i]);
             }
         }
     }
