@@ -10,6 +10,7 @@ BotonSpin::BotonSpin(bool arriba, QWidget* parent) : PictureBox(parent), arriba_
     set_fondo(0xC0C0C0);
     scale(0, 0, 19.2, 13.6); // 288 x 204 twips in designed pixels
     set_modo(Modo::invertir);
+    set_rol(QAccessible::Button);
 }
 
 void BotonSpin::pintar_imagen(QPainter& p, const QRect& r) {
@@ -37,16 +38,6 @@ void BotonSpin::pintar_imagen(QPainter& p, const QRect& r) {
     p.setBrush(isEnabled() ? QColor(0, 0, 0) : QColor(128, 128, 128));
     p.drawPolygon(flecha);
     p.setRenderHint(QPainter::Antialiasing, false);
-}
-
-void BotonSpin::mousePressEvent(QMouseEvent* e) {
-    // The focus was offered on this press; if it is not here, the box being left
-    // refused its number and took the focus back: that click does not step.
-    if (window()->isActiveWindow() && !hasFocus()) {
-        e->accept();
-        return;
-    }
-    PictureBox::mousePressEvent(e);
 }
 
 void BotonSpin::changeEvent(QEvent* e) {

@@ -16,7 +16,6 @@ public:
 protected:
     void pintar_imagen(QPainter& p, const QRect& destino) override;
     void changeEvent(QEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
 
 private:
     bool arriba_;

@@ -4,12 +4,6 @@
 #include <QKeyEvent>
 
 void CajaValor::mousePressEvent(QMouseEvent* e) {
-    // The focus was offered on this press; if it is not here, the box being left
-    // refused its number and took the focus back: the click goes no further.
-    if (window()->isActiveWindow() && !hasFocus()) {
-        e->accept();
-        return;
-    }
     emit raton_abajo();
     QLineEdit::mousePressEvent(e);
 }

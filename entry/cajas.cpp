@@ -1,6 +1,7 @@
 // The value boxes: selection, typing, the live sector, and the check on leaving.
 #include "entry/caja_valor.h"
 #include "entry/entrada.h"
+#include "toolkit/clics.h"
 #include "toolkit/colores.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/texto.h"
@@ -83,12 +84,15 @@ void EntradaValores::al_salir(Magnitud m) {
     }
     if (!nuevo) {
         rechazando_ = true;
+        const ClicRehusado rehusado;
         caja(m)->setFocus(Qt::OtherFocusReason);
         if (presionada_alguna_) {
             colorear(ultima_presionada_, false);
         }
         colorear(m, true);
         mensaje(QStringLiteral("Valor Fuera de rango"));
+        // Closing the message box gives the focus to the control that was being clicked.
+        caja(m)->setFocus(Qt::OtherFocusReason);
         rechazando_ = false;
         return;
     }

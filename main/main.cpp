@@ -1,5 +1,6 @@
 #include "main/arranque.h"
 #include "main/ventana_principal.h"
+#include "toolkit/traducciones.h"
 #include "windows/presentacion.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ondaris"));
+    cargar_traducciones_qt();
     // Data files, "trazo.txt" and the session files live beside the program.
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     if (QFontDatabase::families().contains(QStringLiteral("Liberation Sans"))) {

@@ -1,11 +1,16 @@
 #include "toolkit/mensaje.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QEvent>
 #include <QEventLoop>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
+
+#include <vector>
 
 namespace {
 
@@ -36,6 +41,45 @@ private:
     QEventLoop* bucle_;
 };
 
+// A message box that breaks its lines where the text does and nowhere else:
+// Qt's own box wraps any line wider than half the screen or 500 pixels.
+class CajaMensaje : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* e) override {
+        QMessageBox::showEvent(e); // sizes the box for wrapped lines
+        if (auto* texto = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+            texto->setWordWrap(false);
+            layout()->invalidate();
+            setFixedSize(layout()->totalSizeHint());
+        }
+    }
+};
+
+// The wait cursor is put aside while a message waits for the user, so the
+// pointer over the box says it can be clicked.
+class CursoresApartados {
+public:
+    CursoresApartados() {
+        while (const QCursor* c = QGuiApplication::overrideCursor()) {
+            apartados_.push_back(*c);
+            QGuiApplication::restoreOverrideCursor();
+        }
+    }
+    ~CursoresApartados() {
+        for (auto c = apartados_.rbegin(); c != apartados_.rend(); ++c) {
+            QGuiApplication::setOverrideCursor(*c);
+        }
+    }
+    CursoresApartados(const CursoresApartados&) = delete;
+    CursoresApartados& operator=(const CursoresApartados&) = delete;
+
+private:
+    std::vector<QCursor> apartados_;
+};
+
 } // namespace
 
 void set_contestador(Contestador c) {
@@ -47,7 +91,8 @@ void mensaje(const QString& texto) {
         contestador()(texto);
         return;
     }
-    QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Ondaris"),
+    const CursoresApartados apartados;
+    CajaMensaje caja(QMessageBox::NoIcon, QStringLiteral("Ondaris"),
                      QString(texto).remove(QLatin1Char('\r')), QMessageBox::Ok,
                      QApplication::activeWindow());
     caja.exec();

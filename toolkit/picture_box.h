@@ -9,6 +9,7 @@
 #include "toolkit/mapa.h"
 #include "toolkit/trazado.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QPointF>
 #include <QWidget>
@@ -44,6 +45,13 @@ public:
     Modo modo() const { return modo_; }
     void set_persistente(bool p);
     bool persistente() const { return persistente_; }
+
+    // What a screen reader takes the box for: a picture (the default) or, for
+    // boxes that act on a click, a button whose press action is a click.
+    void set_rol(QAccessible::Role r) { rol_ = r; }
+    QAccessible::Role rol() const { return rol_; }
+    // A click made by other means than the mouse (the keyboard, a screen reader).
+    void pulsar() { emit pulsado(); }
 
     void set_fondo(Color c);
     Color fondo() const { return fondo_; }
@@ -121,4 +129,5 @@ private:
     QImage cache_;
     bool cache_valida_ = false;
     bool presionado_ = false;
+    QAccessible::Role rol_ = QAccessible::Graphic;
 };

@@ -1,12 +1,25 @@
+#include "toolkit/clics.h"
 #include "toolkit/diseno.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
 #include "toolkit/texto.h"
+#include "toolkit/traducciones.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <functional>
 
 Q_DECLARE_METATYPE(Escala)
 
@@ -409,6 +422,118 @@ private slots:
     }
 };
 
+// The real message box, worked by `mientras` once it is up, then closed with its OK button.
+void con_mensaje_real(const QString& texto, const std::function<void(QMessageBox*)>& mientras) {
+    QTimer::singleShot(0, [&] {
+        auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(caja != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(caja));
+        mientras(caja);
+        QTest::mouseClick(caja->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    mensaje(texto);
+}
+
+// A box whose number is refused when the focus leaves it, as the value boxes do.
+class CajaExigente : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    std::function<void()> al_rechazar;
+
+protected:
+    void focusOutEvent(QFocusEvent* e) override {
+        QLineEdit::focusOutEvent(e);
+        if (e->reason() != Qt::MouseFocusReason) {
+            return; // the message box taking the focus for a while
+        }
+        const ClicRehusado rehusado;
+        setFocus();
+        al_rechazar();
+        setFocus(); // closing the message box gave it to the window's newest focus
+    }
+};
+
+class PruebaMensajes : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(cargar_traducciones_qt()); }
+
+    void lineas_como_se_escribieron_data() {
+        QTest::addColumn<QSize>("ventana");
+        QTest::newRow("ventana chica") << QSize(300, 200);
+        QTest::newRow("ventana grande") << QSize(1400, 900);
+    }
+    void lineas_como_se_escribieron() {
+        QFETCH(QSize, ventana);
+        QWidget principal;
+        principal.resize(ventana);
+        principal.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&principal));
+        const QString texto =
+            QStringLiteral("Una línea larga, mucho más ancha que la mitad de esta pantalla virtual "
+                           "y que los quinientos píxeles de Qt, sin cortes\nY otra corta");
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        con_mensaje_real(texto, [&](QMessageBox* caja) {
+            auto* rotulo = caja->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            QVERIFY(rotulo != nullptr);
+            QCOMPARE(rotulo->text(), texto);
+            const int renglones = rotulo->height() / rotulo->fontMetrics().lineSpacing();
+            QCOMPARE(renglones, 2);
+            QVERIFY(rotulo->width() >=
+                    rotulo->fontMetrics().horizontalAdvance(texto.section('\n', 0, 0)));
+            QCOMPARE(caja->button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar"));
+            QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        });
+        QVERIFY(QGuiApplication::overrideCursor() != nullptr); // back after the message
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        QGuiApplication::restoreOverrideCursor();
+    }
+
+    void boton_no_queda_presionado_tras_un_rechazo() {
+        QWidget ventana;
+        auto* caja = new CajaExigente(&ventana);
+        auto* boton = new QPushButton(QStringLiteral("Graficar"), &ventana);
+        auto* capas = new QVBoxLayout(&ventana);
+        capas->addWidget(caja);
+        capas->addWidget(boton);
+        ventana.show();
+        QApplication::setActiveWindow(&ventana);
+        QVERIFY(QTest::qWaitForWindowActive(&ventana));
+        caja->setFocus();
+        QSignalSpy clics(boton, &QAbstractButton::clicked);
+        // The release is lost to the message box, as it is when a real user clicks.
+        caja->al_rechazar = [&] {
+            con_mensaje_real(QStringLiteral("Valor Fuera de rango"),
+                             [&](QMessageBox* m) { QTest::mouseRelease(m, Qt::LeftButton); });
+        };
+        QTest::mousePress(boton, Qt::LeftButton);
+        QVERIFY(!boton->isDown());
+        QCOMPARE(ventana.focusWidget(), caja);
+        QTest::mouseRelease(boton, Qt::LeftButton);
+        QCOMPARE(clics.count(), 0);
+        // Once the number is accepted the button works as always.
+        caja->al_rechazar = [] {};
+        caja->clearFocus();
+        boton->setFocus();
+        QTest::mouseClick(boton, Qt::LeftButton);
+        QCOMPARE(clics.count(), 1);
+    }
+
+    void picture_box_como_boton_para_un_lector_de_pantalla() {
+        PictureBox dibujo;
+        QAccessibleInterface* cara = QAccessible::queryAccessibleInterface(&dibujo);
+        QCOMPARE(cara->role(), QAccessible::Graphic);
+        PictureBox boton;
+        boton.set_rol(QAccessible::Button);
+        cara = QAccessible::queryAccessibleInterface(&boton);
+        QCOMPARE(cara->role(), QAccessible::Button);
+        QSignalSpy pulsado(&boton, &PictureBox::pulsado);
+        QVERIFY(cara->actionInterface() != nullptr);
+        cara->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(pulsado.count(), 1);
+    }
+};
+
 class PruebaTexto : public QObject {
     Q_OBJECT
 private slots:
@@ -493,8 +618,9 @@ int main(int argc, char** argv) {
     PruebaPictureBox caja;
     PruebaDiseno diseno;
     PruebaTexto texto;
+    PruebaMensajes mensajes;
     return QTest::qExec(&caja, argc, argv) + QTest::qExec(&diseno, argc, argv) +
-           QTest::qExec(&texto, argc, argv);
+           QTest::qExec(&texto, argc, argv) + QTest::qExec(&mensajes, argc, argv);
 }
 
 #include "tst_toolkit.moc"
