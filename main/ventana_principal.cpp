@@ -21,6 +21,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -55,6 +56,7 @@ void VentanaPrincipal::crear_controles() {
     punto_restaurar_ = new PictureBox(cliente);
     punto_restaurar_->setObjectName(QStringLiteral("punto_restaurar"));
     punto_restaurar_->setAccessibleName(QStringLiteral("Restaurar la vista"));
+    punto_restaurar_->set_rol(QAccessible::Button);
     punto_restaurar_->set_fondo(fondo_ventana);
     diseno_->colocar(punto_restaurar_, {0, 0, 135, 135}, 0);
     sector_ = new SectorAmpliado(cliente, *diseno_);
@@ -85,12 +87,13 @@ void VentanaPrincipal::crear_menus() {
         return a;
     };
     QMenuBar* barra = menuBar();
-    QMenu* archivo = barra->addMenu(QStringLiteral("Archivo"));
+    QMenu* archivo = barra->addMenu(QStringLiteral("&Archivo"));
     archivo->setObjectName(QStringLiteral("menu_archivo"));
     archivo->addAction(documentacion_->accion_documentar());
     archivo->addAction(documentacion_->accion_abrir());
-    connect(entrada(archivo, QStringLiteral("Salir"), "accion_salir"), &QAction::triggered, this,
-            &VentanaPrincipal::salir);
+    QAction* salir = entrada(archivo, QStringLiteral("&Salir"), "accion_salir");
+    salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q)); // every platform, as the menu says
+    connect(salir, &QAction::triggered, this, &VentanaPrincipal::salir);
 
     QMenu* copiar = barra->addMenu(QStringLiteral("&Copiar al Portapapeles"));
     copiar->setObjectName(QStringLiteral("menu_copiar"));
@@ -101,7 +104,7 @@ void VentanaPrincipal::crear_menus() {
     connect(entrada(copiar, QStringLiteral("Datos de Red y Luz incidente"), "accion_copiar_datos"),
             &QAction::triggered, this, [this] { copiar_texto(grafica_->datos()); });
 
-    QMenu* ver = barra->addMenu(QStringLiteral("Ver"));
+    QMenu* ver = barra->addMenu(QStringLiteral("&Ver"));
     ver->setObjectName(QStringLiteral("menu_ver"));
     using Cual = Ilustraciones::Cual;
     const std::pair<Cual, const char*> ilustraciones[] = {
@@ -115,10 +118,11 @@ void VentanaPrincipal::crear_menus() {
     connect(ver->addAction(QStringLiteral("Modelo utilizado")), &QAction::triggered, ilustraciones_,
             &Ilustraciones::mostrar_modelo);
 
-    QMenu* ayuda = barra->addMenu(QStringLiteral("Ayuda"));
+    QMenu* ayuda = barra->addMenu(QStringLiteral("A&yuda"));
     ayuda->setObjectName(QStringLiteral("menu_ayuda"));
-    connect(ayuda->addAction(QStringLiteral("&General")), &QAction::triggered, this,
-            [] { mensaje(texto_general()); });
+    QAction* general = entrada(ayuda, QStringLiteral("&General"), "accion_general");
+    general->setShortcut(QKeySequence::HelpContents);
+    connect(general, &QAction::triggered, this, [] { mensaje(texto_general()); });
     connect(ayuda->addAction(QStringLiteral("&Unidades")), &QAction::triggered, this,
             [] { mensaje(texto_unidades()); });
     ayuda->addSeparator();
@@ -160,6 +164,11 @@ void VentanaPrincipal::conectar() {
 }
 
 void VentanaPrincipal::cargar() {
+    // The screen's free area first, for where nothing honours maximising (a
+    // bare X server, some tiling managers).
+    if (const QScreen* pantalla = screen()) {
+        setGeometry(pantalla->availableGeometry());
+    }
     setWindowState(windowState() | Qt::WindowMaximized);
     documentacion_->arrancar();
     parametros_ = parametros_de_inicio();

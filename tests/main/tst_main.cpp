@@ -8,9 +8,14 @@
 #include "toolkit/picture_box.h"
 #include "toolkit/texto.h"
 
+#include "windows/ayuda.h"
+
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include <cmath>
@@ -240,6 +245,39 @@ private slots:
         e.graficar();
         QCOMPARE(e.curvas(), 1);
         QCOMPARE(e.mensajes.textos.size(), 1);
+    }
+
+    void teclado_para_menus_ayuda_y_salida() {
+        Escena e;
+        QSet<QChar> letras;
+        for (QAction* menu : e.ventana->menuBar()->actions()) {
+            const QString t = menu->text();
+            const qsizetype y = t.indexOf(QLatin1Char('&'));
+            QVERIFY2(y >= 0 && y + 1 < t.size(), qPrintable(t));
+            letras.insert(t.at(y + 1).toLower());
+        }
+        QCOMPARE(letras.size(), e.ventana->menuBar()->actions().size());
+
+        QTest::keyClick(e.ventana.get(), Qt::Key_F1);
+        QCOMPARE(e.mensajes.textos, QStringList{texto_general()});
+
+        // Ctrl+Q leaves as "Salir" does: the switch written back.
+        e.carpeta.escribir(QStringLiteral("trazo.txt"), "7\r\n");
+        QTest::keyClick(e.ventana.get(), Qt::Key_Q, Qt::ControlModifier);
+        const QByteArray por_teclado = e.carpeta.leer(QStringLiteral("trazo.txt"));
+        QVERIFY(por_teclado != "7\r\n");
+        e.carpeta.escribir(QStringLiteral("trazo.txt"), "7\r\n");
+        QTest::mouseClick(e.control<QPushButton>("boton_salir"), Qt::LeftButton);
+        QCOMPARE(e.carpeta.leer(QStringLiteral("trazo.txt")), por_teclado);
+    }
+
+    void toma_el_area_libre_sin_gestor_de_ventanas() {
+        CarpetaTrabajo carpeta;
+        Mensajes mensajes;
+        VentanaPrincipal v;
+        v.cargar();
+        v.show();
+        QCOMPARE(v.geometry().size(), v.screen()->availableGeometry().size());
     }
 };
 
