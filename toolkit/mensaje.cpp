@@ -4,8 +4,8 @@
 #include <QCursor>
 #include <QEvent>
 #include <QEventLoop>
+#include <QGridLayout>
 #include <QLabel>
-#include <QLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
@@ -41,20 +41,42 @@ private:
     QEventLoop* bucle_;
 };
 
-// A message box that breaks its lines where the text does and nowhere else:
-// Qt's own box wraps any line wider than half the screen or 500 pixels.
+// A message box that breaks its lines where the text does and nowhere else.
+// Qt's own label is wrapped whenever a line is wider than half the screen or
+// 500 pixels, and rewrapped at every layout change; a label that never wraps
+// takes its place in the box's grid. Qt also caps the box's width by the
+// screen's (480 pixels less), so the box is widened again to fit its lines.
 class CajaMensaje : public QMessageBox {
 public:
-    using QMessageBox::QMessageBox;
+    CajaMensaje(const QString& texto, QWidget* padre)
+        : QMessageBox(QMessageBox::NoIcon, QStringLiteral("Ondaris"), texto, QMessageBox::Ok,
+                      padre) {
+        auto* de_qt = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        auto* grilla = qobject_cast<QGridLayout*>(layout());
+        if (de_qt == nullptr || grilla == nullptr) {
+            return; // another Qt: its own label, wrapped or not
+        }
+        int fila = 0, columna = 0, filas = 1, columnas = 1;
+        grilla->getItemPosition(grilla->indexOf(de_qt), &fila, &columna, &filas, &columnas);
+        auto* lineas = new QLabel(texto, this);
+        lineas->setObjectName(QStringLiteral("texto_mensaje"));
+        lineas->setTextFormat(Qt::PlainText);
+        lineas->setTextInteractionFlags(de_qt->textInteractionFlags());
+        lineas->setContentsMargins(de_qt->contentsMargins());
+        de_qt->hide();
+        grilla->addWidget(lineas, fila, columna, filas, columnas);
+    }
 
 protected:
-    void showEvent(QShowEvent* e) override {
-        QMessageBox::showEvent(e); // sizes the box for wrapped lines
-        if (auto* texto = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
-            texto->setWordWrap(false);
-            layout()->invalidate();
-            setFixedSize(layout()->totalSizeHint());
+    bool event(QEvent* e) override {
+        const bool hecho = QMessageBox::event(e); // Qt sizes the box on these two
+        if (e->type() == QEvent::Show || e->type() == QEvent::LayoutRequest) {
+            const QSize minimo = layout()->totalMinimumSize();
+            if (width() < minimo.width() || height() < minimo.height()) {
+                setFixedSize(size().expandedTo(minimo));
+            }
         }
+        return hecho;
     }
 };
 
@@ -92,9 +114,7 @@ void mensaje(const QString& texto) {
         return;
     }
     const CursoresApartados apartados;
-    CajaMensaje caja(QMessageBox::NoIcon, QStringLiteral("Ondaris"),
-                     QString(texto).remove(QLatin1Char('\r')), QMessageBox::Ok,
-                     QApplication::activeWindow());
+    CajaMensaje caja(QString(texto).remove(QLatin1Char('\r')), QApplication::activeWindow());
     caja.exec();
 }
 

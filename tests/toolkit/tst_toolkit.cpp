@@ -474,13 +474,21 @@ private slots:
                            "y que los quinientos píxeles de Qt, sin cortes\nY otra corta");
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         con_mensaje_real(texto, [&](QMessageBox* caja) {
-            auto* rotulo = caja->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            auto* rotulo = caja->findChild<QLabel*>(QStringLiteral("texto_mensaje"));
             QVERIFY(rotulo != nullptr);
             QCOMPARE(rotulo->text(), texto);
-            const int renglones = rotulo->height() / rotulo->fontMetrics().lineSpacing();
-            QCOMPARE(renglones, 2);
-            QVERIFY(rotulo->width() >=
-                    rotulo->fontMetrics().horizontalAdvance(texto.section('\n', 0, 0)));
+            // Qt sizes the box again when its font changes (the window's scale).
+            for (const int puntos : {0, 14}) {
+                if (puntos > 0) {
+                    QFont letra = caja->font();
+                    letra.setPointSize(puntos);
+                    caja->setFont(letra);
+                    QCoreApplication::processEvents();
+                }
+                const QFontMetrics medidas = rotulo->fontMetrics();
+                QCOMPARE(rotulo->height() / medidas.lineSpacing(), 2);
+                QVERIFY(rotulo->width() >= medidas.horizontalAdvance(texto.section('\n', 0, 0)));
+            }
             QCOMPARE(caja->button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar"));
             QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         });
