@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <cmath>
+
 namespace {
 // Designed client area in twips.
 constexpr double ancho_diseno = 6030;
@@ -16,7 +18,11 @@ DialogoLimpieza::DialogoLimpieza(QWidget* padre, std::int64_t archivos, std::int
     : QDialog(padre, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint) {
     setWindowTitle(QStringLiteral("Dialog Caption"));
-    setFixedSize(static_cast<int>(ancho_diseno / 15), static_cast<int>(alto_diseno / 15));
+    // The caption is not Spanish; a screen reader says what the dialog is about.
+    setAccessibleName(QStringLiteral("Borrar archivos de sesión"));
+    const double factor = factor_de_ventana(padre);
+    setFixedSize(static_cast<int>(std::lround(ancho_diseno / 15 * factor)),
+                 static_cast<int>(std::lround(alto_diseno / 15 * factor)));
     auto* d = new Diseno(this, ancho_diseno, alto_diseno);
 
     auto* cuenta = new QPlainTextEdit(mensaje_cuenta(archivos, bytes), this);

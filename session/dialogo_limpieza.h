@@ -6,7 +6,8 @@
 
 // The clean-up dialog of start-up: how many documentation files there are and
 // how large, and the offer to switch documentation off and delete them all.
-// "Aceptar" accepts it; "Cancelar" and the close box reject it.
+// "Aceptar" accepts it; "Cancelar", the close box and Escape reject it. Sized
+// with the main window's layout.
 class DialogoLimpieza : public QDialog {
     Q_OBJECT
 public:

@@ -8,11 +8,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <cmath>
 
 namespace {
 // Designed client area in twips.
@@ -39,11 +42,13 @@ protected:
 } // namespace
 
 VisorSesiones::VisorSesiones(QWidget* padre)
-    : QWidget(padre, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+    : QDialog(padre, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::CustomizeWindowHint) {
     setWindowTitle(QStringLiteral("Archivos de Sesiones Realizadas"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(static_cast<int>(ancho_diseno / 15), static_cast<int>(alto_diseno / 15));
+    const double factor = factor_de_ventana(padre);
+    resize(static_cast<int>(std::lround(ancho_diseno / 15 * factor)),
+           static_cast<int>(std::lround(alto_diseno / 15 * factor)));
     auto* d = new Diseno(this, ancho_diseno, alto_diseno);
 
     archivos_ = new QListWidget(this);
@@ -57,12 +62,17 @@ VisorSesiones::VisorSesiones(QWidget* padre)
     texto_->setReadOnly(true);
     texto_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     texto_->setAccessibleName(QStringLiteral("Texto del archivo"));
+    // The layout sets the size; the family stays.
+    texto_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     d->colocar(texto_, {600, 1680, 6375, 2295});
     auto* copiar = new BotonLineas(QStringLiteral("Copiar  al Portapapeles"), this);
     copiar->setObjectName(QStringLiteral("boton_copiar"));
+    copiar->setAccessibleName(QStringLiteral("Copiar al Portapapeles"));
     d->colocar(copiar, {840, 600, 1215, 615});
     auto* aceptar = new QPushButton(QStringLiteral("Aceptar"), this);
     aceptar->setObjectName(QStringLiteral("boton_aceptar"));
+    aceptar->setAccessibleDescription(QStringLiteral("Muestra el archivo elegido"));
+    aceptar->setDefault(true);
     d->colocar(aceptar, {5520, 240, 1335, 495});
     auto* cerrar = new QPushButton(QStringLiteral("Cerrar"), this);
     cerrar->setObjectName(QStringLiteral("boton_cerrar"));

@@ -1,14 +1,16 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 class QListWidget;
 class QPlainTextEdit;
 
 // The viewer of documentation files: the "*.log" files of the working folder as
-// they were when the window was made, the text of the chosen one, and a copy of
-// that text to the clipboard. "Cerrar" hides it; its close box destroys it.
-class VisorSesiones : public QWidget {
+// they were when the window was made, the text of the chosen one in a fixed-width
+// font so that its columns line up, and a copy of that text to the clipboard.
+// Sized with the main window's layout. "Cerrar" hides it; its close box and
+// Escape destroy it; Enter shows the chosen file, as "Aceptar" does.
+class VisorSesiones : public QDialog {
     Q_OBJECT
 public:
     explicit VisorSesiones(QWidget* padre = nullptr);

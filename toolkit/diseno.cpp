@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -61,10 +62,14 @@ void Diseno::ubicar(const Lugar& l) {
     }
 }
 
+double Diseno::factor_para(QSizeF area) const {
+    const double fx = area.width() * twips_por_pixel / ancho_;
+    const double fy = area.height() * twips_por_pixel / alto_;
+    return std::max(0.2, std::min(fx, fy));
+}
+
 void Diseno::aplicar() {
-    const double fx = raiz_->width() * twips_por_pixel / ancho_;
-    const double fy = raiz_->height() * twips_por_pixel / alto_;
-    factor_ = std::max(0.2, std::min(fx, fy));
+    factor_ = factor_para(raiz_->size());
     margen_x_ = std::max(0.0, (raiz_->width() - ancho_ / twips_por_pixel * factor_) / 2);
     for (const QWidget* w : std::as_const(orden_)) {
         ubicar(lugares_.value(w));
@@ -77,6 +82,24 @@ bool Diseno::eventFilter(QObject* o, QEvent* e) {
         aplicar();
     }
     return QObject::eventFilter(o, e);
+}
+
+double factor_de_ventana(const QWidget* ventana) {
+    if (ventana == nullptr) {
+        return 1;
+    }
+    const QWidget* marco = ventana->window();
+    for (const Diseno* d : marco->findChildren<Diseno*>()) {
+        const auto* raiz = qobject_cast<const QWidget*>(d->parent());
+        if (raiz == nullptr || raiz->window() != marco) {
+            continue; // the layout of a window of its own (the zoom)
+        }
+        if (marco->isVisible() || marco->screen() == nullptr) {
+            return d->factor();
+        }
+        return d->factor_para(marco->screen()->availableGeometry().size());
+    }
+    return 1;
 }
 
 QLabel* rotulo(Diseno& d, QWidget* padre, const QString& texto, QRectF lugar,

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 class QLabel;
@@ -27,6 +28,8 @@ public:
 
     // Logical pixels per designed pixel.
     double factor() const { return factor_; }
+    // The factor a client area of `area` logical pixels gives the design.
+    double factor_para(QSizeF area) const;
     int a_pixeles(double twips) const;
     void aplicar();
 
@@ -53,6 +56,12 @@ private:
     QHash<const QWidget*, Lugar> lugares_;
     QList<const QWidget*> orden_;
 };
+
+// The factor of the layout of `ventana`'s window, so that a dialog sized by it
+// grows with that window's controls and fonts. A window not shown yet is taken
+// as filling its screen's available area, as the main window opens maximised;
+// 1 for a window without a layout.
+double factor_de_ventana(const QWidget* ventana);
 
 // A caption that wraps its words, placed at a designed rectangle of `padre`.
 QLabel* rotulo(Diseno& d, QWidget* padre, const QString& texto, QRectF lugar,

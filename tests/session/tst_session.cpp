@@ -6,10 +6,12 @@
 #include "session/visor_sesiones.h"
 #include "tests/common/entorno.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -20,6 +22,7 @@
 #include <array>
 #include <csignal>
 #include <functional>
+#include <memory>
 #include <sys/resource.h>
 #include <tuple>
 
@@ -389,6 +392,111 @@ private slots:
         e.elegir("menu_archivo", "Abrir Documento de Sesión");
         QCOMPARE(nombres, (QStringList{"a.log", "b.log", "c.log"}));
         QCOMPARE(vistos.last(), QString());
+    }
+
+    // From the keyboard: in the viewer Enter shows the file chosen in the list and
+    // Escape closes it as its close box does; Escape rejects the clean-up dialog
+    // as "Cancelar" does.
+    void teclado_en_los_dialogos() {
+        {
+            const Escena e;
+            e.carpeta.escribir("a.log", "uno\r\n");
+            QPointer<QWidget> visor;
+            QString visto;
+            const Modal m([&](QWidget* w) {
+                visor = w;
+                auto* lista = buscar<QListWidget>(w, "archivos");
+                QTest::keyClick(lista, Qt::Key_Down);
+                QTest::keyClick(lista, Qt::Key_Return);
+                visto = texto_de(w);
+                QTest::keyClick(lista, Qt::Key_Escape);
+                QVERIFY(w->isHidden());
+            });
+            e.elegir("menu_archivo", "Abrir Documento de Sesión");
+            QCOMPARE(visto, QStringLiteral("uno\n"));
+            QTRY_VERIFY(visor.isNull());
+        }
+        CarpetaTrabajo c(QString::fromUtf8(CarpetaTrabajo::inic_normal), encendido);
+        Mensajes mensajes;
+        c.escribir("a.log", QByteArray(10001, 'x'));
+        int mostrado = 0;
+        const Modal m([&](QWidget* w) {
+            ++mostrado;
+            QTest::keyClick(buscar(w, "cuenta"), Qt::Key_Escape);
+            QVERIFY(w->isHidden());
+        });
+        const Programa p;
+        QCOMPARE(mostrado, 1);
+        QVERIFY(p.documentando());
+        QCOMPARE(logs(), (QStringList{"14_35.log", "a.log"}));
+    }
+
+    // What a screen reader is told of the two dialogs and of each of their controls.
+    void dialogos_accesibles_data() {
+        QTest::addColumn<bool>("visor");
+        QTest::addColumn<QString>("control"); // empty: the dialog itself
+        QTest::addColumn<int>("rol");
+        QTest::addColumn<QString>("nombre");
+        const auto fila = [](bool visor, const char* control, QAccessible::Role rol,
+                             const QString& nombre) {
+            QTest::addRow("%s %s", visor ? "viewer" : "clean-up", control)
+                << visor << QString::fromLatin1(control) << static_cast<int>(rol) << nombre;
+        };
+        fila(true, "", QAccessible::Dialog, QStringLiteral("Archivos de Sesiones Realizadas"));
+        fila(true, "archivos", QAccessible::List, QStringLiteral("Archivos de sesión"));
+        fila(true, "texto", QAccessible::EditableText, QStringLiteral("Texto del archivo"));
+        fila(true, "boton_copiar", QAccessible::Button, QStringLiteral("Copiar al Portapapeles"));
+        fila(true, "boton_aceptar", QAccessible::Button, QStringLiteral("Aceptar"));
+        fila(true, "boton_cerrar", QAccessible::Button, QStringLiteral("Cerrar"));
+        fila(false, "", QAccessible::Dialog, QStringLiteral("Borrar archivos de sesión"));
+        fila(false, "cuenta", QAccessible::EditableText, QStringLiteral("Archivos de sesión"));
+        fila(false, "pregunta", QAccessible::StaticText,
+             QStringLiteral(" ¿ Desea Desactivar la opción de DOCUMENTAR SESIÓN y borrar todos "
+                            "los archivos  .log  ?"));
+        fila(false, "boton_aceptar", QAccessible::Button, QStringLiteral("Aceptar"));
+        fila(false, "boton_cancelar", QAccessible::Button, QStringLiteral("Cancelar"));
+    }
+    void dialogos_accesibles() {
+        QFETCH(bool, visor);
+        QFETCH(QString, control);
+        QFETCH(int, rol);
+        QFETCH(QString, nombre);
+        const CarpetaTrabajo c;
+        std::unique_ptr<QWidget> dialogo;
+        if (visor) {
+            dialogo = std::make_unique<VisorSesiones>();
+        } else {
+            dialogo = std::make_unique<DialogoLimpieza>(nullptr, 2, 10001);
+        }
+        QWidget* w = control.isEmpty() ? dialogo.get() : buscar(dialogo.get(), control);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        QVERIFY(a);
+        QCOMPARE(static_cast<int>(a->role()), rol);
+        QCOMPARE(a->text(QAccessible::Name), nombre);
+    }
+
+    // The dialogs take the main window's scale: their captions are as large as its
+    // buttons' at any size of it; the viewer's text is in a fixed-width font.
+    void dialogos_a_escala_data() {
+        QTest::addColumn<QSize>("tam");
+        QTest::newRow("1000 x 700") << QSize(1000, 700);
+        QTest::newRow("1600 x 1100") << QSize(1600, 1100);
+    }
+    void dialogos_a_escala() {
+        QFETCH(QSize, tam);
+        const Escena e;
+        e->resize(tam);
+        QCoreApplication::processEvents();
+        const int letra = e.control("boton_graficar")->font().pixelSize();
+        const VisorSesiones visor(e.ventana.get());
+        const DialogoLimpieza limpieza(e.ventana.get(), 2, 10001);
+        QCOMPARE(buscar(&visor, "boton_cerrar")->font().pixelSize(), letra);
+        QCOMPARE(buscar(&limpieza, "boton_cancelar")->font().pixelSize(), letra);
+        // Columns line up when every character is as wide as any other.
+        const QFontMetrics medida = buscar(&visor, "texto")->fontMetrics();
+        for (const QChar ch : QStringLiteral("i.,1 _")) {
+            QCOMPARE(medida.horizontalAdvance(ch), medida.horizontalAdvance(QLatin1Char('M')));
+        }
     }
 };
 
