@@ -329,6 +329,47 @@ QImage imagen_lupa(bool acercar, bool activa) {
     return img;
 }
 
+namespace {
+
+// An overlay picture as its file holds it: the designed size, on white.
+QImage pintada(Pintor pintor) {
+    QImage img(tamano_ilustracion, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    pintor(p, tamano_ilustracion);
+    p.end();
+    return img;
+}
+
+} // namespace
+
+bool es_dibujo_de(const QImage& imagen, Pintor pintor) {
+    if (imagen.size() != tamano_ilustracion) {
+        return false;
+    }
+    const QSize bloques = tamano_ilustracion / 16;
+    const auto reducida = [&](const QImage& img) {
+        return img.convertToFormat(QImage::Format_RGB32)
+            .scaled(bloques, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    const QImage a = reducida(imagen);
+    const QImage b = reducida(pintada(pintor));
+    // Hinting moves a block by 10 levels at most; another picture by hundreds.
+    constexpr int tolerancia = 24;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb u = a.pixel(x, y);
+            const QRgb v = b.pixel(x, y);
+            if (std::abs(qRed(u) - qRed(v)) > tolerancia ||
+                std::abs(qGreen(u) - qGreen(v)) > tolerancia ||
+                std::abs(qBlue(u) - qBlue(v)) > tolerancia) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 QStringList guardar_dibujos(const QString& carpeta) {
     QStringList fallidos;
     const QDir dir(carpeta);
@@ -336,15 +377,6 @@ QStringList guardar_dibujos(const QString& carpeta) {
         if (!img.save(dir.filePath(nombre), "BMP")) {
             fallidos << nombre;
         }
-    };
-    const QSize tam(static_cast<int>(ancho_diseno), static_cast<int>(alto_diseno));
-    auto pintada = [&](void (*pintor)(QPainter&, QSize)) {
-        QImage img(tam, QImage::Format_RGB32);
-        img.fill(Qt::white);
-        QPainter p(&img);
-        pintor(p, tam);
-        p.end();
-        return img;
     };
     guardar(pintada(dibujar_espectro), QStringLiteral("espectro.bmp"));
     guardar(pintada(dibujar_laboratorio), QStringLiteral("lab.bmp"));

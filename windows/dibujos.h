@@ -30,8 +30,19 @@ void dibujar_laboratorio(QPainter& p, QSize tam);
 // difference, the position on the screen, and the bands and intensity there.
 void dibujar_red_pantalla(QPainter& p, QSize tam);
 
-// The illustration of the model window: 456 x 156 pixels, one bit per pixel.
-QImage imagen_modelo();
+// A painter of an overlay picture, and the size the picture files have.
+using Pintor = void (*)(QPainter&, QSize);
+inline constexpr QSize tamano_ilustracion(1600, 990);
+
+// Whether `imagen` is `pintor`'s picture as guardar_dibujos writes it, so that it
+// can be drawn afresh at the pixels it is shown at. Compared in blocks of 16
+// pixels: text rendered with other hinting still matches, an edited picture not.
+bool es_dibujo_de(const QImage& imagen, Pintor pintor);
+
+// The illustration of the model window: tamano_modelo pixels, one bit per
+// pixel; drawn at `escala` device pixels a pixel, with that device pixel ratio.
+inline constexpr QSize tamano_modelo(456, 156);
+QImage imagen_modelo(double escala = 1);
 
 // A 16 x 16 magnifier button of the zoom window: plus sign (`acercar`) or minus,
 // active or greyed.

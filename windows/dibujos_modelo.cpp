@@ -13,10 +13,13 @@
 
 using namespace dibujo;
 
-QImage imagen_modelo() {
-    QImage img(456, 156, QImage::Format_RGB32);
+QImage imagen_modelo(double escala) {
+    QImage img(static_cast<int>(std::lround(tamano_modelo.width() * escala)),
+               static_cast<int>(std::lround(tamano_modelo.height() * escala)),
+               QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
+    p.scale(escala, escala);
     QFont chica = letra(11);
     chica.setStyleStrategy(QFont::NoAntialias);
     QFont variable = letra_variable(13);
@@ -101,5 +104,7 @@ QImage imagen_modelo() {
           Qt::AlignRight | Qt::AlignBottom);
     texto(p, {x1, 8}, QStringLiteral("- - ranura × N²"), Qt::AlignRight | Qt::AlignTop);
     p.end();
-    return img.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+    QImage mono = img.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+    mono.setDevicePixelRatio(escala);
+    return mono;
 }

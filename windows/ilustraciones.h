@@ -14,9 +14,10 @@ class PictureBox;
 class VentanaModelo;
 
 // The "Ver" menu's material: a picture shown over the whole window until it is
-// clicked away (the white-light spectrum, the laboratory, or the grating and
-// its screen, read from the working folder), and the window that describes the
-// model. A picture that cannot be shown is reported and closes at once.
+// clicked away or Escape is pressed (the white-light spectrum, the laboratory,
+// or the grating and its screen, read from the working folder), and the window
+// that describes the model. A picture that cannot be shown is reported and
+// closes at once.
 class Ilustraciones : public QObject {
     Q_OBJECT
 public:
@@ -30,7 +31,7 @@ public:
     void mostrar_modelo();
 
 signals:
-    // The picture went: clicked away, or it could not be shown.
+    // The picture went: clicked away, Escape, or it could not be shown.
     void cerrada();
 
 private:
@@ -38,5 +39,7 @@ private:
 
     QWidget* cliente_;
     PictureBox* ilustracion_ = nullptr;
+    // Where the keyboard was before the picture took it, to give it back.
+    QPointer<QWidget> foco_previo_;
     QPointer<VentanaModelo> modelo_;
 };

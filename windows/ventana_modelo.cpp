@@ -8,14 +8,32 @@
 #include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTextStream>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 const QString archivo_modelo = QStringLiteral("Modelo2.txt");
+
+// The illustration drawn at the pixels it is shown at, crisp at any screen scale.
+class DibujoModelo : public PictureBox {
+public:
+    using PictureBox::PictureBox;
+
+protected:
+    void pintar_imagen(QPainter& p, const QRect& destino) override {
+        const QImage img = imagen_modelo(devicePixelRatioF());
+        p.drawImage(QRect(destino.topLeft(), img.size()), img);
+    }
+};
 
 } // namespace
 
@@ -49,12 +67,11 @@ VentanaModelo::VentanaModelo(QWidget* padre) : QWidget(padre, Qt::Window) {
     texto_->setMinimumSize(medida.horizontalAdvance(QLatin1Char('M')) * 80 + 30,
                            medida.lineSpacing() * 32);
 
-    const QImage ilustracion = imagen_modelo();
-    auto* dibujo = new PictureBox(this);
+    auto* dibujo = new DibujoModelo(this);
+    dibujo->setObjectName(QStringLiteral("dibujo"));
     dibujo->setAccessibleName(QStringLiteral("Ilustración del modelo"));
     dibujo->set_fondo(0xFFFFFF);
-    dibujo->set_imagen(ilustracion);
-    dibujo->setFixedSize(ilustracion.size());
+    dibujo->setFixedSize(tamano_modelo);
 
     auto* salir = new QPushButton(QStringLiteral("Salir"), this);
     salir->setObjectName(QStringLiteral("boton_salir"));
@@ -74,17 +91,41 @@ void VentanaModelo::mostrar() {
         return;
     }
     if (!ubicada_) {
-        // The first time over the middle of the main window; later where the user left it.
+        // The first time over the middle of the main window, inside its screen;
+        // later where the user left it.
         adjustSize();
         if (QWidget* principal = parentWidget()) {
+            const QRect pantalla = principal->screen()->availableGeometry();
+            // A screen too low for the text's lines (a large scale) leaves fewer
+            // in view, over the scroll bar. The frame is not known before the
+            // window is shown: twice a title bar's height is room for it.
+            const int marco = 2 * style()->pixelMetric(QStyle::PM_TitleBarHeight);
+            const int exceso = height() + marco - pantalla.height();
+            if (exceso > 0) {
+                texto_->setMinimumHeight(
+                    std::max(texto_->minimumHeight() / 4, texto_->minimumHeight() - exceso));
+                adjustSize();
+            }
             const QRect area = principal->frameGeometry();
-            move(area.center() - rect().center());
+            const QPoint esquina = area.center() - rect().center();
+            move(std::clamp(esquina.x(), pantalla.left(),
+                            std::max(pantalla.left(), pantalla.right() + 1 - width())),
+                 std::clamp(esquina.y(), pantalla.top(),
+                            std::max(pantalla.top(), pantalla.bottom() + 1 - height() - marco)));
         }
         ubicada_ = true;
     }
     show();
     raise();
     activateWindow();
+}
+
+void VentanaModelo::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        hide(); // as "Salir"
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 bool VentanaModelo::event(QEvent* e) {

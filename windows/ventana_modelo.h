@@ -11,7 +11,7 @@ QString leer_modelo(const QString& archivo);
 
 // The window that describes the model: the text of "Modelo2.txt", read anew on
 // every activation so that edits to the file show, over an illustration.
-// Modeless; "Salir" hides it and it keeps its state for the next time.
+// Modeless; "Salir" and Escape hide it and it keeps its state for the next time.
 class VentanaModelo : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +22,7 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     bool cargar_texto();

@@ -10,6 +10,7 @@
 #include "windows/presentacion.h"
 #include "windows/ventana_modelo.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -25,6 +26,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -421,6 +423,111 @@ private slots:
         QCOMPARE(modelo.depth(), 1);
         const int negros = modelo.width() * modelo.height() - distinto_de(modelo, Qt::black);
         QVERIFY(negros > 1000 && negros < modelo.width() * modelo.height() / 3);
+    }
+
+    // Escape closes the picture over the window, whichever control has the
+    // keyboard, as a click does: the buttons come back, the keyboard goes back
+    // where it was and the box under it keeps its value. It hides the model
+    // window as "Salir" does.
+    void escape_cierra_ilustracion_y_modelo() {
+        Escena e;
+        escribir_imagen(e.carpeta, "lab.bmp", Qt::red);
+        e.carpeta.escribir("Modelo2.txt", "texto\n");
+        auto* caja = e.control<QLineEdit>("caja_ranuras");
+        auto* ilustracion = e.control("ilustracion");
+        caja->setFocus();
+        QCOMPARE(mostrar(e, "Laboratorio"), QColor(Qt::red));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!ilustracion->isVisible());
+        QCOMPARE(botones(e), 1);
+        QCOMPARE(QApplication::focusWidget(), caja);
+        mostrar(e, "Laboratorio");
+        caja->setFocus(); // as Tab can take it under the picture
+        QTest::keyClick(caja, Qt::Key_Escape);
+        QVERIFY(!ilustracion->isVisible());
+        QCOMPARE(botones(e), 1);
+        QCOMPARE(caja->text(), QStringLiteral("5"));
+
+        e.elegir("menu_ver", "Modelo utilizado");
+        auto* modelo = e->findChild<VentanaModelo*>();
+        QVERIFY(modelo);
+        QTRY_VERIFY(modelo->isActiveWindow());
+        QTest::keyClick(buscar(modelo, "texto"), Qt::Key_Escape);
+        QVERIFY(!modelo->isVisible());
+        e.elegir("menu_ver", "Modelo utilizado");
+        QCOMPARE(e->findChildren<VentanaModelo*>(), QList<VentanaModelo*>{modelo});
+        QTRY_VERIFY(modelo->isVisible());
+    }
+
+    // What a screen reader is told of the model window's controls.
+    void modelo_accesible() {
+        const VentanaModelo modelo;
+        const std::tuple<const char*, QAccessible::Role, QString> controles[] = {
+            {"texto", QAccessible::EditableText, QStringLiteral("Descripción del modelo")},
+            {"dibujo", QAccessible::Client, QStringLiteral("Ilustración del modelo")},
+            {"boton_salir", QAccessible::Button, QStringLiteral("Salir")}};
+        for (const auto& [nombre, rol, texto] : controles) {
+            QAccessibleInterface* a =
+                QAccessible::queryAccessibleInterface(buscar(&modelo, nombre));
+            QVERIFY(a);
+            QCOMPARE(a->role(), rol);
+            QCOMPARE(a->text(QAccessible::Name), texto);
+        }
+    }
+
+    // The program's pictures have the pixels the screen gives their place, never
+    // a picture of one pixel a pixel enlarged: the overlay of a file the program
+    // wrote is its painter's drawing at the box's device pixels, and the model's
+    // illustration is drawn at the device pixel ratio. (Run at 2x too by ctest.)
+    void dibujos_a_los_pixeles_de_la_pantalla() {
+        Escena e;
+        const double escala =
+            qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+        QVERIFY(guardar_dibujos(e.carpeta.ruta(QString())).isEmpty());
+        const Pintor pintores[] = {dibujar_espectro, dibujar_laboratorio, dibujar_red_pantalla};
+        auto* ilustracion = e.control<PictureBox>("ilustracion");
+        for (int i = 0; i < 3; ++i) {
+            mostrar(e, entradas_ver[i]);
+            QCOMPARE(ilustracion->devicePixelRatioF(), escala);
+            const QImage vista = imagen_de(e, "ilustracion");
+            QCOMPARE(vista.size(), ilustracion->size() * escala);
+            const QSize tam = tamano_ilustracion.scaled(vista.size(), Qt::KeepAspectRatio);
+            QImage dibujo(tam, QImage::Format_RGB32);
+            dibujo.fill(Qt::white);
+            QPainter p(&dibujo);
+            pintores[i](p, tam);
+            p.end();
+            const QPoint origen((vista.width() - tam.width()) / 2,
+                                (vista.height() - tam.height()) / 2);
+            QVERIFY2(vista.copy(QRect(origen, tam)) == dibujo, entradas_ver[i]);
+        }
+
+        e.carpeta.escribir("Modelo2.txt", "texto\n");
+        e.elegir("menu_ver", "Modelo utilizado");
+        auto* modelo = buscar<PictureBox>(e->findChild<VentanaModelo*>(), "dibujo");
+        const QImage ilustracion_modelo = imagen_modelo(escala);
+        QCOMPARE(ilustracion_modelo.devicePixelRatio(), escala);
+        QCOMPARE(ilustracion_modelo.size(), tamano_modelo * escala);
+        QImage esperada = ilustracion_modelo.convertToFormat(QImage::Format_RGB32);
+        esperada.setDevicePixelRatio(1); // the box's picture counts device pixels
+        QCOMPARE(modelo->imagen().convertToFormat(QImage::Format_RGB32), esperada);
+        QCOMPARE(imagen_modelo(2).size(), tamano_modelo * 2);
+        QCOMPARE(imagen_modelo(2).depth(), 1);
+    }
+
+    // A picture file is drawn afresh only when it holds the program's own
+    // picture, not another, an edited or a resized one.
+    void reconoce_sus_dibujos() {
+        CarpetaTrabajo carpeta;
+        QVERIFY(guardar_dibujos(carpeta.ruta(QString())).isEmpty());
+        const QImage lab(carpeta.ruta("lab.bmp"));
+        QVERIFY(es_dibujo_de(lab, dibujar_laboratorio));
+        QVERIFY(!es_dibujo_de(lab, dibujar_red_pantalla));
+        QVERIFY(!es_dibujo_de(QImage(carpeta.ruta("espectro.bmp")), dibujar_laboratorio));
+        QImage retocada = lab;
+        QPainter(&retocada).fillRect(800, 500, 40, 40, Qt::white);
+        QVERIFY(!es_dibujo_de(retocada, dibujar_laboratorio));
+        QVERIFY(!es_dibujo_de(lab.scaled(800, 495), dibujar_laboratorio));
     }
 };
 
