@@ -5,6 +5,7 @@
 #include "toolkit/texto.h"
 #include "windows/dibujos.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
@@ -35,6 +36,15 @@ protected:
     }
 };
 
+// A window of its own for a screen reader, as the main window is, rather than a
+// plain widget's filler.
+QAccessibleInterface* accesible_como_ventana(const QString& clase, QObject* objeto) {
+    if (clase == QLatin1String("VentanaModelo") && objeto != nullptr && objeto->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(objeto), QAccessible::Window);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 QString leer_modelo(const QString& archivo) {
@@ -52,6 +62,8 @@ QString leer_modelo(const QString& archivo) {
 
 VentanaModelo::VentanaModelo(QWidget* padre) : QWidget(padre, Qt::Window) {
     setWindowTitle(QStringLiteral("Modelo"));
+    static const bool accesible = (QAccessible::installFactory(accesible_como_ventana), true);
+    Q_UNUSED(accesible);
 
     texto_ = new QPlainTextEdit(this);
     texto_->setObjectName(QStringLiteral("texto"));

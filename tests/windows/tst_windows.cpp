@@ -459,9 +459,14 @@ private slots:
         QTRY_VERIFY(modelo->isVisible());
     }
 
-    // What a screen reader is told of the model window's controls.
+    // What a screen reader is told of the model window and its controls.
     void modelo_accesible() {
         const VentanaModelo modelo;
+        QAccessibleInterface* ventana =
+            QAccessible::queryAccessibleInterface(const_cast<VentanaModelo*>(&modelo));
+        QVERIFY(ventana);
+        QCOMPARE(ventana->role(), QAccessible::Window);
+        QCOMPARE(ventana->text(QAccessible::Name), QStringLiteral("Modelo"));
         const std::tuple<const char*, QAccessible::Role, QString> controles[] = {
             {"texto", QAccessible::EditableText, QStringLiteral("Descripción del modelo")},
             {"dibujo", QAccessible::Client, QStringLiteral("Ilustración del modelo")},
