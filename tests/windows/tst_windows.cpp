@@ -465,7 +465,7 @@ private slots:
         QCOMPARE(ventana->text(QAccessible::Name), QStringLiteral("Modelo"));
         const std::tuple<const char*, QAccessible::Role, QString> controles[] = {
             {"texto", QAccessible::EditableText, QStringLiteral("Descripción del modelo")},
-            {"dibujo", QAccessible::Client, QStringLiteral("Ilustración del modelo")},
+            {"dibujo", QAccessible::Graphic, QStringLiteral("Ilustración del modelo")},
             {"boton_salir", QAccessible::Button, QStringLiteral("Salir")}};
         for (const auto& [nombre, rol, texto] : controles) {
             QAccessibleInterface* a =
