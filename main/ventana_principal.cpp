@@ -204,12 +204,16 @@ void VentanaPrincipal::trazar_curva() {
                                                    curvas.back().superior != c.superior))) {
         borrar();
     }
-    RelojArena reloj;
-    const Muestreo m = grafica_->agregar(c);
-    const int k = static_cast<int>(grafica_->curvas().size());
-    sector_->pintar(c, k, m.filas, entrada_->comparando_geometria());
-    documentacion_->documentar(c);
-    entrada_->set_hay_curvas(true);
+    {
+        RelojArena reloj;
+        const Muestreo m = grafica_->agregar(c);
+        const int k = static_cast<int>(grafica_->curvas().size());
+        sector_->pintar(c, k, m.filas, entrada_->comparando_geometria());
+        documentacion_->documentar(c);
+        entrada_->set_hay_curvas(true);
+    }
+    // A failed log line is told once the plot is whole and the pointer is back.
+    documentacion_->informar();
 }
 
 void VentanaPrincipal::borrar() {

@@ -1,17 +1,49 @@
 #include "session/documentacion.h"
 
-#include "session/archivos.h"
 #include "session/dialogo_limpieza.h"
 #include "session/formato.h"
 #include "session/reloj.h"
 #include "session/visor_sesiones.h"
 #include "toolkit/mensaje.h"
+#include "toolkit/razones.h"
 #include "toolkit/texto.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Past this many bytes of "*.log" the start-up offers to delete them.
+constexpr std::int64_t bytes_limpieza = 10000;
+
+const QString desactivada = QStringLiteral("La documentación de la sesión queda desactivada.");
+
+QString absoluto(const QString& nombre) {
+    return QFileInfo(nombre).absoluteFilePath();
+}
+
+// "a.log, b.log y c.log", or the first six names "y 12 más".
+QString lista_corta(const QStringList& nombres) {
+    constexpr qsizetype mostrados = 6;
+    if (nombres.size() == 1) {
+        return nombres.front();
+    }
+    if (nombres.size() <= mostrados) {
+        return nombres.first(nombres.size() - 1).join(QStringLiteral(", ")) +
+               QStringLiteral(" y ") + nombres.back();
+    }
+    return nombres.first(mostrados).join(QStringLiteral(", ")) +
+           QStringLiteral(" y %1 más").arg(nombres.size() - mostrados);
+}
+
+} // namespace
 
 Documentacion::Documentacion(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
     accion_documentar_ = new QAction(QStringLiteral("Documentar Sesión"), this);
@@ -27,20 +59,75 @@ void Documentacion::arrancar() {
     const ArchivosSesion archivos = listar_archivos_sesion(QDir::currentPath());
     QFile trazo(QStringLiteral("trazo.txt"));
     traza_ = trazo.open(QIODevice::ReadOnly) ? leer_traza(QString::fromUtf8(trazo.readAll())) : 0;
-    if (traza_ == 1 && archivos.bytes > 10000) {
+    if (traza_ == 1 && archivos.bytes > bytes_limpieza) {
         DialogoLimpieza dialogo(ventana_, archivos.num, archivos.bytes);
         mostrar_modal(&dialogo);
         if (dialogo.result() == QDialog::Accepted) {
-            // Exactly the files counted; one that cannot be deleted stays, the others go.
-            for (const QString& nombre : archivos.nombres) {
-                QFile::remove(nombre);
-            }
-            traza_ = 0;
-            marcar(false);
+            limpiar(archivos);
         }
     }
     if (traza_ == 1) {
         inicializar();
+    }
+    informar();
+}
+
+void Documentacion::limpiar(const ArchivosSesion& archivos) {
+    // Exactly the files counted; one that cannot be deleted stays, the others
+    // go, and the survivors are listed by reason.
+    std::vector<std::pair<QString, QStringList>> por_razon;
+    qsizetype fallidos = 0;
+    std::int64_t bytes_restantes = 0;
+    for (const QString& nombre : archivos.nombres) {
+        const int e = borrar_archivo(nombre);
+        if (e == 0) {
+            continue;
+        }
+        ++fallidos;
+        bytes_restantes += QFileInfo(nombre).size();
+        const QString r = razon(e, Operacion::escribir);
+        auto grupo = std::find_if(por_razon.begin(), por_razon.end(),
+                                  [&](const auto& g) { return g.first == r; });
+        if (grupo == por_razon.end()) {
+            grupo = por_razon.insert(por_razon.end(), {r, {}});
+        }
+        grupo->second << nombre;
+    }
+    QStringList aviso;
+    if (fallidos == 1) {
+        aviso << QStringLiteral("No se pudo borrar \"%1\": %2.")
+                     .arg(absoluto(por_razon.front().second.front()), por_razon.front().first);
+    } else if (fallidos > 1) {
+        aviso << QStringLiteral("No se pudieron borrar %1 de los %2 archivos .log de \"%3\":")
+                     .arg(fallidos)
+                     .arg(archivos.num)
+                     .arg(QDir::currentPath());
+        for (const auto& [r, nombres] : por_razon) {
+            aviso << QStringLiteral("   %1: %2").arg(r, lista_corta(nombres));
+        }
+    }
+    // The switch goes off only once "trazo.txt" says so, or the next start would
+    // switch it on again without a word.
+    const QString trazo = QStringLiteral("trazo.txt");
+    const int e = escribir_archivo(trazo, texto_traza(0));
+    if (e == 0) {
+        traza_ = 0;
+        marcar(false);
+        if (!aviso.isEmpty()) {
+            aviso << desactivada;
+        }
+    } else {
+        aviso << QStringLiteral("No se pudo escribir \"%1\": %2.")
+                     .arg(absoluto(trazo), razon(e, Operacion::crear));
+        aviso << (bytes_restantes > bytes_limpieza
+                      ? QStringLiteral("Por eso la opción de DOCUMENTAR SESIÓN sigue activada y "
+                                       "al próximo inicio se volverá a preguntar si se borran "
+                                       "los archivos.")
+                      : QStringLiteral("Por eso la opción de DOCUMENTAR SESIÓN sigue activada, "
+                                       "también al próximo inicio."));
+    }
+    if (!aviso.isEmpty()) {
+        avisos_ << aviso.join(fin_linea);
     }
 }
 
@@ -49,46 +136,75 @@ void Documentacion::marcar(bool marcado) {
     accion_documentar_->setChecked(marcado);
 }
 
-void Documentacion::fallo(const QString& nombre, const QString& accion, const QString& motivo) {
+void Documentacion::apagar(const QString& aviso) {
     traza_ = 0;
     marcar(false);
-    mensaje(QStringLiteral("No se puede %1 el documento de sesión \"%2\": %3.")
-                .arg(accion, QFileInfo(nombre).absoluteFilePath(), motivo) +
-            fin_linea + QStringLiteral("La documentación de la sesión queda desactivada."));
+    documento_.cerrar();
+    avisos_ << aviso + fin_linea + desactivada;
 }
 
-bool Documentacion::escribir(const QString& texto) {
-    if (!documento_) {
-        return false;
+void Documentacion::informar() {
+    if (avisos_.isEmpty()) {
+        return;
     }
-    const QByteArray bytes = texto.toLocal8Bit();
-    if (documento_->write(bytes) == bytes.size() && documento_->flush()) {
+    const QString texto = avisos_.join(fin_linea + fin_linea);
+    avisos_.clear();
+    mensaje(texto);
+}
+
+bool Documentacion::escribir(const QString& texto, bool caso) {
+    const DocumentoAbierto::Escritura r = documento_.agregar(texto.toLocal8Bit());
+    if (r.error == 0) {
         return true;
     }
-    const QString nombre = documento_->fileName();
-    const QString motivo = documento_->errorString();
-    delete documento_.data();
-    fallo(nombre, QStringLiteral("escribir en"), motivo);
+    QString aviso = QStringLiteral("No se puede escribir en el documento de sesión \"%1\": %2.")
+                        .arg(documento_.nombre(), razon(r.error, Operacion::escribir));
+    if (r.a_medias) {
+        aviso += fin_linea + QStringLiteral("Al final del archivo quedó una línea incompleta.");
+    } else if (caso) {
+        aviso += fin_linea + QStringLiteral("El caso recién graficado no quedó registrado; "
+                                            "las líneas anteriores siguen completas.");
+    }
+    apagar(aviso);
     return false;
 }
 
+void Documentacion::rescatar(DocumentoAbierto::Lugar lugar) {
+    const QString nombre = documento_.nombre();
+    QString aviso =
+        lugar == DocumentoAbierto::Lugar::borrado
+            ? QStringLiteral("El documento de sesión \"%1\" fue borrado por otro programa, u "
+                             "otra copia de este, mientras se usaba.")
+            : QStringLiteral("El documento de sesión \"%1\" fue reemplazado por otro archivo "
+                             "del mismo nombre mientras se usaba.");
+    aviso = aviso.arg(nombre);
+    // What it held goes back under its name when that is free, else beside it;
+    // never over another file.
+    const QByteArray contenido = documento_.contenido();
+    QString destino = lugar == DocumentoAbierto::Lugar::borrado ? nombre : nombre_libre(nombre);
+    int e = escribir_archivo(destino, contenido, true);
+    if (e == EEXIST) {
+        destino = nombre_libre(nombre);
+        e = escribir_archivo(destino, contenido, true);
+    }
+    aviso += fin_linea +
+             (e == 0 ? QStringLiteral("Lo que tenía escrito se guardó en \"%1\".").arg(destino)
+                     : QStringLiteral("Lo que tenía escrito no se pudo guardar en "
+                                      "\"%1\": %2.")
+                           .arg(destino, razon(e, Operacion::crear)));
+    aviso += fin_linea + QStringLiteral("El caso recién graficado no quedó registrado.");
+    apagar(aviso);
+}
+
 void Documentacion::inicializar() {
-    delete documento_.data();
     const QDateTime ahora = hora_actual();
     const QString nombre = nombre_documento(ahora.time(), QLocale());
-    auto* archivo = new QFile(nombre, this);
-    // Unbuffered: every line reaches the system as it is written, so a crash
-    // right after a plot loses nothing.
-    if (!archivo->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        const QString motivo = QFileInfo(nombre).isDir()
-                                   ? QStringLiteral("hay una carpeta con ese nombre")
-                                   : archivo->errorString();
-        delete archivo;
-        fallo(nombre, QStringLiteral("abrir"), motivo);
+    if (const int e = documento_.abrir(nombre); e != 0) {
+        apagar(QStringLiteral("No se puede abrir el documento de sesión \"%1\": %2.")
+                   .arg(absoluto(nombre), razon(e, Operacion::crear)));
         return;
     }
-    documento_ = archivo;
-    if (escribir(cabecera_documento(ahora.date(), QLocale()))) {
+    if (escribir(cabecera_documento(ahora.date(), QLocale()), false)) {
         marcar(true);
     }
 }
@@ -97,9 +213,14 @@ void Documentacion::documentar(const Curva& c) {
     if (traza_ != 1) {
         return;
     }
+    // Another program may have deleted or replaced the file since the last line.
+    if (const auto lugar = documento_.lugar(); lugar != DocumentoAbierto::Lugar::en_su_lugar) {
+        rescatar(lugar);
+        return;
+    }
     const CasoDocumentado caso{c.ang_min(), c.ang_max(), Fijo(c.ranuras),
                                c.ancho,     c.distancia, c.onda};
-    escribir(linea_documento(caso, QLocale()) + fin_linea);
+    escribir(linea_documento(caso, QLocale()) + fin_linea, true);
 }
 
 void Documentacion::alternar() {
@@ -116,6 +237,7 @@ void Documentacion::alternar() {
                 fin_linea + QStringLiteral("archivos .log con la hora por nombre,") + fin_linea +
                 QStringLiteral("en la carpeta de la aplicacion"));
     }
+    informar();
 }
 
 void Documentacion::abrir_visor() {
@@ -126,10 +248,6 @@ void Documentacion::abrir_visor() {
 }
 
 void Documentacion::guardar_interruptor() {
-    QFile trazo(QStringLiteral("trazo.txt"));
-    if (trazo.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        trazo.write(QByteArray(" ") + QByteArray::number(traza_) + QByteArray(" \r\n"));
-        trazo.close();
-    }
-    delete documento_.data();
+    escribir_archivo(QStringLiteral("trazo.txt"), texto_traza(traza_));
+    documento_.cerrar();
 }

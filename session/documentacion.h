@@ -1,10 +1,12 @@
 #pragma once
 
-// session/: session documentation. documentacion: the switch and the open file;
-// formato, archivos: the documentation files' lines, names and listing (pure);
-// dialogo_limpieza, visor_sesiones: the clean-up dialog and the viewer; reloj.
+// session/: session documentation. documentacion: the switch, the open file and
+// what is reported; formato: the documentation files' lines and names (pure);
+// archivos: their listing and the file operations, which return the system's
+// error; dialogo_limpieza, visor_sesiones: the clean-up dialog and the viewer; reloj.
 
 #include "model/curva.h"
+#include "session/archivos.h"
 
 #include <QObject>
 #include <QPointer>
@@ -13,7 +15,6 @@
 #include <cstdint>
 
 class QAction;
-class QFile;
 class QWidget;
 class VisorSesiones;
 
@@ -21,8 +22,9 @@ class VisorSesiones;
 // line of numbers to a file named by the time of day it was switched on
 // ("14_35.log", in the working folder), after a header with the date. The switch
 // comes back at start-up from "trazo.txt", which the program writes when the
-// user leaves through "Salir". A file that cannot be written is reported once
-// and documentation goes off.
+// user leaves through "Salir". A file that cannot be written, or that another
+// program deleted or replaced, is reported once and documentation goes off; a
+// line goes into the file whole or not at all.
 class Documentacion : public QObject {
     Q_OBJECT
 public:
@@ -37,8 +39,11 @@ public:
     // to delete the files first when they pass 10000 bytes) and, when it is on,
     // opens a new file.
     void arrancar();
-    // One plotted case, when documentation is on.
+    // One plotted case, when documentation is on. A failure is only recorded,
+    // for `informar` to report once the plot is finished.
     void documentar(const Curva& c);
+    // Shows in one message what failed since the last call, if anything.
+    void informar();
     // "Salir": the switch written to "trazo.txt" and the file closed.
     void guardar_interruptor();
 
@@ -46,15 +51,19 @@ private:
     void alternar();
     void abrir_visor();
     void inicializar();
-    bool escribir(const QString& texto);
-    void fallo(const QString& nombre, const QString& accion, const QString& motivo);
+    void limpiar(const ArchivosSesion& archivos);
+    bool escribir(const QString& texto, bool caso);
+    void rescatar(DocumentoAbierto::Lugar lugar);
+    // Documentation off, the file closed and `aviso` kept for `informar`.
+    void apagar(const QString& aviso);
     void marcar(bool marcado);
 
     QWidget* ventana_;
     QAction* accion_documentar_ = nullptr;
     QAction* accion_abrir_ = nullptr;
     QPointer<VisorSesiones> visor_;
-    QPointer<QFile> documento_;
+    DocumentoAbierto documento_;
+    QStringList avisos_;
     // The switch as "trazo.txt" holds it: 1 on; any other value behaves as off
     // and is written back as it was.
     std::uint8_t traza_ = 0;

@@ -20,9 +20,12 @@
 #include <QTest>
 
 #include <array>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <memory>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <tuple>
 
@@ -34,6 +37,7 @@ const QByteArray columnas = "\r\n \r\nAngMin  AngMax   N     a     d   Long_Onda
 const QByteArray cabecera = "5_12_26" + columnas;
 // The start-up case plotted: -0.6 to 0.6 as tangents, -30 to 30 degrees.
 const QByteArray linea = "-30,0      30,0        5      2,0   10,0  0,55   \r\n";
+const QString desactivada = QStringLiteral("La documentación de la sesión queda desactivada.");
 const QString exito = QStringLiteral("\r\nLa documentación de la sesión queda grabada en\r\n"
                                      "archivos .log con la hora por nombre,\r\n"
                                      "en la carpeta de la aplicacion");
@@ -79,6 +83,53 @@ void elegir_archivo(const QWidget* visor, const char* nombre, bool doble = false
         QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, centro);
     }
 }
+
+// A small tmpfs mounted over the working folder for one test, holding the
+// start-up files again: a real disk that fills up or turns read-only.
+class Disco {
+public:
+    explicit Disco(const QString& trazo) : ruta_(QDir::currentPath()) {
+        montado_ = ::mount("tmpfs", qPrintable(ruta_), "tmpfs", 0, "size=64k") == 0;
+        fallo_ = montado_ ? QString() : QString::fromLocal8Bit(std::strerror(errno));
+        QDir::setCurrent(ruta_); // into the mount
+        escribir("inic.dat", CarpetaTrabajo::inic_normal);
+        escribir("trazo.txt", trazo.toUtf8());
+    }
+    ~Disco() {
+        if (montado_) {
+            QDir::setCurrent(QDir::rootPath());
+            ::umount2(qPrintable(ruta_), MNT_DETACH);
+            QDir::setCurrent(ruta_);
+        }
+    }
+    bool montado() const { return montado_; }
+    QString fallo() const { return fallo_; }
+    void escribir(const char* nombre, const QByteArray& contenido) const {
+        QFile f(nombre);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contenido) == contenido.size());
+    }
+    bool solo_lectura() const {
+        return ::mount("tmpfs", qPrintable(ruta_), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k") ==
+               0;
+    }
+    // Every free page taken by a file of filler.
+    void llenar() const {
+        QFile f("relleno");
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (f.write(QByteArray(4096, 'r')) == 4096) {
+        }
+    }
+
+private:
+    QString ruta_;
+    bool montado_ = false;
+    QString fallo_;
+};
+
+#define MONTAR(disco)                                                                              \
+    if (!(disco).montado()) {                                                                      \
+        QSKIP(qPrintable("a small tmpfs could not be mounted (needs root): " + (disco).fallo()));  \
+    }
 
 } // namespace
 
@@ -265,6 +316,7 @@ private slots:
         QFile grande(c.ruta("grande.log"));
         QVERIFY(grande.open(QIODevice::WriteOnly) && grande.resize(5LL << 30)); // sparse
         grande.close();
+        Mensajes mensajes;
         QString texto;
         const Modal m([&](QWidget* w) {
             auto* d = qobject_cast<DialogoLimpieza*>(w);
@@ -280,34 +332,80 @@ private slots:
         });
         const Programa p;
         QVERIFY2(texto.endsWith("con   301 archivos y  5368709420 bytes"), qPrintable(texto));
-        // Documentation goes off: no file of its own, "trazo.txt" written only by "Salir".
+        // The survivor is named with its reason; documentation goes off, with
+        // "trazo.txt" saying so at once, and no file of its own.
         QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
                  (QStringList{"0.log", "inic.dat", "notas.txt", "nuevo.log", "trazo.txt"}));
+        QCOMPARE(mensajes.textos,
+                 QStringList{"No se pudo borrar \"" + c.ruta("0.log") +
+                             "\": hay una carpeta con ese nombre.\r\n" + desactivada});
         QVERIFY(!p.documentando());
-        QCOMPARE(c.leer("trazo.txt"), encendido.toUtf8());
-        p.pulsar("boton_salir");
         QCOMPARE(c.leer("trazo.txt"), apagado.toUtf8());
     }
 
-    // What "14_35.log" is: "" a folder, "limite" a file the size limit stops at
-    // its header, else a link to `destino`.
+    // A folder that turned read-only: nothing deleted, "trazo.txt" not written,
+    // so the switch stays on and the new file cannot be opened; one message.
+    void limpieza_en_disco_de_solo_lectura() {
+        const CarpetaTrabajo c;
+        const Disco d(encendido);
+        MONTAR(d);
+        d.escribir("a.log", QByteArray(6000, 'x'));
+        d.escribir("b.log", QByteArray(5000, 'x'));
+        QVERIFY(d.solo_lectura());
+        Mensajes mensajes;
+        const Modal m([](QWidget* w) { pulsar(w, "boton_aceptar"); });
+        const Programa p;
+        QCOMPARE(logs(), (QStringList{"a.log", "b.log"}));
+        QCOMPARE(mensajes.textos.size(), 1);
+        const QStringList lineas = mensajes.textos[0].split("\r\n");
+        const QStringList esperadas{
+            "No se pudieron borrar 2 de los 2 archivos .log de \"" + QDir::currentPath() + "\":",
+            "   disco de solo lectura: a.log y b.log",
+            "No se pudo escribir \"" + c.ruta("trazo.txt") + "\": disco de solo lectura.",
+            "Por eso la opción de DOCUMENTAR SESIÓN sigue activada y al próximo inicio se volverá "
+            "a preguntar si se borran los archivos.",
+            "",
+            "No se puede abrir el documento de sesión \"" + c.ruta("14_35.log") +
+                "\": disco de solo lectura.",
+            desactivada};
+        QCOMPARE(lineas, esperadas);
+        QVERIFY(!p.documentando());
+        QCOMPARE(c.leer("trazo.txt"), encendido.toUtf8());
+    }
+
+    // What "14_35.log" is: "" a folder, "limite" a file whose size limit stops
+    // the first line `cabe` bytes in, else a link to `destino`.
     void documento_fallido_data() {
         QTest::addColumn<QString>("destino");
         QTest::addColumn<bool>("al_arrancar");
+        QTest::addColumn<int>("cabe");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("a folder of that name") << "" << false << "hay una carpeta con ese nombre";
-        QTest::newRow("the same at start-up") << "" << true << "hay una carpeta con ese nombre";
-        QTest::newRow("a path that cannot be created") << "no/existe.log" << false << "";
-        QTest::newRow("a full disk") << "/dev/full" << false << "";
-        QTest::newRow("a line past the size limit") << "limite" << true << "";
+        const QString tope = QStringLiteral("el archivo llegó al tamaño máximo permitido.\r\n"
+                                            "El caso recién graficado no quedó registrado");
+        QTest::newRow("a folder of that name")
+            << "" << false << 0 << "hay una carpeta con ese nombre.\r\n" + desactivada;
+        QTest::newRow("the same at start-up")
+            << "" << true << 0 << "hay una carpeta con ese nombre.\r\n" + desactivada;
+        QTest::newRow("a path that cannot be created")
+            << "no/existe.log" << false << 0 << "la carpeta no existe.";
+        QTest::newRow("a full disk") << "/dev/full" << false << 0 << "disco lleno.";
+        QTest::newRow("no byte of the line fits") << "limite" << true << 0 << tope;
+        QTest::newRow("part of the line fits") << "limite" << true << 20 << tope;
     }
     void documento_fallido() {
         QFETCH(QString, destino);
         QFETCH(bool, al_arrancar);
+        QFETCH(int, cabe);
         QFETCH(QString, motivo);
         CarpetaTrabajo c(QString::fromUtf8(CarpetaTrabajo::inic_normal),
                          al_arrancar ? encendido : apagado);
-        Mensajes mensajes;
+        // Told only once the plot is whole: its list filled, the pointer back.
+        QStringList textos;
+        QList<bool> tras_el_grafico;
+        set_contestador([&](const QString& t) {
+            textos << t;
+            tras_el_grafico << (QGuiApplication::overrideCursor() == nullptr);
+        });
         const bool limite = destino == "limite";
         if (!limite) {
             QVERIFY(destino.isEmpty()
@@ -318,27 +416,94 @@ private slots:
         if (!al_arrancar) {
             p.documentar();
         }
-        if (limite) { // a size limit at the header makes the next write fail as a full disk would
-            QVERIFY(mensajes.textos.isEmpty());
+        if (limite) { // the size limit makes a write fall short as a full disk does
+            QVERIFY(textos.isEmpty());
             const auto senal = std::signal(SIGXFSZ, SIG_IGN);
             rlimit antes{};
             getrlimit(RLIMIT_FSIZE, &antes);
             rlimit corto = antes;
-            corto.rlim_cur = static_cast<rlim_t>(cabecera.size());
+            corto.rlim_cur = static_cast<rlim_t>(cabecera.size() + cabe);
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &corto), 0);
             p.pulsar("boton_graficar");
             setrlimit(RLIMIT_FSIZE, &antes);
             std::signal(SIGXFSZ, senal);
-            QCOMPARE(c.leer("14_35.log"), cabecera);
+            QCOMPARE(c.leer("14_35.log"), cabecera); // no half line left
+            QCOMPARE(buscar<QListWidget>(p.v.get(), "lista_intensidades")->count(), 1);
         }
-        QCOMPARE(mensajes.textos.size(), 1); // and not the success message
-        QVERIFY2(mensajes.textos[0].contains("\"" + c.ruta("14_35.log") + "\": " + motivo),
-                 qPrintable(mensajes.textos[0]));
+        set_contestador(nullptr);
+        QCOMPARE(textos.size(), 1); // and not the success message
+        QVERIFY2(textos[0].contains("\"" + c.ruta("14_35.log") + "\": " + motivo),
+                 qPrintable(textos[0]));
+        QVERIFY(textos[0].endsWith(desactivada));
+        QCOMPARE(tras_el_grafico, QList<bool>{true});
         QVERIFY(!p.documentando());
+        Mensajes mensajes;
         p.pulsar("boton_graficar"); // told once: documentation is off now
-        QCOMPARE(mensajes.textos.size(), 1);
+        QVERIFY(mensajes.textos.isEmpty());
         p.pulsar("boton_salir");
         QCOMPARE(c.leer("trazo.txt"), apagado.toUtf8());
+    }
+
+    // A real disk filling up part-way through a line: the line is taken back.
+    void disco_lleno_a_mitad_de_linea() {
+        const CarpetaTrabajo c;
+        const Disco d(apagado);
+        MONTAR(d);
+        Mensajes mensajes;
+        const Programa p;
+        p.documentar();
+        p.pulsar("boton_graficar");
+        // The file padded to 20 bytes short of its first page, every other page taken.
+        const QByteArray antes = cabecera + linea + QByteArray(4096 - 20 - 111, '.');
+        d.escribir("14_35.log", antes);
+        d.llenar();
+        p.pulsar("boton_graficar");
+        QCOMPARE(c.leer("14_35.log"), antes);
+        QCOMPARE(mensajes.textos.size(), 2);
+        QCOMPARE(mensajes.textos[1],
+                 "No se puede escribir en el documento de sesión \"" + c.ruta("14_35.log") +
+                     "\": disco lleno.\r\nEl caso recién graficado no quedó registrado; las "
+                     "líneas anteriores siguen completas.\r\n" +
+                     desactivada);
+        QVERIFY(!p.documentando());
+    }
+
+    // The file deleted, or deleted and made again, by another program between
+    // two plots: the next plot says so and saves what it held.
+    void documento_borrado_entre_dos_graficos_data() {
+        QTest::addColumn<bool>("reemplazado");
+        QTest::newRow("deleted") << false;
+        QTest::newRow("replaced") << true;
+    }
+    void documento_borrado_entre_dos_graficos() {
+        QFETCH(bool, reemplazado);
+        const CarpetaTrabajo c;
+        Mensajes mensajes;
+        const Programa p;
+        p.documentar();
+        p.pulsar("boton_graficar");
+        QVERIFY(QFile::remove("14_35.log"));
+        if (reemplazado) {
+            c.escribir("14_35.log", "otro");
+        }
+        p.pulsar("boton_graficar");
+        const QString copia = reemplazado ? "14_35 (2).log" : "14_35.log";
+        QCOMPARE(c.leer(copia), cabecera + linea);
+        QCOMPARE(c.leer("14_35.log"), reemplazado ? QByteArray("otro") : cabecera + linea);
+        QCOMPARE(mensajes.textos.size(), 2);
+        const QString suceso =
+            reemplazado ? "\" fue reemplazado por otro archivo del mismo nombre mientras "
+                          "se usaba.\r\n"
+                        : "\" fue borrado por otro programa, u otra copia de este, "
+                          "mientras se usaba.\r\n";
+        QCOMPARE(mensajes.textos[1], "El documento de sesión \"" + c.ruta("14_35.log") + suceso +
+                                         "Lo que tenía escrito se guardó en \"" + c.ruta(copia) +
+                                         "\".\r\nEl caso recién graficado no quedó "
+                                         "registrado.\r\n" +
+                                         desactivada);
+        QVERIFY(!p.documentando());
+        p.pulsar("boton_graficar");
+        QCOMPARE(mensajes.textos.size(), 2);
     }
 
     void visor() {

@@ -2,6 +2,7 @@
 #include "toolkit/diseno.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
+#include "toolkit/razones.h"
 #include "toolkit/texto.h"
 #include "toolkit/traducciones.h"
 
@@ -22,9 +23,12 @@
 #include <functional>
 
 Q_DECLARE_METATYPE(Escala)
+Q_DECLARE_METATYPE(Operacion)
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <random>
 
 namespace {
@@ -618,6 +622,53 @@ private slots:
                                     texto_fijo(Fijo(25))};
         QCOMPARE(obtenidos, textos); // the locale's separator, never a group separator
         QCOMPARE(texto_numero(-0.0), QStringLiteral("0"));
+    }
+
+    // The system's number first, Qt's kind of error next, its English text last.
+    void razones_data() {
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<Operacion>("op");
+        QTest::addColumn<QFileDevice::FileError>("error");
+        QTest::addColumn<QString>("sistema");
+        QTest::addColumn<QString>("razon");
+        const auto E = Operacion::escribir;
+        const auto nada = QFileDevice::NoError;
+        QTest::newRow("permission, writing") << EACCES << E << nada << ""
+                                             << "sin permiso de escritura";
+        QTest::newRow("permission, reading") << EACCES << Operacion::leer << nada << ""
+                                             << "sin permiso de lectura";
+        QTest::newRow("read-only") << EROFS << E << nada << ""
+                                   << "disco de solo lectura";
+        QTest::newRow("full, over English")
+            << ENOSPC << E << QFileDevice::WriteError << "No space left on device"
+            << "disco lleno";
+        QTest::newRow("not found") << ENOENT << Operacion::leer << nada << ""
+                                   << "no existe";
+        QTest::newRow("no folder to create in") << ENOENT << Operacion::crear << nada << ""
+                                                << "la carpeta no existe";
+        QTest::newRow("a folder") << EISDIR << E << nada << ""
+                                  << "hay una carpeta con ese nombre";
+        QTest::newRow("Qt's full disk") << 0 << E << QFileDevice::ResourceError << ""
+                                        << "disco lleno";
+        QTest::newRow("Qt's permission")
+            << 0 << Operacion::crear << QFileDevice::PermissionsError << "Permission denied"
+            << "sin permiso de escritura";
+        QTest::newRow("unknown: the system's text")
+            << EIO << E << QFileDevice::WriteError << "Error de E/S"
+            << "Error de E/S";
+        QTest::newRow("unknown: the number's text")
+            << EIO << E << nada << "" << QString::fromLocal8Bit(std::strerror(EIO));
+        QTest::newRow("Qt's empty default")
+            << 0 << E << QFileDevice::UnspecifiedError << "Unknown error"
+            << "causa desconocida";
+    }
+    void razones() {
+        QFETCH(int, numero);
+        QFETCH(Operacion, op);
+        QFETCH(QFileDevice::FileError, error);
+        QFETCH(QString, sistema);
+        QFETCH(QString, razon);
+        QCOMPARE(::razon(numero, op, error, sistema), razon);
     }
 };
 
