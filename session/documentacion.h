@@ -36,8 +36,9 @@ public:
     QAction* accion_abrir() const { return accion_abrir_; }
 
     // Start-up: counts the documentation files, restores the switch (offering
-    // to delete the files first when they pass 10000 bytes) and, when it is on,
-    // opens a new file.
+    // to delete the files first when they pass 10000 bytes; after that the
+    // switch goes off only if "trazo.txt" could be rewritten) and, when it is
+    // on, opens a new file. What failed is told in one message.
     void arrancar();
     // One plotted case, when documentation is on. A failure is only recorded,
     // for `informar` to report once the plot is finished.

@@ -84,51 +84,31 @@ void elegir_archivo(const QWidget* visor, const char* nombre, bool doble = false
     }
 }
 
-// A small tmpfs mounted over the working folder for one test, holding the
-// start-up files again: a real disk that fills up or turns read-only.
-class Disco {
-public:
-    explicit Disco(const QString& trazo) : ruta_(QDir::currentPath()) {
-        montado_ = ::mount("tmpfs", qPrintable(ruta_), "tmpfs", 0, "size=64k") == 0;
-        fallo_ = montado_ ? QString() : QString::fromLocal8Bit(std::strerror(errno));
-        QDir::setCurrent(ruta_); // into the mount
-        escribir("inic.dat", CarpetaTrabajo::inic_normal);
-        escribir("trazo.txt", trazo.toUtf8());
+// A small tmpfs mounted over the working folder for one test, with the start-up
+// files written again: a real disk that fills up or turns read-only.
+struct Disco {
+    Disco(const CarpetaTrabajo& c, const QString& trazo) : ruta(QDir::currentPath()) {
+        if (::mount("tmpfs", qPrintable(ruta), "tmpfs", 0, "size=64k") != 0) {
+            fallo = QString::fromLocal8Bit(std::strerror(errno));
+            return;
+        }
+        QDir::setCurrent(ruta); // into the mount
+        c.escribir("inic.dat", CarpetaTrabajo::inic_normal);
+        c.escribir("trazo.txt", trazo.toUtf8());
     }
     ~Disco() {
-        if (montado_) {
+        if (fallo.isEmpty()) {
             QDir::setCurrent(QDir::rootPath());
-            ::umount2(qPrintable(ruta_), MNT_DETACH);
-            QDir::setCurrent(ruta_);
+            ::umount2(qPrintable(ruta), MNT_DETACH);
         }
     }
-    bool montado() const { return montado_; }
-    QString fallo() const { return fallo_; }
-    void escribir(const char* nombre, const QByteArray& contenido) const {
-        QFile f(nombre);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contenido) == contenido.size());
-    }
-    bool solo_lectura() const {
-        return ::mount("tmpfs", qPrintable(ruta_), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k") ==
-               0;
-    }
-    // Every free page taken by a file of filler.
-    void llenar() const {
-        QFile f("relleno");
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        while (f.write(QByteArray(4096, 'r')) == 4096) {
-        }
-    }
-
-private:
-    QString ruta_;
-    bool montado_ = false;
-    QString fallo_;
+    QString ruta, fallo;
 };
 
-#define MONTAR(disco)                                                                              \
-    if (!(disco).montado()) {                                                                      \
-        QSKIP(qPrintable("a small tmpfs could not be mounted (needs root): " + (disco).fallo()));  \
+#define MONTAR(c, d, trazo)                                                                        \
+    const Disco d(c, trazo);                                                                       \
+    if (!d.fallo.isEmpty()) {                                                                      \
+        QSKIP(qPrintable("a small tmpfs could not be mounted (needs root): " + d.fallo));          \
     }
 
 } // namespace
@@ -347,28 +327,23 @@ private slots:
     // so the switch stays on and the new file cannot be opened; one message.
     void limpieza_en_disco_de_solo_lectura() {
         const CarpetaTrabajo c;
-        const Disco d(encendido);
-        MONTAR(d);
-        d.escribir("a.log", QByteArray(6000, 'x'));
-        d.escribir("b.log", QByteArray(5000, 'x'));
-        QVERIFY(d.solo_lectura());
+        MONTAR(c, d, encendido);
+        c.escribir("a.log", QByteArray(6000, 'x'));
+        c.escribir("b.log", QByteArray(5000, 'x'));
+        QCOMPARE(::mount("tmpfs", qPrintable(d.ruta), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr), 0);
         Mensajes mensajes;
         const Modal m([](QWidget* w) { pulsar(w, "boton_aceptar"); });
         const Programa p;
         QCOMPARE(logs(), (QStringList{"a.log", "b.log"}));
-        QCOMPARE(mensajes.textos.size(), 1);
-        const QStringList lineas = mensajes.textos[0].split("\r\n");
-        const QStringList esperadas{
-            "No se pudieron borrar 2 de los 2 archivos .log de \"" + QDir::currentPath() + "\":",
-            "   disco de solo lectura: a.log y b.log",
-            "No se pudo escribir \"" + c.ruta("trazo.txt") + "\": disco de solo lectura.",
-            "Por eso la opción de DOCUMENTAR SESIÓN sigue activada y al próximo inicio se volverá "
-            "a preguntar si se borran los archivos.",
-            "",
-            "No se puede abrir el documento de sesión \"" + c.ruta("14_35.log") +
-                "\": disco de solo lectura.",
-            desactivada};
-        QCOMPARE(lineas, esperadas);
+        const QString aviso = QStringLiteral(
+            "No se pudieron borrar 2 de los 2 archivos .log de \"%1\":\r\n"
+            "   disco de solo lectura: a.log y b.log\r\n"
+            "No se pudo escribir \"%2\": disco de solo lectura.\r\n"
+            "Por eso la opción de DOCUMENTAR SESIÓN sigue activada y al próximo inicio se "
+            "volverá a preguntar si se borran los archivos.\r\n\r\n"
+            "No se puede abrir el documento de sesión \"%3\": disco de solo lectura.\r\n%4");
+        QCOMPARE(mensajes.textos, QStringList{aviso.arg(d.ruta, c.ruta("trazo.txt"),
+                                                        c.ruta("14_35.log"), desactivada)});
         QVERIFY(!p.documentando());
         QCOMPARE(c.leer("trazo.txt"), encendido.toUtf8());
     }
@@ -383,9 +358,9 @@ private slots:
         const QString tope = QStringLiteral("el archivo llegó al tamaño máximo permitido.\r\n"
                                             "El caso recién graficado no quedó registrado");
         QTest::newRow("a folder of that name")
-            << "" << false << 0 << "hay una carpeta con ese nombre.\r\n" + desactivada;
+            << "" << false << 0 << "hay una carpeta con ese nombre.";
         QTest::newRow("the same at start-up")
-            << "" << true << 0 << "hay una carpeta con ese nombre.\r\n" + desactivada;
+            << "" << true << 0 << "hay una carpeta con ese nombre.";
         QTest::newRow("a path that cannot be created")
             << "no/existe.log" << false << 0 << "la carpeta no existe.";
         QTest::newRow("a full disk") << "/dev/full" << false << 0 << "disco lleno.";
@@ -447,20 +422,20 @@ private slots:
     // A real disk filling up part-way through a line: the line is taken back.
     void disco_lleno_a_mitad_de_linea() {
         const CarpetaTrabajo c;
-        const Disco d(apagado);
-        MONTAR(d);
+        MONTAR(c, d, apagado);
         Mensajes mensajes;
         const Programa p;
         p.documentar();
-        p.pulsar("boton_graficar");
-        // The file padded to 20 bytes short of its first page, every other page taken.
-        const QByteArray antes = cabecera + linea + QByteArray(4096 - 20 - 111, '.');
-        d.escribir("14_35.log", antes);
-        d.llenar();
+        // The file 20 bytes short of its first page, every other page taken.
+        const QByteArray antes = cabecera + QByteArray(4096 - 20 - cabecera.size(), '.');
+        c.escribir("14_35.log", antes);
+        QFile relleno("relleno");
+        QVERIFY(relleno.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (relleno.write(QByteArray(4096, 'r')) > 0) {
+        }
         p.pulsar("boton_graficar");
         QCOMPARE(c.leer("14_35.log"), antes);
-        QCOMPARE(mensajes.textos.size(), 2);
-        QCOMPARE(mensajes.textos[1],
+        QCOMPARE(mensajes.textos.value(1),
                  "No se puede escribir en el documento de sesión \"" + c.ruta("14_35.log") +
                      "\": disco lleno.\r\nEl caso recién graficado no quedó registrado; las "
                      "líneas anteriores siguen completas.\r\n" +
@@ -471,39 +446,37 @@ private slots:
     // The file deleted, or deleted and made again, by another program between
     // two plots: the next plot says so and saves what it held.
     void documento_borrado_entre_dos_graficos_data() {
-        QTest::addColumn<bool>("reemplazado");
-        QTest::newRow("deleted") << false;
-        QTest::newRow("replaced") << true;
+        QTest::addColumn<QString>("copia");
+        QTest::addColumn<QString>("suceso");
+        QTest::newRow("deleted") << "14_35.log"
+                                 << "fue borrado por otro programa, u otra copia de este,";
+        QTest::newRow("replaced") << "14_35 (2).log"
+                                  << "fue reemplazado por otro archivo del mismo nombre";
     }
     void documento_borrado_entre_dos_graficos() {
-        QFETCH(bool, reemplazado);
+        QFETCH(QString, copia);
+        QFETCH(QString, suceso);
         const CarpetaTrabajo c;
         Mensajes mensajes;
         const Programa p;
         p.documentar();
         p.pulsar("boton_graficar");
         QVERIFY(QFile::remove("14_35.log"));
+        const bool reemplazado = copia != "14_35.log";
         if (reemplazado) {
             c.escribir("14_35.log", "otro");
         }
         p.pulsar("boton_graficar");
-        const QString copia = reemplazado ? "14_35 (2).log" : "14_35.log";
+        p.pulsar("boton_graficar"); // documentation is off: not told again
         QCOMPARE(c.leer(copia), cabecera + linea);
         QCOMPARE(c.leer("14_35.log"), reemplazado ? QByteArray("otro") : cabecera + linea);
-        QCOMPARE(mensajes.textos.size(), 2);
-        const QString suceso =
-            reemplazado ? "\" fue reemplazado por otro archivo del mismo nombre mientras "
-                          "se usaba.\r\n"
-                        : "\" fue borrado por otro programa, u otra copia de este, "
-                          "mientras se usaba.\r\n";
-        QCOMPARE(mensajes.textos[1], "El documento de sesión \"" + c.ruta("14_35.log") + suceso +
-                                         "Lo que tenía escrito se guardó en \"" + c.ruta(copia) +
-                                         "\".\r\nEl caso recién graficado no quedó "
-                                         "registrado.\r\n" +
-                                         desactivada);
+        const QString aviso =
+            QStringLiteral("El documento de sesión \"%1\" %2 mientras se usaba.\r\n"
+                           "Lo que tenía escrito se guardó en \"%3\".\r\n"
+                           "El caso recién graficado no quedó registrado.\r\n%4");
+        QCOMPARE(mensajes.textos, (QStringList{exito, aviso.arg(c.ruta("14_35.log"), suceso,
+                                                                c.ruta(copia), desactivada)}));
         QVERIFY(!p.documentando());
-        p.pulsar("boton_graficar");
-        QCOMPARE(mensajes.textos.size(), 2);
     }
 
     void visor() {
