@@ -1,6 +1,7 @@
 #include "main/inic.h"
 
 #include "grafica/muestreo.h"
+#include "toolkit/datos.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/texto.h"
 
@@ -136,7 +137,7 @@ LecturaInicio leer_inic(const QString& texto) {
 }
 
 Parametros parametros_de_inicio() {
-    QFile archivo(QStringLiteral("inic.dat"));
+    QFile archivo(ruta_de_datos(QStringLiteral("inic.dat")));
     QString problema;
     if (!archivo.open(QIODevice::ReadOnly | QIODevice::Text)) {
         problema = QStringLiteral("No se puede leer el archivo \"inic.dat\" de la carpeta del "

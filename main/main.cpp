@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
+#include <QIcon>
+#include <QStandardPaths>
+#include <QTextStream>
 
 #include <cstdio>
 #include <cstdlib>
@@ -31,10 +34,21 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ondaris"));
     cargar_traducciones_qt();
-    // Data files, "trazo.txt" and the session files live beside the program.
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    const QString programa = QCoreApplication::applicationDirPath();
+    QApplication::setWindowIcon(icono_programa(programa));
+    const QString problema = preparar_carpetas(
+        elegir_carpetas(programa, carpeta_instalada(programa),
+                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    if (!problema.isEmpty()) {
+        std::fprintf(stderr, "ondaris: %s\n", qPrintable(problema));
+    }
     if (QFontDatabase::families().contains(QStringLiteral("Liberation Sans"))) {
         QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+    }
+
+    if (QCoreApplication::arguments().contains(QStringLiteral("--comprobar"))) {
+        QTextStream salida(stdout);
+        return comprobar_arranque(salida);
     }
 
     Presentacion presentacion;

@@ -2,6 +2,7 @@
 
 #include "toolkit/texto.h"
 
+#include <QDir>
 #include <QStringList>
 
 namespace {
@@ -25,6 +26,10 @@ QString texto_general() {
         QString(),
         QStringLiteral("Se grafica la Intensidad de onda luminosa"),
         QStringLiteral("de la difracción de N ranuras, según modelo de Fraunhofer"),
+        QString(),
+        QStringLiteral("Los documentos de sesión (archivos .log) se guardan en la carpeta"),
+        QDir::toNativeSeparators(QDir::currentPath()),
+        QStringLiteral("donde están también los valores de inicio, \"inic.dat\"."),
         QString(),
     });
 }

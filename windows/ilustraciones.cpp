@@ -1,6 +1,7 @@
 #include "windows/ilustraciones.h"
 
 #include "toolkit/colores.h"
+#include "toolkit/datos.h"
 #include "toolkit/diseno.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
@@ -86,7 +87,7 @@ Ilustraciones::Ilustraciones(QWidget* cliente, Diseno& diseno)
 void Ilustraciones::mostrar(Cual cual) {
     const Dibujo dibujo = dibujo_de(cual);
     QImage imagen;
-    if (!imagen.load(dibujo.archivo)) {
+    if (!imagen.load(ruta_de_datos(dibujo.archivo))) {
         // Nothing to click away: close the overlay now, so the buttons come back.
         cerrar();
         mensaje(QStringLiteral("No se puede mostrar la imagen \"%1\": falta el archivo o no es "

@@ -1,5 +1,6 @@
 #include "windows/ventana_modelo.h"
 
+#include "toolkit/datos.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
 #include "toolkit/texto.h"
@@ -148,7 +149,7 @@ bool VentanaModelo::event(QEvent* e) {
 }
 
 bool VentanaModelo::cargar_texto() {
-    const QString texto = leer_modelo(archivo_modelo);
+    const QString texto = leer_modelo(ruta_de_datos(archivo_modelo));
     if (texto.isNull()) {
         // Hidden first: the message box takes the focus, and giving it back
         // would activate this window and report the file again.

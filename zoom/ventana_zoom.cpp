@@ -1,6 +1,7 @@
 #include "zoom/ventana_zoom.h"
 
 #include "grafica/muestreo.h"
+#include "toolkit/datos.h"
 #include "toolkit/diseno.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
@@ -217,10 +218,10 @@ void VentanaZoom::acercar() {
 
 void VentanaZoom::poner_lupas(bool alejar_disponible) {
     // A missing picture file leaves the picture the button already shows.
-    lupa_alejar_->cargar_imagen(alejar_disponible ? QStringLiteral("LupaOuSi.bmp")
-                                                  : QStringLiteral("LupaOuNo.bmp"));
-    lupa_acercar_->cargar_imagen(alejar_disponible ? QStringLiteral("LupaInNo.bmp")
-                                                   : QStringLiteral("LupaInSi.bmp"));
+    lupa_alejar_->cargar_imagen(ruta_de_datos(alejar_disponible ? QStringLiteral("LupaOuSi.bmp")
+                                                                : QStringLiteral("LupaOuNo.bmp")));
+    lupa_acercar_->cargar_imagen(ruta_de_datos(alejar_disponible ? QStringLiteral("LupaInNo.bmp")
+                                                                 : QStringLiteral("LupaInSi.bmp")));
 }
 
 void VentanaZoom::limpiar_dibujo() {

@@ -13,7 +13,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -109,16 +111,22 @@ private slots:
     // Each entry any number of times, the same bytes each time; the plotted curve,
     // the parameters and the buttons stay as they were.
     void ayuda() {
+        Escena e;
         const std::pair<const char*, QString> textos[] = {
             {"&General",
-             QStringLiteral("Configurar Color de pantalla en VERDADERO (24 bit)\r\n"
-                            "o de ALTA DENSIDAD (16 bit 0 32 bit) \r\n"
-                            "\r\n"
-                            "La pantalla debe estar en 640 x 480 pixels\r\n"
-                            "\r\n"
-                            "Se grafica la Intensidad de onda luminosa\r\n"
-                            "de la difracción de N ranuras, según modelo de Fraunhofer\r\n"
-                            "\r\n")},
+             QStringLiteral(
+                 "Configurar Color de pantalla en VERDADERO (24 bit)\r\n"
+                 "o de ALTA DENSIDAD (16 bit 0 32 bit) \r\n"
+                 "\r\n"
+                 "La pantalla debe estar en 640 x 480 pixels\r\n"
+                 "\r\n"
+                 "Se grafica la Intensidad de onda luminosa\r\n"
+                 "de la difracción de N ranuras, según modelo de Fraunhofer\r\n"
+                 "\r\n"
+                 "Los documentos de sesión (archivos .log) se guardan en la carpeta\r\n") +
+                 QDir::toNativeSeparators(QFileInfo(e.carpeta.ruta("inic.dat")).path()) +
+                 QStringLiteral("\r\ndonde están también los valores de inicio, \"inic.dat\".\r\n"
+                                "\r\n")},
             {"&Unidades",
              QStringLiteral(
                  "Las longitudes (ancho, distancia y long. de onda) están en micrones\r\n"
@@ -131,7 +139,6 @@ private slots:
                             "\r\n"
                             "Comuniquese para obtener mayor información,\r\n"
                             "nuevas versiones y otros programas")}};
-        Escena e;
         e.graficar();
         const Parametros parametros = e.parametros();
         const QImage grafica = imagen_de(e, "grafica"), bandas = imagen_de(e, "sector_ampliado");

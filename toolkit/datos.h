@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The files the program ships (start-up values, model text, pictures) are read
+// from the working folder when they are there, and otherwise from the folder
+// the program was installed with them. Without that folder (the build's
+// program, the tests) every name stays bare: the working folder alone.
+void fijar_carpeta_datos(const QString& carpeta);
+QString carpeta_datos();
+
+// The path to open for the shipped file `nombre`; the bare name when neither
+// folder has it, so a message about it names the file the user knows.
+QString ruta_de_datos(const QString& nombre);
