@@ -5,8 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace {
 
