@@ -46,3 +46,16 @@ void BotonSpin::changeEvent(QEvent* e) {
     }
     PictureBox::changeEvent(e);
 }
+
+void BotonSpin::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) {
+        emit pulsado();
+        emit sostenido();
+    }
+}
+
+void BotonSpin::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) {
+        emit liberado();
+    }
+}

@@ -1,4 +1,5 @@
 // The value boxes: selection, typing, the live sector, and the check on leaving.
+#include "entry/boton_spin.h"
 #include "entry/caja_valor.h"
 #include "entry/entrada.h"
 #include "toolkit/clics.h"
@@ -6,11 +7,25 @@
 #include "toolkit/mensaje.h"
 #include "toolkit/texto.h"
 
+#include <algorithm>
+
 namespace {
 
 // A box counts as selected exactly while it has this background.
 const Color fondo_seleccion = RGB(0, 0, 130);
 const Color texto_seleccion = RGB(200, 200, 200);
+
+// The whole number is selected (an empty box has nothing to select).
+bool todo_seleccionado(const CajaValor* c) {
+    return c->text().isEmpty() || c->selectedText() == c->text();
+}
+
+// The box shows `texto` as if it had been typed, so the arrows still accept it first.
+void escribir_como_tecleado(CajaValor* c, const QString& texto) {
+    const bool modificada = c->isModified();
+    c->setText(texto);
+    c->setModified(modificada);
+}
 
 } // namespace
 
@@ -18,10 +33,15 @@ double EntradaValores::leer(Magnitud m) const {
     return leer_numero(convertir(caja(m)->text()));
 }
 
+// The selection of a selected box takes its colours, so the box reads as one block.
 void EntradaValores::colorear(Magnitud m, bool seleccion) {
     QPalette p = caja(m)->palette();
-    p.setColor(QPalette::Base, a_qcolor(seleccion ? fondo_seleccion : color_fondo_));
-    p.setColor(QPalette::Text, a_qcolor(seleccion ? texto_seleccion : color_texto_));
+    const QColor fondo = a_qcolor(seleccion ? fondo_seleccion : color_fondo_);
+    const QColor texto = a_qcolor(seleccion ? texto_seleccion : color_texto_);
+    p.setColor(QPalette::Base, fondo);
+    p.setColor(QPalette::Text, texto);
+    p.setColor(QPalette::Highlight, seleccion ? fondo : resaltado_);
+    p.setColor(QPalette::HighlightedText, seleccion ? texto : texto_resaltado_);
     caja(m)->setPalette(p);
 }
 
@@ -30,21 +50,30 @@ bool EntradaValores::seleccionada(Magnitud m) const {
     return RGB(c.red(), c.green(), c.blue()) == fondo_seleccion;
 }
 
-void EntradaValores::al_presionar(Magnitud m) {
-    ultima_presionada_ = m;
-    presionada_alguna_ = true;
+// A real selection of the whole number: what is typed or pasted replaces it, a
+// shortcut copies it, and the colours go when the selection does.
+void EntradaValores::seleccionar(Magnitud m) {
+    caja(m)->selectAll();
     colorear(m, true);
 }
 
-void EntradaValores::al_teclear(Magnitud m) {
-    // The key is inserted after this, so it becomes the first character.
-    if (seleccionada(m)) {
+void EntradaValores::al_presionar(Magnitud m) {
+    ultima_presionada_ = m;
+    presionada_alguna_ = true;
+    seleccionar(m);
+}
+
+void EntradaValores::al_cambiar_seleccion(Magnitud m) {
+    if (seleccionada(m) && !todo_seleccionado(caja(m))) {
         colorear(m, false);
-        caja(m)->clear();
     }
 }
 
-void EntradaValores::al_soltar_tecla(Magnitud m) {
+// Any change the user makes (typed, pasted, cut, undone, dropped), never one the program makes.
+void EntradaValores::al_editar(Magnitud m) {
+    if (seleccionada(m)) {
+        colorear(m, false);
+    }
     if (es_extremo(m)) {
         seguir_extremos();
     }
@@ -52,10 +81,10 @@ void EntradaValores::al_soltar_tecla(Magnitud m) {
 
 void EntradaValores::seguir_extremos() {
     if (leer(Magnitud::superior) > 0.89) {
-        caja(Magnitud::superior)->setText(texto_numero(0.89));
+        escribir_como_tecleado(caja(Magnitud::superior), texto_numero(0.89));
     }
     if (leer(Magnitud::inferior) < -0.9) {
-        caja(Magnitud::inferior)->setText(texto_numero(-0.9));
+        escribir_como_tecleado(caja(Magnitud::inferior), texto_numero(-0.9));
     }
     // A sine with no place on the screen (1 or more, not a number) leaves its
     // end where it was, and leaving the box with it is refused; any other keeps
@@ -72,6 +101,32 @@ void EntradaValores::al_salir(Magnitud m) {
     if (rechazando_) {
         return; // the focus coming back, or the message box taking it
     }
+    aceptar(m);
+}
+
+void EntradaValores::al_pulsar_enter(Magnitud m) {
+    if (aceptar(m)) {
+        caja(m)->selectAll(); // as a spin box does: the next number typed replaces it
+    }
+}
+
+void EntradaValores::al_pulsar_flecha(Magnitud m, Sentido sentido) {
+    const auto es_su_boton = [&](const Flecha& f) {
+        return f.m == m && !f.fino && f.sentido == sentido;
+    };
+    const Flecha& f = *std::ranges::find_if(flechas_, es_su_boton);
+    if (!f.boton->isEnabled()) {
+        return; // locked while curves are compared, as the button is
+    }
+    // A number typed and not yet stored is taken first, as leaving would take it.
+    if (caja(m)->isModified() && !aceptar(m)) {
+        return;
+    }
+    pulsar(f);
+    sostener(f, caja(m));
+}
+
+bool EntradaValores::aceptar(Magnitud m) {
     double x = leer(m);
     if (m == Magnitud::ranuras) {
         x = round_even(x); // slits come whole: 2.5 typed is 2 slits, and the box says so
@@ -89,12 +144,13 @@ void EntradaValores::al_salir(Magnitud m) {
         if (presionada_alguna_) {
             colorear(ultima_presionada_, false);
         }
-        colorear(m, true);
+        seleccionar(m);
         mensaje(QStringLiteral("Valor Fuera de rango"));
         // Closing the message box gives the focus to the control that was being clicked.
         caja(m)->setFocus(Qt::OtherFocusReason);
+        seleccionar(m);
         rechazando_ = false;
-        return;
+        return false;
     }
     // An end past its limits stops at the limit, and its box says where.
     const Fijo dentro = es_extremo(m) ? parametros_.dentro_de_limites(m, *nuevo) : *nuevo;
@@ -110,4 +166,5 @@ void EntradaValores::al_salir(Magnitud m) {
     } else if (es_extremo(m)) {
         emit extremos_cambiados();
     }
+    return true;
 }

@@ -29,35 +29,47 @@ EntradaValores::EntradaValores(QWidget* cliente, QWidget* marco_datos, Diseno& d
 
 void EntradaValores::crear_controles(QWidget* cliente, QWidget* marco_datos) {
     Diseno& d = diseno_;
-    const auto nueva_caja = [&](Magnitud m, QWidget* padre, QRectF lugar, const QString& accesible,
+    // Each caption is its box's label for a screen reader.
+    const auto nueva_caja = [&](Magnitud m, QLabel* leyenda, QRectF lugar, const QString& accesible,
                                 const QString& ayuda) {
-        auto* c = new CajaValor(padre);
+        auto* c = new CajaValor(leyenda->parentWidget());
         c->setObjectName(QStringLiteral("caja_") + nombre(m));
         c->setAccessibleName(accesible);
         c->setToolTip(ayuda);
         d.colocar(c, lugar);
+        leyenda->setBuddy(c);
         cajas_[indice(m)] = c;
     };
     const Qt::Alignment derecha = Qt::AlignRight | Qt::AlignVCenter;
-    rotulo(d, cliente, QStringLiteral("Longitud de onda ( L) :  "), {60, 330, 1110, 435}, derecha);
-    nueva_caja(Magnitud::onda, cliente, {1200, 450, 615, 285}, QStringLiteral("Longitud de onda"),
+    nueva_caja(Magnitud::onda,
+               rotulo(d, cliente, QStringLiteral("Longitud de onda ( L) :  "), {60, 330, 1110, 435},
+                      derecha),
+               {1200, 450, 615, 285}, QStringLiteral("Longitud de onda"),
                QStringLiteral("Entre 0.38 y 0.78 micr."));
-    rotulo(d, cliente, QStringLiteral("Número de ranuras (N) :"), {60, 4200, 1455, 405}, derecha);
-    nueva_caja(Magnitud::ranuras, cliente, {1560, 4260, 435, 285},
-               QStringLiteral("Número de ranuras"), QStringLiteral("Entre 1 y 500"));
-    rotulo(d, cliente, QStringLiteral("Ancho de ranura (a) :"), {60, 4860, 1395, 405}, derecha);
-    nueva_caja(Magnitud::ancho, cliente, {1500, 4920, 435, 285}, QStringLiteral("Ancho de ranura"),
-               QStringLiteral("Entre 0.1 y 100 micr."));
-    rotulo(d, cliente, QStringLiteral("Distancia entre ranuras (d) :"), {60, 5760, 1455, 405},
-           derecha);
-    nueva_caja(Magnitud::distancia, cliente, {1560, 5820, 435, 285},
-               QStringLiteral("Distancia entre ranuras"), QStringLiteral("Entre 1 y 100 micr."));
-    nueva_caja(Magnitud::inferior, marco_datos, {60, 5160, 555, 285},
+    nueva_caja(Magnitud::ranuras,
+               rotulo(d, cliente, QStringLiteral("Número de ranuras (N) :"), {60, 4200, 1455, 405},
+                      derecha),
+               {1560, 4260, 435, 285}, QStringLiteral("Número de ranuras"),
+               QStringLiteral("Entre 1 y 500"));
+    nueva_caja(
+        Magnitud::ancho,
+        rotulo(d, cliente, QStringLiteral("Ancho de ranura (a) :"), {60, 4860, 1395, 405}, derecha),
+        {1500, 4920, 435, 285}, QStringLiteral("Ancho de ranura"),
+        QStringLiteral("Entre 0.1 y 100 micr."));
+    nueva_caja(Magnitud::distancia,
+               rotulo(d, cliente, QStringLiteral("Distancia entre ranuras (d) :"),
+                      {60, 5760, 1455, 405}, derecha),
+               {1560, 5820, 435, 285}, QStringLiteral("Distancia entre ranuras"),
+               QStringLiteral("Entre 1 y 100 micr."));
+    // The ends' boxes come before their captions, which they stand above.
+    QLabel* leyenda_inferior =
+        rotulo(d, marco_datos, QStringLiteral("Extremo inferior"), {60, 5475, 1305, 240});
+    QLabel* leyenda_superior = rotulo(d, marco_datos, QStringLiteral("Extremo superior"),
+                                      {2610, 5475, 1305, 240}, derecha);
+    nueva_caja(Magnitud::inferior, leyenda_inferior, {60, 5160, 555, 285},
                QStringLiteral("Extremo inferior"), QString());
-    nueva_caja(Magnitud::superior, marco_datos, {3360, 5160, 555, 285},
+    nueva_caja(Magnitud::superior, leyenda_superior, {3360, 5160, 555, 285},
                QStringLiteral("Extremo superior"), QString());
-    rotulo(d, marco_datos, QStringLiteral("Extremo inferior"), {60, 5475, 1305, 240});
-    rotulo(d, marco_datos, QStringLiteral("Extremo superior"), {2610, 5475, 1305, 240}, derecha);
 
     // Spin buttons: an up button over a down one; coarse to fine from left to
     // right on the wavelength row.
@@ -97,26 +109,29 @@ void EntradaValores::conectar() {
     for (Magnitud m : magnitudes) {
         CajaValor* c = caja(m);
         connect(c, &CajaValor::raton_abajo, this, [this, m] { al_presionar(m); });
-        connect(c, &CajaValor::tecla_presionada, this, [this, m] { al_teclear(m); });
-        connect(c, &CajaValor::tecla_soltada, this, [this, m] { al_soltar_tecla(m); });
+        connect(c, &QLineEdit::textEdited, this, [this, m] { al_editar(m); });
+        connect(c, &QLineEdit::selectionChanged, this, [this, m] { al_cambiar_seleccion(m); });
         connect(c, &CajaValor::foco_perdido, this, [this, m] { al_salir(m); });
-        BotonSpin* arriba = subir_[indice(m)];
-        BotonSpin* abajo = bajar_[indice(m)];
-        connect(arriba, &PictureBox::pulsado, this,
-                [this, arriba, m] { pulsar(arriba, m, Sentido::arriba, std::nullopt); });
-        connect(abajo, &PictureBox::pulsado, this,
-                [this, abajo, m] { pulsar(abajo, m, Sentido::abajo, std::nullopt); });
+        connect(c, &QLineEdit::returnPressed, this, [this, m] { al_pulsar_enter(m); });
+        connect(c, &CajaValor::flecha, this, [this, m](Sentido s) { al_pulsar_flecha(m, s); });
+        connect(c, &CajaValor::flecha_soltada, this, [this, c] { soltar(c); });
+        flechas_.push_back({subir_[indice(m)], m, Sentido::arriba, std::nullopt});
+        flechas_.push_back({bajar_[indice(m)], m, Sentido::abajo, std::nullopt});
     }
     connect(caja(Magnitud::onda), &QLineEdit::textChanged, this, &EntradaValores::onda_cambiada);
-    const auto fino = [this](BotonSpin* b, Sentido s, std::int64_t diezmilesimas) {
-        connect(b, &PictureBox::pulsado, this, [this, b, s, diezmilesimas] {
-            pulsar(b, Magnitud::onda, s, Fijo::crudo(diezmilesimas));
-        });
-    };
-    fino(subir_centesima_, Sentido::arriba, 100);
-    fino(bajar_centesima_, Sentido::abajo, 100);
-    fino(subir_milesima_, Sentido::arriba, 10);
-    fino(bajar_milesima_, Sentido::abajo, 10);
+    const Magnitud L = Magnitud::onda;
+    flechas_.push_back({subir_centesima_, L, Sentido::arriba, Fijo::crudo(100)});
+    flechas_.push_back({bajar_centesima_, L, Sentido::abajo, Fijo::crudo(100)});
+    flechas_.push_back({subir_milesima_, L, Sentido::arriba, Fijo::crudo(10)});
+    flechas_.push_back({bajar_milesima_, L, Sentido::abajo, Fijo::crudo(10)});
+    for (const Flecha& f : flechas_) {
+        BotonSpin* b = f.boton;
+        connect(b, &PictureBox::pulsado, this, [this, f] { pulsar(f); });
+        connect(b, &BotonSpin::sostenido, this, [this, f] { sostener(f, f.boton); });
+        connect(b, &BotonSpin::liberado, this, [this, b] { soltar(b); });
+    }
+    repeticion_.setSingleShot(true);
+    connect(&repeticion_, &QTimer::timeout, this, &EntradaValores::repetir);
 }
 
 void EntradaValores::mostrar_parametros() {
@@ -130,6 +145,8 @@ void EntradaValores::mostrar_parametros() {
     const QColor texto = paleta.color(QPalette::Text);
     color_fondo_ = RGB(fondo.red(), fondo.green(), fondo.blue());
     color_texto_ = RGB(texto.red(), texto.green(), texto.blue());
+    resaltado_ = paleta.color(QPalette::Highlight);
+    texto_resaltado_ = paleta.color(QPalette::HighlightedText);
     emit extremos_cambiados();
 }
 

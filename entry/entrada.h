@@ -8,12 +8,15 @@
 #include "model/color.h"
 #include "model/parametros.h"
 
+#include <QColor>
 #include <QObject>
+#include <QTimer>
 
 #include <array>
 #include <chrono>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class BotonSpin;
 class CajaValor;
@@ -21,13 +24,16 @@ class Diseno;
 class QWidget;
 
 // The value entry: a box for each quantity, with its caption and its spin
-// buttons. A box clicked is selected, so the first key typed replaces its
-// value; leaving it checks the number against the quantity's limits, and stores
-// it or sends the user back with "Valor Fuera de rango". The boxes of the
-// sector's ends take sines and move the sector at every key. A spin button steps
-// its quantity by the rule of its value (or of the sector's width) within its
-// limits, holding its press mark for a moment; while curves are compared the
-// geometry and the wavelength cannot both change.
+// buttons. A box clicked is selected (its whole number, in the selection's
+// colours), so what is typed or pasted replaces it, while shortcuts, Escape,
+// Tab and the arrows leave it; leaving the box, or Enter, checks the number
+// against the quantity's limits, and stores it or sends the user back with
+// "Valor Fuera de rango". The boxes of the sector's ends take sines and move the
+// sector at every change of their text. A spin button steps its quantity by the
+// rule of its value (or of the sector's width) within its limits, holding its
+// press mark for a moment; held, it repeats one step a pause; Up and Down in a
+// box are its buttons. While curves are compared the geometry and the
+// wavelength cannot both change.
 class EntradaValores : public QObject {
     Q_OBJECT
 public:
@@ -51,7 +57,8 @@ public:
     bool comparando_geometria() const;
     // The last box in the tab order, for the controls that follow it.
     QWidget* ultima_caja() const;
-    // How long a spin click keeps its press mark and holds the window.
+    // How long a spin click keeps its press mark and holds the window, and the
+    // time between the steps of a held button.
     void set_pausa(std::chrono::milliseconds pausa) { pausa_ = pausa; }
 
 signals:
@@ -73,20 +80,39 @@ private:
     // An end's box shows the sine of the end, to two decimals.
     void mostrar_seno(Magnitud m);
 
+    // A spin button and what it steps: `fino` is the fixed step of the fine
+    // wavelength buttons, otherwise the step rule of the quantity applies.
+    struct Flecha {
+        BotonSpin* boton;
+        Magnitud m;
+        Sentido sentido;
+        std::optional<Fijo> fino;
+    };
+
     // Boxes.
     void al_presionar(Magnitud m);
-    void al_teclear(Magnitud m);
-    void al_soltar_tecla(Magnitud m);
+    void al_editar(Magnitud m);
+    void al_cambiar_seleccion(Magnitud m);
     void al_salir(Magnitud m);
+    void al_pulsar_enter(Magnitud m);
+    void al_pulsar_flecha(Magnitud m, Sentido sentido);
+    // The box's number checked and stored, as leaving the box does; refused,
+    // the box keeps the focus, selected, and the user is told.
+    bool aceptar(Magnitud m);
     void seguir_extremos();
+    void seleccionar(Magnitud m);
     void colorear(Magnitud m, bool seleccionada);
     bool seleccionada(Magnitud m) const;
     double leer(Magnitud m) const;
 
-    // Spin buttons: one click on `b` for `m`; `fino` is the fixed step of the
-    // fine wavelength buttons, otherwise the step rule of the quantity applies.
-    void pulsar(BotonSpin* b, Magnitud m, Sentido sentido, std::optional<Fijo> fino);
+    // Spin buttons: one click (press mark, step, pause); the step alone, with
+    // the lock between geometry and wavelength; a hold, repeated until released.
+    void pulsar(const Flecha& f);
+    void dar_un_paso(const Flecha& f);
     void aplicar_paso(Magnitud m, Fijo n);
+    void sostener(const Flecha& f, const QObject* origen);
+    void soltar(const QObject* origen);
+    void repetir();
     std::array<BotonSpin*, 6> botones_onda() const;
     std::array<BotonSpin*, 6> botones_geometria() const;
 
@@ -102,9 +128,14 @@ private:
 
     Color color_fondo_ = 0xFFFFFF; // the boxes' own colours, from box 1 at start-up
     Color color_texto_ = 0;
+    QColor resaltado_, texto_resaltado_; // and of their selections
     Magnitud ultima_presionada_ = Magnitud::inferior;
     bool presionada_alguna_ = false;
     bool rechazando_ = false; // a refused exit is under way: its focus moves are not exits
     bool hay_curvas_ = false;
     std::chrono::milliseconds pausa_{100};
+    std::vector<Flecha> flechas_;     // the 16 buttons
+    std::optional<Flecha> sostenida_; // held, and by which control (its button or its box)
+    const QObject* sostenida_por_ = nullptr;
+    QTimer repeticion_;
 };

@@ -144,8 +144,8 @@ const QString fuera = QStringLiteral("Valor Fuera de rango");
 // take sines: they clamp, and store the tangent, while being typed in; an end
 // past its limits stops at the limit, and its box then shows the limit's sine;
 // a sine with no place on the screen leaves its end where it was and is refused.
-// (The release of Tab in the next box, the upper end's, reads both ends again
-// from their boxes: a limit shown to two decimals is then read back as such.)
+// (Tabbing into the next box, the upper end's, changes nothing: a limit stays
+// stored as such, though its box shows it to two decimals.)
 struct Salida {
     const char* nombre;
     bool coma;
@@ -173,16 +173,16 @@ const Salida tabla_salidas[] = {
     {"coma: 0,3 en caja 2", true, 2, "0,3", "0,3", 0.3145, 0.3145, true},
     {"punto: 0.95 en caja 2", false, 2, "0.95", "0.89", 1.9519, 1.9519, true, "0.89"},
     {"coma: 0,95 en caja 2", true, 2, "0,95", "0,89", 1.9519, 1.9519, true, "0,89"},
-    {"punto: -0.95 en caja 1", false, 1, "-0.95", "-0.89", -2, -1.9519, true, "-0.9"},
-    {"punto: 0.95 en caja 1", false, 1, "0.95", "0.89", 2, 1.9519, true},
+    {"punto: -0.95 en caja 1", false, 1, "-0.95", "-0.89", -2, -2, true, "-0.9"},
+    {"punto: 0.95 en caja 1", false, 1, "0.95", "0.89", 2, 2, true},
     {"punto: -0. en caja 1", false, 1, "-0.", "0", 0, 0, true},
     {"punto: 1 en caja 1", false, 1, "1", "1", -0.6, -0.6, false},
     {"punto: -1 en caja 2", false, 2, "-1", "-1", 0, 0, false},
     {"punto: 5 en caja 2", false, 2, "5", "0.89", 1.9519, 1.9519, true, "0.89"},
     {"punto: 1e999 en caja 1", false, 1, "1e999", "1e999", -0.6, -0.6, false},
-    {"punto: -1e999 en caja 1", false, 1, "-1e999", "-0.89", -2, -1.9519, true, "-0.9"},
+    {"punto: -1e999 en caja 1", false, 1, "-1e999", "-0.89", -2, -2, true, "-0.9"},
     {"punto: nan en caja 1", false, 1, "nan", "0", 0, 0, true},
-    {"punto: 0.9999999 en caja 1", false, 1, "0.9999999", "0.89", 2, 1.9519, true},
+    {"punto: 0.9999999 en caja 1", false, 1, "0.9999999", "0.89", 2, 2, true},
     {"600 en N: Backtab", false, 3, "600", "600", 5, 5, false, {}, "Backtab"},
     {"600 en N: caja superior", false, 3, "600", "600", 5, 5, false, {}, "caja_superior"},
     {"600 en N: Limpiar", false, 3, "600", "600", 5, 5, false, {}, "boton_limpiar"},
