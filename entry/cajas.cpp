@@ -104,8 +104,10 @@ void EntradaValores::al_salir(Magnitud m) {
     aceptar(m);
 }
 
+// A number typed is taken as leaving the box takes it. One the program wrote
+// is stored already (an end's box, rounded, would move its end if read back).
 void EntradaValores::al_pulsar_enter(Magnitud m) {
-    if (aceptar(m)) {
+    if (!caja(m)->isModified() || aceptar(m)) {
         caja(m)->selectAll(); // as a spin box does: the next number typed replaces it
     }
 }

@@ -9,10 +9,14 @@
 #include "screen/marcador.h"
 #include "tests/common/entorno.h"
 #include "toolkit/picture_box.h"
+#include "toolkit/texto.h"
 #include "toolkit/trazado.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QKeySequence>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,6 +32,7 @@
 #include <cmath>
 #include <functional>
 #include <iterator>
+#include <memory>
 
 // Fixed-point values read as numbers in failure reports.
 inline char* toString(const Fijo& x) {
@@ -274,6 +279,46 @@ const Bloqueo tabla_bloqueo[] = {
     // A step of an end clears even when the step itself is refused.
     {"L centesima; extremo contra el otro", "subir_onda_centesima", false, 0.56, "intensidad total",
      "subir_inferior", 0.3, inic_sector(0.3, 0.31)},
+};
+
+// What a box shows and holds after a story: the parameter set, every box's
+// text, the messages, and whether the box stays selected.
+struct Estado {
+    Parametros parametros;
+    QStringList textos, mensajes;
+    bool seleccionada = false;
+    bool operator==(const Estado&) const = default;
+};
+Estado estado(const Escena& e, Magnitud m) {
+    QStringList textos;
+    for (Magnitud q : magnitudes) {
+        textos << caja(e, q)->text();
+    }
+    return {e.parametros(), textos, e.mensajes.textos, seleccionada(caja(e, m))};
+}
+
+// A key as X11 delivers it: Ctrl+C carries the control character 3.
+void tecla(QWidget* w, Qt::Key k, Qt::KeyboardModifiers mod, const QString& texto,
+           bool repetida = false, bool suelta = true) {
+    QTest::simulateEvent(w, true, k, mod, texto, repetida);
+    if (suelta) {
+        QTest::simulateEvent(w, false, k, mod, texto, repetida);
+    }
+}
+
+// Before the step a number typed is taken as leaving takes it; refused, nothing
+// steps. A button locked while curves are compared takes no key either.
+struct FlechaTecleada {
+    const char* nombre;
+    int caja;
+    QString tecleado;
+    double esperado;
+    bool aceptado = true;
+};
+const FlechaTecleada tabla_flechas[] = {
+    {"N 7", 3, "7", 8},           {"N 600", 3, "600", 5, false},
+    {"L 0.5", 6, "0.5", 0.6},     {"extremo -0.3", 1, "-0.3", -0.1145},
+    {"L bloqueada", 6, "", 0.55},
 };
 
 } // namespace
@@ -527,6 +572,243 @@ private slots:
         QCOMPARE(e.parametros().valor(Magnitud::onda), L + f(0.01));
         QCOMPARE(habilitados(e, true) + habilitados(e, false), 12);
         QCOMPARE(unica->text(), QStringLiteral("Banda única "));
+    }
+    // Keys that write nothing, in the lower end's box just clicked: its number,
+    // the sector and the selection stay, so a digit then replaces the number
+    // (End gives the selection up: the digit goes after it). Ctrl+C copies.
+    void teclas_que_no_escriben_data() {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("mod");
+        QTest::addColumn<QString>("luego"); // the box after "0" is typed
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << ctrl << "0";
+        QTest::newRow("Ctrl+A") << int(Qt::Key_A) << ctrl << "0";
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << 0 << "0";
+        QTest::newRow("Mayusculas") << int(Qt::Key_Shift) << 0 << "0";
+        QTest::newRow("Fin") << int(Qt::Key_End) << 0 << "-0.510";
+    }
+    void teclas_que_no_escriben() {
+        QFETCH(int, k);
+        QFETCH(int, mod);
+        QFETCH(QString, luego);
+        const LocalePrueba locale(locale_punto());
+        const Escena e;
+        CajaValor* c = caja(e, Magnitud::inferior);
+        clic(c);
+        const Estado antes = estado(e, Magnitud::inferior);
+        QGuiApplication::clipboard()->clear();
+        // As X11 sends them: Ctrl+C carries character 3, Escape 27.
+        const QChar control(k == Qt::Key_Escape ? 27 : mod != 0 ? k - Qt::Key_A + 1 : 0);
+        tecla(c, Qt::Key(k), Qt::KeyboardModifiers(mod), control.isNull() ? QString() : control);
+        QVERIFY(estado(e, Magnitud::inferior) == antes || k == Qt::Key_End);
+        QVERIFY(e.parametros() == antes.parametros && en_pantalla(e));
+        QCOMPARE(QGuiApplication::clipboard()->text(), k == Qt::Key_C ? c->text() : QString());
+        QTest::keyClicks(c, QStringLiteral("0"));
+        QCOMPARE(c->text(), luego);
+        QVERIFY(!seleccionada(c) && en_pantalla(e));
+        QCOMPARE(e.parametros().valor(Magnitud::inferior), f(luego == "0" ? 0 : -0.5929));
+    }
+
+    // Enter takes a typed number as Tab does (checks, message, what is stored and
+    // shown), keeps the focus and never empties the box; a second Enter asks
+    // nothing new of an accepted number, and refuses a refused one again.
+    void enter_como_salir_data() {
+        QTest::addColumn<int>("i");
+        for (std::size_t i = 0; i < std::size(tabla_salidas); ++i) {
+            if (tabla_salidas[i].destino == "Tab") {
+                QTest::newRow(tabla_salidas[i].nombre) << static_cast<int>(i);
+            }
+        }
+    }
+    void enter_como_salir() {
+        const Salida& r = fila(tabla_salidas);
+        const LocalePrueba locale(r.coma ? locale_coma() : locale_punto());
+        const auto m = static_cast<Magnitud>(r.caja);
+        bool en_la_caja = false;
+        const auto tras = [&](Qt::Key k) {
+            const Escena e;
+            CajaValor* c = caja(e, m);
+            clic(c);
+            QTest::keyClicks(c, r.tecleado);
+            QTest::keyClick(c, k);
+            QTest::keyClick(c, k == Qt::Key_Return ? k : Qt::Key_Shift);
+            en_la_caja = c->hasFocus();
+            return estado(e, m);
+        };
+        const Estado tab = tras(Qt::Key_Tab);
+        Estado enter = tras(Qt::Key_Return);
+        QVERIFY(en_la_caja);
+        QCOMPARE(enter.mensajes.size(), tab.mensajes.size() * 2);
+        enter.mensajes = tab.mensajes;
+        QVERIFY(enter == tab);
+    }
+
+    // Tabbing into an end's box, and keys that leave its text alone, move nothing:
+    // the ends stay at ±0.6 though their boxes show ±0.51 (0.5929 read back).
+    void teclas_sin_cambio_en_extremo() {
+        const Escena e;
+        const Parametros antes = e.parametros();
+        clic(caja(e, Magnitud::distancia));
+        QTest::keyClick(caja(e, Magnitud::distancia), Qt::Key_Tab);
+        CajaValor* c = caja(e, Magnitud::inferior);
+        QVERIFY(c->hasFocus());
+        for (Qt::Key k : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Left, Qt::Key_Home}) {
+            QTest::keyClick(c, k);
+        }
+        QVERIFY(e.parametros() == antes && e.mensajes.textos.isEmpty() && en_pantalla(e));
+    }
+
+    // A paste into an end's box moves the sector as typing does, whatever sends it.
+    void pegar_en_extremo_data() {
+        QTest::addColumn<int>("como");
+        QTest::newRow("Ctrl+V") << 0;
+        QTest::newRow("ranura paste()") << 1;
+        QTest::newRow("menu contextual") << 2;
+    }
+    void pegar_en_extremo() {
+        QFETCH(int, como);
+        const LocalePrueba locale(locale_punto());
+        const Escena e;
+        CajaValor* c = caja(e, Magnitud::superior);
+        clic(c);
+        QGuiApplication::clipboard()->setText(QStringLiteral("0.3"));
+        const std::unique_ptr<QMenu> menu(c->createStandardContextMenu());
+        const QString atajo = '\t' + QKeySequence(QKeySequence::Paste).toString();
+        const QList<QAction*> acciones = menu->actions();
+        const auto pegar =
+            std::ranges::find_if(acciones, [&](QAction* a) { return a->text().endsWith(atajo); });
+        QVERIFY(pegar != acciones.end());
+        como == 0   ? tecla(c, Qt::Key_V, Qt::ControlModifier, QString(QChar(22)))
+        : como == 1 ? c->paste()
+                    : (*pegar)->trigger();
+        QCOMPARE(c->text(), QStringLiteral("0.3"));
+        QCOMPARE(e.parametros().valor(Magnitud::superior), f(0.3145));
+        QVERIFY(en_pantalla(e));
+        QTest::keyClick(c, Qt::Key_Tab);
+        QCOMPARE(e.parametros().valor(Magnitud::superior), f(0.3145));
+        QVERIFY(e.mensajes.textos.isEmpty() && en_pantalla(e));
+    }
+
+    // Up and Down in each box do what its spin buttons do (for the wavelength the
+    // 0.1 ones), and leave the new number selected for the next one typed.
+    void flecha_como_boton_data() {
+        QTest::addColumn<int>("caja");
+        QTest::addColumn<bool>("arriba");
+        for (Magnitud m : magnitudes) {
+            for (bool arriba : {true, false}) {
+                QTest::addRow("%s %s", qPrintable(nombre_caja(m)), arriba ? "arriba" : "abajo")
+                    << indice(m) << arriba;
+            }
+        }
+    }
+    void flecha_como_boton() {
+        QFETCH(int, caja);
+        QFETCH(bool, arriba);
+        const auto m = static_cast<Magnitud>(caja);
+        const auto paso = [&](bool teclado) {
+            const Escena e;
+            CajaValor* c = ::caja(e, m);
+            const Parametros antes = e.parametros();
+            if (teclado) {
+                clic(c);
+                QTest::keyClick(c, arriba ? Qt::Key_Up : Qt::Key_Down);
+                if (!c->hasFocus() || c->selectedText() != c->text()) {
+                    return Estado{};
+                }
+            } else {
+                clic(e.control(qPrintable((arriba ? "subir_" : "bajar_") + nombre_caja(m).mid(5))));
+            }
+            return e.parametros() == antes ? Estado{} : estado(e, m);
+        };
+        const Estado teclado = paso(true);
+        QVERIFY(!teclado.textos.isEmpty());
+        QVERIFY(teclado == paso(false));
+    }
+
+    void flecha_tras_teclear_data() { filas(tabla_flechas); }
+    void flecha_tras_teclear() {
+        const FlechaTecleada& r = fila(tabla_flechas);
+        const LocalePrueba locale(locale_punto());
+        const Escena e;
+        const auto m = static_cast<Magnitud>(r.caja);
+        CajaValor* c = caja(e, m);
+        if (r.tecleado.isEmpty()) { // a geometry step with a curve locks the wavelength
+            e.graficar();
+            clic(e.control("subir_ranuras"));
+        }
+        clic(c);
+        QTest::keyClicks(c, r.tecleado);
+        QTest::keyClick(c, Qt::Key_Up);
+        QCOMPARE(e.parametros().valor(m), f(r.esperado));
+        QCOMPARE(e.mensajes.textos, r.aceptado ? QStringList() : QStringList{fuera});
+        QVERIFY(c->hasFocus() && en_pantalla(e));
+    }
+
+    // A held button, or a held Up key, repeats after a delay, one step a pause;
+    // the system's own repeats of the key count for nothing; the release ends it.
+    void repeticion_data() {
+        QTest::addColumn<bool>("con_tecla");
+        QTest::newRow("boton") << false;
+        QTest::newRow("tecla") << true;
+    }
+    void repeticion() {
+        QFETCH(bool, con_tecla);
+        const Escena e;
+        e.entrada().set_pausa(std::chrono::milliseconds(5));
+        auto* b = e.control<BotonSpin>("subir_ranuras");
+        CajaValor* c = caja(e, Magnitud::ranuras);
+        const auto N = [&] { return e.parametros().valor(Magnitud::ranuras); };
+        clic(c);
+        const QImage suelto = b->imagen();
+        QElapsedTimer reloj;
+        reloj.start();
+        if (con_tecla) {
+            QTest::keyPress(c, Qt::Key_Up);
+            for (int k = 0; k < 3; ++k) {
+                tecla(c, Qt::Key_Up, {}, QString(), true);
+            }
+        } else {
+            QTest::mousePress(b, Qt::LeftButton);
+        }
+        QCOMPARE(N(), Fijo(6));         // the press steps
+        QVERIFY(b->imagen() != suelto); // and the button shows pressed while held
+        QTRY_VERIFY(N() >= Fijo(9));
+        QVERIFY(reloj.elapsed() >= 400 + 2 * 5);
+        con_tecla ? QTest::keyRelease(c, Qt::Key_Up) : QTest::mouseRelease(b, Qt::LeftButton);
+        const Fijo soltado = N();
+        QTest::qWait(50); // ten pauses: a step still due would have come
+        QCOMPARE(N(), soltado);
+        QCOMPARE(b->imagen(), suelto);
+        QCOMPARE(c->text(), texto_fijo(soltado));
+    }
+
+    // What a screen reader hears of each box: the name of its quantity, its number
+    // as its value, its caption as its label; its up button's press steps it.
+    void accesibles() {
+        const Escena e;
+        const char* const rotulos[] = {"",
+                                       "Extremo inferior",
+                                       "Extremo superior",
+                                       "Número de ranuras (N) :",
+                                       "Ancho de ranura (a) :",
+                                       "Distancia entre ranuras (d) :",
+                                       "Longitud de onda ( L) :  "};
+        for (Magnitud m : magnitudes) {
+            CajaValor* c = caja(e, m);
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+            QCOMPARE(a->role(), QAccessible::EditableText);
+            QVERIFY(QString::fromUtf8(rotulos[indice(m)]).startsWith(a->text(QAccessible::Name)));
+            // (The ends' boxes are labelled by their frame, "Datos de espectro", too.)
+            QVERIFY(std::ranges::any_of(a->relations(QAccessible::Label), [&](const auto& r) {
+                return r.first->text(QAccessible::Name) == QString::fromUtf8(rotulos[indice(m)]);
+            }));
+            auto* b = e.control<BotonSpin>(qPrintable("subir_" + nombre_caja(m).mid(5)));
+            const QString antes = c->text();
+            QAccessible::queryAccessibleInterface(b)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+            QCOMPARE(a->text(QAccessible::Value), c->text());
+            QVERIFY(c->text() != antes);
+        }
     }
 };
 
