@@ -29,47 +29,43 @@ EntradaValores::EntradaValores(QWidget* cliente, QWidget* marco_datos, Diseno& d
 
 void EntradaValores::crear_controles(QWidget* cliente, QWidget* marco_datos) {
     Diseno& d = diseno_;
-    // Each caption is its box's label for a screen reader.
-    const auto nueva_caja = [&](Magnitud m, QLabel* leyenda, QRectF lugar, const QString& accesible,
+    const auto nueva_caja = [&](Magnitud m, QWidget* padre, QRectF lugar, const QString& accesible,
                                 const QString& ayuda) {
-        auto* c = new CajaValor(leyenda->parentWidget());
+        auto* c = new CajaValor(padre);
         c->setObjectName(QStringLiteral("caja_") + nombre(m));
         c->setAccessibleName(accesible);
         c->setToolTip(ayuda);
         d.colocar(c, lugar);
-        leyenda->setBuddy(c);
         cajas_[indice(m)] = c;
+        return c;
     };
+    // Each caption is its box's buddy: a screen reader takes it for the box's label.
     const Qt::Alignment derecha = Qt::AlignRight | Qt::AlignVCenter;
-    nueva_caja(Magnitud::onda,
-               rotulo(d, cliente, QStringLiteral("Longitud de onda ( L) :  "), {60, 330, 1110, 435},
-                      derecha),
-               {1200, 450, 615, 285}, QStringLiteral("Longitud de onda"),
-               QStringLiteral("Entre 0.38 y 0.78 micr."));
-    nueva_caja(Magnitud::ranuras,
-               rotulo(d, cliente, QStringLiteral("Número de ranuras (N) :"), {60, 4200, 1455, 405},
-                      derecha),
-               {1560, 4260, 435, 285}, QStringLiteral("Número de ranuras"),
-               QStringLiteral("Entre 1 y 500"));
-    nueva_caja(
-        Magnitud::ancho,
-        rotulo(d, cliente, QStringLiteral("Ancho de ranura (a) :"), {60, 4860, 1395, 405}, derecha),
-        {1500, 4920, 435, 285}, QStringLiteral("Ancho de ranura"),
-        QStringLiteral("Entre 0.1 y 100 micr."));
-    nueva_caja(Magnitud::distancia,
-               rotulo(d, cliente, QStringLiteral("Distancia entre ranuras (d) :"),
-                      {60, 5760, 1455, 405}, derecha),
-               {1560, 5820, 435, 285}, QStringLiteral("Distancia entre ranuras"),
-               QStringLiteral("Entre 1 y 100 micr."));
-    // The ends' boxes come before their captions, which they stand above.
-    QLabel* leyenda_inferior =
-        rotulo(d, marco_datos, QStringLiteral("Extremo inferior"), {60, 5475, 1305, 240});
-    QLabel* leyenda_superior = rotulo(d, marco_datos, QStringLiteral("Extremo superior"),
-                                      {2610, 5475, 1305, 240}, derecha);
-    nueva_caja(Magnitud::inferior, leyenda_inferior, {60, 5160, 555, 285},
+    rotulo(d, cliente, QStringLiteral("Longitud de onda ( L) :  "), {60, 330, 1110, 435}, derecha)
+        ->setBuddy(nueva_caja(Magnitud::onda, cliente, {1200, 450, 615, 285},
+                              QStringLiteral("Longitud de onda"),
+                              QStringLiteral("Entre 0.38 y 0.78 micr.")));
+    rotulo(d, cliente, QStringLiteral("Número de ranuras (N) :"), {60, 4200, 1455, 405}, derecha)
+        ->setBuddy(nueva_caja(Magnitud::ranuras, cliente, {1560, 4260, 435, 285},
+                              QStringLiteral("Número de ranuras"),
+                              QStringLiteral("Entre 1 y 500")));
+    rotulo(d, cliente, QStringLiteral("Ancho de ranura (a) :"), {60, 4860, 1395, 405}, derecha)
+        ->setBuddy(nueva_caja(Magnitud::ancho, cliente, {1500, 4920, 435, 285},
+                              QStringLiteral("Ancho de ranura"),
+                              QStringLiteral("Entre 0.1 y 100 micr.")));
+    rotulo(d, cliente, QStringLiteral("Distancia entre ranuras (d) :"), {60, 5760, 1455, 405},
+           derecha)
+        ->setBuddy(nueva_caja(Magnitud::distancia, cliente, {1560, 5820, 435, 285},
+                              QStringLiteral("Distancia entre ranuras"),
+                              QStringLiteral("Entre 1 y 100 micr.")));
+    nueva_caja(Magnitud::inferior, marco_datos, {60, 5160, 555, 285},
                QStringLiteral("Extremo inferior"), QString());
-    nueva_caja(Magnitud::superior, leyenda_superior, {3360, 5160, 555, 285},
+    nueva_caja(Magnitud::superior, marco_datos, {3360, 5160, 555, 285},
                QStringLiteral("Extremo superior"), QString());
+    rotulo(d, marco_datos, QStringLiteral("Extremo inferior"), {60, 5475, 1305, 240})
+        ->setBuddy(caja(Magnitud::inferior));
+    rotulo(d, marco_datos, QStringLiteral("Extremo superior"), {2610, 5475, 1305, 240}, derecha)
+        ->setBuddy(caja(Magnitud::superior));
 
     // Spin buttons: an up button over a down one; coarse to fine from left to
     // right on the wavelength row.
@@ -126,7 +122,7 @@ void EntradaValores::conectar() {
     flechas_.push_back({bajar_milesima_, L, Sentido::abajo, Fijo::crudo(10)});
     for (const Flecha& f : flechas_) {
         BotonSpin* b = f.boton;
-        connect(b, &PictureBox::pulsado, this, [this, f] { pulsar(f); });
+        connect(b, &PictureBox::pulsado, this, [this, f] { al_pulsar_boton(f); });
         connect(b, &BotonSpin::sostenido, this, [this, f] { sostener(f, f.boton); });
         connect(b, &BotonSpin::liberado, this, [this, b] { soltar(b); });
     }

@@ -107,6 +107,7 @@ private:
 
     // Spin buttons: one click (press mark, step, pause); the step alone, with
     // the lock between geometry and wavelength; a hold, repeated until released.
+    void al_pulsar_boton(const Flecha& f);
     void pulsar(const Flecha& f);
     void dar_un_paso(const Flecha& f);
     void aplicar_paso(Magnitud m, Fijo n);

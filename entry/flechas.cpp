@@ -21,6 +21,16 @@ void marcar(BotonSpin* b) {
 
 } // namespace
 
+// A click has taken the focus with its press; a screen reader's press takes it
+// here, so that the value box being typed in is left (and its number checked
+// and stored, or refused) before the step, as for a click.
+void EntradaValores::al_pulsar_boton(const Flecha& f) {
+    f.boton->setFocus(Qt::OtherFocusReason);
+    if (f.boton->window()->focusWidget() == f.boton) {
+        pulsar(f);
+    }
+}
+
 void EntradaValores::pulsar(const Flecha& f) {
     QElapsedTimer t0;
     t0.start();

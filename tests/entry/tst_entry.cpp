@@ -809,6 +809,23 @@ private slots:
             QCOMPARE(a->text(QAccessible::Value), c->text());
             QVERIFY(c->text() != antes);
         }
+        // A number being typed is taken first, as a click on the button takes it.
+        CajaValor* N = caja(e, Magnitud::ranuras);
+        clic(N);
+        QTest::keyClicks(N, QStringLiteral("7"));
+        const auto pulsar = [&](const char* boton) {
+            QAccessible::queryAccessibleInterface(e.control(boton))
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+        };
+        pulsar("subir_ranuras");
+        QCOMPARE(e.parametros().valor(Magnitud::ranuras), Fijo(8));
+        clic(N);
+        QTest::keyClicks(N, QStringLiteral("600"));
+        pulsar("bajar_ranuras");
+        QCOMPARE(e.mensajes.textos, QStringList{fuera});
+        QCOMPARE(e.parametros().valor(Magnitud::ranuras), Fijo(8));
+        QVERIFY(N->hasFocus());
     }
 };
 
