@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -23,23 +24,31 @@ constexpr Color azul_banda = 0xFF0000;
 // Rows of the list are as tall as the pitch of the colour squares beside them (twips).
 constexpr double alto_fila = 240;
 
-// The magnifier's picture: a lens with its handle on a raised face.
-QImage cara_de_lupa() {
-    QImage img(100, 100, QImage::Format_RGB32);
-    img.fill(QColor(192, 192, 192));
-    QPainter p(&img);
-    p.fillRect(0, 0, 100, 5, Qt::white);
-    p.fillRect(0, 0, 5, 100, Qt::white);
-    p.fillRect(0, 95, 100, 5, QColor(64, 64, 64));
-    p.fillRect(95, 0, 5, 100, QColor(64, 64, 64));
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(40, 40, 40), 14, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(60, 60), QPointF(82, 82));
-    p.setPen(QPen(QColor(20, 20, 20), 8));
-    p.setBrush(QColor(210, 230, 250));
-    p.drawEllipse(QPointF(42, 42), 24, 24);
-    return img;
-}
+// The magnifier: a lens with its handle on a raised face, drawn at the size
+// the box is shown at in device pixels (designed on a grid of 100).
+class CaraDeLupa : public PictureBox {
+public:
+    using PictureBox::PictureBox;
+
+protected:
+    void pintar_imagen(QPainter& p, const QRect& r) override {
+        p.save();
+        p.translate(r.topLeft());
+        p.scale(r.width() / 100.0, r.height() / 100.0);
+        p.fillRect(QRectF(0, 0, 100, 100), QColor(192, 192, 192));
+        p.fillRect(QRectF(0, 0, 100, 5), Qt::white);
+        p.fillRect(QRectF(0, 0, 5, 100), Qt::white);
+        p.fillRect(QRectF(0, 95, 100, 5), QColor(64, 64, 64));
+        p.fillRect(QRectF(95, 0, 5, 100), QColor(64, 64, 64));
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(40, 40, 40), 14, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(60, 60), QPointF(82, 82));
+        p.setPen(QPen(QColor(20, 20, 20), 8));
+        p.setBrush(QColor(210, 230, 250));
+        p.drawEllipse(QPointF(42, 42), 24, 24);
+        p.restore();
+    }
+};
 
 // The lines one plotted case adds to the data text.
 QString bloque_datos(const Curva& c) {
@@ -67,6 +76,15 @@ QString texto_intensidad(double x, const QFontMetrics& letra, int ancho) {
 
 // The intensity a row of the list stands for, kept beside its shortened text.
 constexpr int rol_intensidad = Qt::UserRole;
+
+// A sine as the frame's description says it: four decimals.
+double formato_seno(float x) {
+    return std::round(static_cast<double>(x) * 10000) / 10000;
+}
+
+const QString ayuda_grafica =
+    QStringLiteral("Flechas: mover el marco de selección; Mayúsculas y flechas: cambiar su "
+                   "tamaño; Intro: ampliarlo; Escape: quitarlo");
 
 } // namespace
 
@@ -103,6 +121,7 @@ void Grafica::crear_controles(QWidget* cliente, const Parametros& parametros) {
         cuadros_lista_[k] = new Forma(marco_datos_);
         cuadros_lista_[k]->setObjectName(QStringLiteral("cuadro_lista_%1").arg(k));
         cuadros_lista_[k]->set_relleno(0xFFFFFF);
+        cuadros_lista_[k]->setAccessibleName(QStringLiteral("Sin curva"));
         d.colocar(cuadros_lista_[k], {2580, 495.0 + (k - 1) * 240, 255, 255}, 0);
     }
     rotulo(d, marco_datos_, QStringLiteral("Intensidad :"), {2940, 480, 975, 225});
@@ -110,10 +129,11 @@ void Grafica::crear_controles(QWidget* cliente, const Parametros& parametros) {
     intensidad->setObjectName(QStringLiteral("lectura_intensidad"));
     intensidad->setAccessibleName(QStringLiteral("Intensidad"));
 
-    lupa_ = new PictureBox(marco_datos_);
+    lupa_ = new CaraDeLupa(marco_datos_);
     lupa_->setObjectName(QStringLiteral("lupa"));
     lupa_->setAccessibleName(QStringLiteral("Lupa"));
-    lupa_->set_imagen(cara_de_lupa());
+    lupa_->setAccessibleDescription(QStringLiteral("Ampliar una zona de la gráfica"));
+    lupa_->set_rol(QAccessible::Button);
     lupa_->set_modo(PictureBox::Modo::invertir); // a second press mark restores the picture
     lupa_->scale(0, 0, 20, 20);
     d.colocar(lupa_, {3240, 1140, 375, 375}, 0);
@@ -126,10 +146,15 @@ void Grafica::crear_controles(QWidget* cliente, const Parametros& parametros) {
     grafica_ = new PictureBox(marco_datos_);
     grafica_->setObjectName(QStringLiteral("grafica"));
     grafica_->setAccessibleName(QStringLiteral("Gráfica de intensidades"));
+    grafica_->setAccessibleDescription(ayuda_grafica);
+    // Tab reaches it, a click does not: the frame is the keyboard's way to the zoom.
+    grafica_->setFocusPolicy(Qt::TabFocus);
+    grafica_->installEventFilter(this);
     grafica_->set_fondo(0xE0E0E0);
     d.colocar(grafica_, {60, 1980, 3795, 3150}, 0);
     marco_zoom_ = new Forma(grafica_);
     marco_zoom_->setObjectName(QStringLiteral("marco_zoom"));
+    marco_zoom_->setAccessibleName(QStringLiteral("Zona ampliada"));
     marco_zoom_->set_borde(0xFF0000);
     marco_zoom_->hide();
 
@@ -177,10 +202,15 @@ Muestreo Grafica::agregar(const Curva& c) {
     Muestreo m = muestrear(c, {e.left, e.width, grafica_->tamano_pixeles().width()});
     grafica_->polilinea(m.trazo, c.color);
     cuadros_lista_[k]->set_relleno(c.color);
+    cuadros_lista_[k]->setAccessibleName(
+        QStringLiteral("Curva %1: %2 micrones").arg(k).arg(texto_fijo(c.onda)));
     const double n = c.ranuras, a = c.ancho.a_double();
     auto* fila = new QListWidgetItem(lista_intensidades_);
     fila->setData(rol_intensidad, n * n * a * a);
+    fila->setData(Qt::AccessibleTextRole,
+                  QStringLiteral("Curva %1: %2").arg(k).arg(texto_numero(n * n * a * a)));
     ajustar_fila(fila);
+    marco_teclado_.reset(); // the graph's coordinates are this curve's now
     return m;
 }
 
@@ -208,7 +238,10 @@ void Grafica::borrar() {
     lista_intensidades_->clear();
     for (int k = 1; k <= 6; ++k) {
         cuadros_lista_[k]->set_relleno(0xFFFFFF);
+        cuadros_lista_[k]->setAccessibleName(QStringLiteral("Sin curva"));
     }
+    marco_teclado_.reset();
+    marco_visible_ = false;
 }
 
 void Grafica::ajustar_filas() {
@@ -263,28 +296,40 @@ void Grafica::al_presionar(double x, double y) {
         return;
     }
     arrastrando_ = true;
+    marco_visible_ = false;
     const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
     seleccion_ = {fx, fy, fx, fy};
     grafica_->set_modo(PictureBox::Modo::invertir);
     // Off from the press on, so that even a click without a drag never marks the picture.
     grafica_->set_persistente(false);
     grafica_->descartar_transitorias();
+    // Escape cancels the band wherever the focus is.
+    QCoreApplication::instance()->installEventFilter(this);
     if (lupa_presionada_) {
         alternar_lupa();
     }
 }
 
-void Grafica::al_soltar() {
-    // Only a press on a plotted graph starts a selection; a release without one
-    // (none since start-up, or the press came after "Limpiar") selects nothing.
-    if (!arrastrando_) {
-        return;
-    }
+void Grafica::cancelar_banda() {
     arrastrando_ = false;
+    QCoreApplication::instance()->removeEventFilter(this);
     grafica_->descartar_transitorias();
     grafica_->set_modo(PictureBox::Modo::copiar);
     grafica_->set_persistente(true);
-    Seleccion& s = seleccion_;
+}
+
+void Grafica::al_soltar() {
+    // Only a press on a plotted graph starts a selection; a release without one
+    // (none since start-up, the press came after "Limpiar", or Escape took it
+    // back) selects nothing.
+    if (!arrastrando_) {
+        return;
+    }
+    cancelar_banda();
+    elegir(seleccion_);
+}
+
+void Grafica::elegir(Seleccion s) {
     if (s.x_fin == s.x_ini || s.y_fin == s.y_ini) {
         return;
     }
@@ -308,6 +353,118 @@ void Grafica::al_soltar() {
     emit seleccionado(s);
 }
 
+Seleccion Grafica::extension() const {
+    // Down to where a drag below the graph ends, which keeps the frame's bottom
+    // edge on the picture and zero intensity inside it.
+    const double alto = grafica_->escala().height;
+    return {static_cast<float>(seno_min()), 0, static_cast<float>(seno_max()),
+            static_cast<float>(0.995 * alto)};
+}
+
+bool Grafica::eventFilter(QObject* o, QEvent* e) {
+    const bool tecla = e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride;
+    if (arrastrando_ && tecla && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+        // Taken before any shortcut of the window, and from whatever has the focus.
+        e->accept();
+        if (e->type() == QEvent::KeyPress) {
+            cancelar_banda();
+        }
+        return true;
+    }
+    if (o != grafica_) {
+        return QObject::eventFilter(o, e);
+    }
+    switch (e->type()) {
+    case QEvent::KeyPress: {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        return al_pulsar_tecla(k->key(), k->modifiers());
+    }
+    case QEvent::FocusIn:
+        mostrar_marco_teclado();
+        break;
+    case QEvent::FocusOut:
+        ocultar_marco_teclado();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(o, e);
+}
+
+bool Grafica::al_pulsar_tecla(int tecla, Qt::KeyboardModifiers mod) {
+    if (arrastrando_ || !hay_curvas()) {
+        return false;
+    }
+    int dx = 0, dy = 0;
+    switch (tecla) {
+    case Qt::Key_Left:
+        dx = -1;
+        break;
+    case Qt::Key_Right:
+        dx = 1;
+        break;
+    case Qt::Key_Up:
+        dy = -1;
+        break;
+    case Qt::Key_Down:
+        dy = 1;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!marco_visible_) {
+            return false;
+        }
+        ocultar_marco_teclado();
+        elegir(*marco_teclado_);
+        return true;
+    case Qt::Key_Escape:
+        if (!marco_visible_) {
+            return false; // the window's own Escape
+        }
+        ocultar_marco_teclado();
+        return true;
+    default:
+        return false;
+    }
+    // The first arrow after Escape brings the frame back where it was.
+    if (marco_visible_) {
+        marco_teclado_ =
+            mover_marco(*marco_teclado_, dx, dy, mod.testFlag(Qt::ShiftModifier), extension());
+    }
+    mostrar_marco_teclado();
+    return true;
+}
+
+void Grafica::mostrar_marco_teclado() {
+    if (!hay_curvas() || arrastrando_) {
+        return;
+    }
+    if (!marco_teclado_) {
+        marco_teclado_ = marco_inicial(extension());
+    }
+    const Seleccion& s = *marco_teclado_;
+    // Drawn as the rubber band is: inverted, and never into the picture.
+    grafica_->descartar_transitorias();
+    grafica_->set_modo(PictureBox::Modo::invertir);
+    grafica_->set_persistente(false);
+    grafica_->caja({s.x_ini, s.y_ini}, {s.x_fin, s.y_fin}, azul_banda);
+    grafica_->set_persistente(true);
+    grafica_->set_modo(PictureBox::Modo::copiar);
+    marco_visible_ = true;
+    grafica_->setAccessibleDescription(
+        QStringLiteral("Marco de selección: seno de %1 a %2. ")
+            .arg(texto_numero(formato_seno(s.x_ini)), texto_numero(formato_seno(s.x_fin))) +
+        ayuda_grafica);
+}
+
+void Grafica::ocultar_marco_teclado() {
+    if (marco_visible_) {
+        grafica_->descartar_transitorias();
+        marco_visible_ = false;
+        grafica_->setAccessibleDescription(ayuda_grafica);
+    }
+}
+
 void Grafica::alternar_lupa() {
     lupa_->caja_llena({0, 0}, {20, 20}, gris_marca);
     lupa_presionada_ = !lupa_presionada_;
@@ -322,6 +479,10 @@ void Grafica::mostrar_marco(const Seleccion& s) {
 
 void Grafica::ocultar_marco() {
     marco_zoom_->hide();
+}
+
+QRect Grafica::zona_de_lectura() const {
+    return QRect(grafica_->mapToGlobal(QPoint(0, 0)), grafica_->size()) | lecturas_->zona();
 }
 
 void Grafica::restaurar() {

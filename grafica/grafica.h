@@ -10,6 +10,7 @@
 #include "model/curva.h"
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -68,11 +69,20 @@ public:
     void ocultar_marco();
     // Back from the full-window view: enabled, shown, drawings kept.
     void restaurar();
+    // Where a window over the main one would hide what the zoom feeds: the
+    // graph (with the outline of the zoomed range) and the read-outs, in screen
+    // coordinates.
+    QRect zona_de_lectura() const;
 
 signals:
-    // A rubber band let go over a rectangle narrower than the graph's range,
-    // with curves plotted: its corners in order, its bottom inside the graph.
+    // A rubber band let go, or the keyboard's frame taken with Enter, over a
+    // rectangle narrower than the graph's range, with curves plotted: its
+    // corners in order, its bottom inside the graph.
     void seleccionado(const Seleccion& s);
+
+protected:
+    // The graph's keys and focus (the keyboard's frame), and Escape anywhere during a drag.
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void crear_controles(QWidget* cliente, const Parametros& parametros);
@@ -80,6 +90,13 @@ private:
     void al_presionar(double x, double y);
     void al_mover(double x, double y);
     void al_soltar();
+    void cancelar_banda();
+    void elegir(Seleccion s);
+    bool al_pulsar_tecla(int tecla, Qt::KeyboardModifiers mod);
+    void mostrar_marco_teclado();
+    void ocultar_marco_teclado();
+    // Where the keyboard's frame may go, in the graph's current coordinates.
+    Seleccion extension() const;
     void alternar_lupa();
     // Rows of the list at the current scale: their height, and their numbers
     // as the width allows.
@@ -100,5 +117,7 @@ private:
     QString datos_;
     Seleccion seleccion_;
     bool arrastrando_ = false;
+    std::optional<Seleccion> marco_teclado_; // placed since the last curve
+    bool marco_visible_ = false;
     bool lupa_presionada_ = false;
 };

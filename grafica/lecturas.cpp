@@ -33,16 +33,41 @@ void Lecturas::mostrar(const QString& texto_seno, double seno) {
         borrar();
         return;
     }
-    seno_->setText(texto_seno);
+    poner_seno(texto_seno);
     const double a = parametros_.valor(Magnitud::ancho).a_double();
-    intensidad_->setText(texto_fijo(Fijo::desde(parametros_.red()(seno) * a * a)));
+    poner_intensidad(texto_fijo(Fijo::desde(parametros_.red()(seno) * a * a)));
 }
 
 void Lecturas::borrar() {
-    seno_->clear();
-    intensidad_->clear();
+    poner_seno(QString());
+    poner_intensidad(QString());
 }
 
 void Lecturas::borrar_seno() {
-    seno_->clear();
+    poner_seno(QString());
+}
+
+QRect Lecturas::zona() const {
+    QRect z;
+    for (const QLabel* l : {seno_, intensidad_}) {
+        z |= QRect(l->mapToGlobal(QPoint(0, 0)), l->size());
+    }
+    return z;
+}
+
+namespace {
+void poner(QLabel* l, const QString& nombre, const QString& texto) {
+    if (l->text() != texto) {
+        l->setText(texto);
+        l->setAccessibleName(texto.isEmpty() ? nombre : nombre + QLatin1Char(' ') + texto);
+    }
+}
+} // namespace
+
+void Lecturas::poner_seno(const QString& texto) {
+    poner(seno_, QStringLiteral("Seno"), texto);
+}
+
+void Lecturas::poner_intensidad(const QString& texto) {
+    poner(intensidad_, QStringLiteral("Intensidad"), texto);
 }

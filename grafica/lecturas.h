@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class QLabel;
@@ -13,7 +14,8 @@ double tres_decimales(double s, double x);
 // The two read-outs of the data frame: the sine under the pointer, and the
 // intensity of the current case there relative to a slit of 1 micrometre
 // (I · a², to four decimals). Past a sine of ±1 (a drag can take the pointer
-// off the graph) there is nothing to read and both go blank.
+// off the graph) there is nothing to read and both go blank. A screen reader
+// hears each with its number: "Seno 0,123", "Intensidad 4,1406".
 class Lecturas {
 public:
     Lecturas(QLabel* seno, QLabel* intensidad, const Parametros& parametros);
@@ -24,9 +26,13 @@ public:
     void sobre_zoom(double x);
     void borrar();
     void borrar_seno();
+    // Where the two are, in screen coordinates.
+    QRect zona() const;
 
 private:
     void mostrar(const QString& texto_seno, double seno);
+    void poner_seno(const QString& texto);
+    void poner_intensidad(const QString& texto);
 
     QLabel* seno_;
     QLabel* intensidad_;

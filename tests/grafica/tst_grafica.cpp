@@ -9,9 +9,14 @@
 #include "toolkit/texto.h"
 #include "zoom/ventana_zoom.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +36,21 @@ Curva curva(double inferior, double superior, int N, double a, double d, double 
     c.distancia = f(d);
     c.onda = f(L);
     return c;
+}
+
+// Dark runs met along a line of `img` from `a` to `b` (device pixels): the
+// borders a scan crosses.
+int bordes(const QImage& img, QPoint a, QPoint b) {
+    const int n = std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y()));
+    int cruzados = 0;
+    bool oscuro = false;
+    for (int i = 0; i <= n; ++i) {
+        const QPoint p = a + (b - a) * i / n;
+        const bool o = qGray(img.pixel(p)) < 96;
+        cruzados += o && !oscuro;
+        oscuro = o;
+    }
+    return cruzados;
 }
 
 } // namespace
@@ -299,6 +319,112 @@ private slots:
         QCOMPARE(c.color, RGB(219, 0, 0));
         QCOMPARE(e.grafica().datos().count(QStringLiteral("Angulo Mínimo")), 1);
         QCOMPARE(e.control<Forma>("cuadro_lista_2")->relleno(), Color{0xFFFFFF});
+    }
+
+    // The keyboard's way to the zoom: Tab reaches the graph after every other
+    // control; the arrows move a frame drawn as the rubber band is, Shift and
+    // the arrows size it, Escape takes it away, Enter selects it.
+    void marco_de_teclado() {
+        Escena e;
+        e.graficar();
+        auto* grafica = e.control<PictureBox>("grafica");
+        QWindow* ventana = e->windowHandle();
+        const auto tecla = [&](Qt::Key k, Qt::KeyboardModifiers m = {}, int veces = 1) {
+            for (int i = 0; i < veces; ++i) {
+                QTest::keyClick(ventana, k, m);
+            }
+        };
+        e.control("boton_salir")->setFocus();
+        for (int i = 0; i < 10 && QApplication::focusWidget() != grafica; ++i) {
+            QVERIFY(!qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+            tecla(Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), grafica);
+        const auto con_marco = [&] { return grafica->imagen_visible() != grafica->imagen(); };
+        QVERIFY(con_marco());
+        tecla(Qt::Key_Escape);
+        QVERIFY(!con_marco());
+        tecla(Qt::Key_Right); // back where it was; the next one moves it
+        QVERIFY(con_marco());
+        tecla(Qt::Key_Right);
+        tecla(Qt::Key_Left, Qt::ShiftModifier);
+        tecla(Qt::Key_Up, Qt::ShiftModifier, 20);
+        tecla(Qt::Key_Down, {}, 30); // stops at the bottom
+        QVERIFY(con_marco());
+
+        QSignalSpy elegido(&e.grafica(), &Grafica::seleccionado);
+        bool abierta = false;
+        const Modal modal([&](QWidget* w) {
+            abierta = true;
+            QVERIFY(e.control("marco_zoom")->isVisible());
+            QTest::keyClick(w->windowHandle(), Qt::Key_Escape);
+            QVERIFY(!w->isVisible());
+        });
+        tecla(Qt::Key_Return);
+        QVERIFY(abierta);
+        QCOMPARE(elegido.count(), 1);
+        QVERIFY(!e.control("marco_zoom")->isVisible());
+        // A fortieth of the range and of the graph's height (down to 0.995 N²) a step,
+        // from a sixth of the range in its middle, the whole height.
+        const double s0 = e.grafica().seno_min(), s1 = e.grafica().seno_max();
+        const double px = (s1 - s0) / 40, py = 0.995 * 25 / 40;
+        const double x = s0 + (s1 - s0) * 5 / 12 + px;
+        const auto s = elegido[0][0].value<Seleccion>();
+        const double esperado[] = {x, 20 * py, x + (s1 - s0) / 6 - px, 0.995 * 25};
+        const double visto[] = {s.x_ini, s.y_ini, s.x_fin, s.y_fin};
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY2(
+                std::fabs(visto[i] - esperado[i]) < 1e-5,
+                qPrintable(QStringLiteral("%1: %2, not %3").arg(i).arg(visto[i]).arg(esperado[i])));
+        }
+        // Without curves the keys are not the graph's.
+        e.limpiar();
+        grafica->setFocus();
+        tecla(Qt::Key_Return);
+        QVERIFY(!con_marco());
+        QCOMPARE(elegido.count(), 1);
+    }
+
+    // Escape during a drag takes the band away wherever the focus is; the
+    // release then selects nothing.
+    void escape_cancela_la_banda() {
+        Escena e;
+        e.graficar();
+        auto* grafica = e.control<PictureBox>("grafica");
+        auto* caja = e.control<QLineEdit>("caja_ranuras");
+        caja->setFocus();
+        bool abierta = false;
+        const Modal modal([&](QWidget*) { abierta = true; });
+        const QPoint a = pixel_de(grafica, {-0.3, 5}), b = pixel_de(grafica, {0.2, 20});
+        QTest::mousePress(grafica, Qt::LeftButton, {}, a);
+        QTest::mouseMove(grafica, b);
+        QVERIFY(grafica->imagen_visible() != grafica->imagen());
+        QTest::keyClick(e->windowHandle(), Qt::Key_Escape);
+        QVERIFY(grafica->imagen_visible() == grafica->imagen());
+        QTest::mouseRelease(grafica, Qt::LeftButton, {}, b);
+        QVERIFY(!abierta);
+        QCOMPARE(caja->text(), QStringLiteral("5"));
+        QVERIFY(e.seleccionar({-0.3, 5}, {0.2, 20})); // the next drag selects
+    }
+
+    // Every colour square keeps its border against its neighbours: run at 150 %
+    // too (QT_SCALE_FACTOR=1.5), where rounding used to merge two of them.
+    void divisiones_de_los_cuadros() {
+        Escena e;
+        const QImage img = e->grab().toImage();
+        const double dpr = img.devicePixelRatio();
+        const auto en_imagen = [&](const char* nombre, QPoint p) {
+            return (QPointF(e.control(nombre)->mapTo(e.ventana.get(), p)) * dpr).toPoint();
+        };
+        const auto centro = [&](const char* nombre) {
+            return en_imagen(nombre, e.control(nombre)->rect().center());
+        };
+        QCOMPARE(bordes(img, centro("cuadro_lista_1") - QPoint(0, 15 * dpr),
+                        centro("cuadro_lista_6") + QPoint(0, 15 * dpr)),
+                 7);
+        QCOMPARE(bordes(img, centro("cuadro_bandas_1") - QPoint(15 * dpr, 0),
+                        centro("cuadro_bandas_6") + QPoint(15 * dpr, 0)),
+                 7);
     }
 
     void grilla_solo_en_la_primera_curva() {
