@@ -130,10 +130,10 @@ void Grafica::crear_controles(QWidget* cliente, const Parametros& parametros) {
     intensidad->setAccessibleName(QStringLiteral("Intensidad"));
 
     lupa_ = new CaraDeLupa(marco_datos_);
+    lupa_->set_rol(QAccessible::Button); // before a name makes the screen reader ask
     lupa_->setObjectName(QStringLiteral("lupa"));
     lupa_->setAccessibleName(QStringLiteral("Lupa"));
     lupa_->setAccessibleDescription(QStringLiteral("Ampliar una zona de la gráfica"));
-    lupa_->set_rol(QAccessible::Button);
     lupa_->set_modo(PictureBox::Modo::invertir); // a second press mark restores the picture
     lupa_->scale(0, 0, 20, 20);
     d.colocar(lupa_, {3240, 1140, 375, 375}, 0);

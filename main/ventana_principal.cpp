@@ -237,7 +237,8 @@ void VentanaPrincipal::abrir_zoom(const Seleccion& s) {
             grafica_->borrar_lectura_seno();
         });
     }
-    zoom_->abrir(grafica_->curvas(), grafica_->seno_min(), grafica_->seno_max(), s);
+    zoom_->abrir(grafica_->curvas(), grafica_->seno_min(), grafica_->seno_max(), s,
+                 grafica_->zona_de_lectura());
 }
 
 void VentanaPrincipal::abrir_ilustracion(Ilustraciones::Cual cual) {

@@ -287,17 +287,16 @@ void dibujar_espectro(QPainter& p, QSize tam) {
     p.restore();
 }
 
-QImage imagen_lupa(bool acercar, bool activa) {
-    QImage img(16, 16, QImage::Format_RGB32);
+QImage imagen_lupa(bool acercar, bool activa, int lado) {
+    QImage img(lado, lado, QImage::Format_RGB32);
     img.fill(QColor(192, 192, 192));
     QPainter p(&img);
+    p.scale(lado / 16.0, lado / 16.0);
     // A raised face, as the buttons around it.
-    p.setPen(Qt::white);
-    p.drawLine(0, 0, 14, 0);
-    p.drawLine(0, 0, 0, 14);
-    p.setPen(QColor(128, 128, 128));
-    p.drawLine(1, 15, 15, 15);
-    p.drawLine(15, 1, 15, 15);
+    p.fillRect(QRectF(0, 0, 15, 1), Qt::white);
+    p.fillRect(QRectF(0, 0, 1, 15), Qt::white);
+    p.fillRect(QRectF(1, 15, 15, 1), QColor(128, 128, 128));
+    p.fillRect(QRectF(15, 1, 1, 15), QColor(128, 128, 128));
 
     const QColor borde = activa ? QColor(24, 24, 24) : QColor(128, 128, 128);
     const QColor mango = activa ? QColor(96, 56, 24) : QColor(128, 128, 128);

@@ -44,9 +44,9 @@ bool es_dibujo_de(const QImage& imagen, Pintor pintor);
 inline constexpr QSize tamano_modelo(456, 156);
 QImage imagen_modelo(double escala = 1);
 
-// A 16 x 16 magnifier button of the zoom window: plus sign (`acercar`) or minus,
-// active or greyed.
-QImage imagen_lupa(bool acercar, bool activa);
+// A magnifier button of the zoom window (designed 16 x 16, drawn `lado` pixels
+// square): plus sign (`acercar`) or minus, active or greyed.
+QImage imagen_lupa(bool acercar, bool activa, int lado = 16);
 
 // Writes the picture files the program reads into `carpeta`: "espectro.bmp",
 // "lab.bmp", "pantalla.bmp" and the four magnifiers. Returns the files it could

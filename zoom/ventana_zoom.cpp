@@ -8,23 +8,99 @@
 #include "toolkit/portapapeles.h"
 #include "toolkit/reloj_arena.h"
 #include "windows/dibujos.h"
+#include "zoom/lugar.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 namespace {
 // Designed client area, in twips.
 constexpr double ancho_diseno = 5520;
 constexpr double alto_diseno = 4905;
+
+// Where the user last moved the window in this run of the program; the window
+// itself goes with its close box.
+std::optional<QPoint> lugar_del_usuario;
+
+// A magnifier button: Tab reaches it and Space or Enter presses it. The
+// program's own pictures are drawn again at the device's pixels, so that they
+// stay as sharp as the drawing at any scale; another picture is shown as loaded.
+class BotonLupa : public PictureBox {
+public:
+    BotonLupa(bool acercar, QWidget* padre) : PictureBox(padre), acercar_(acercar) {
+        set_rol(QAccessible::Button);
+        setFocusPolicy(Qt::TabFocus);
+        set_fondo(0xC0C0C0);
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void pintar_imagen(QPainter& p, const QRect& r) override {
+        const QImage cargada = imagen_fondo().convertToFormat(QImage::Format_RGB32);
+        const int lado = std::min(r.width(), r.height());
+        const QRect cuadro(r.x() + (r.width() - lado) / 2, r.y() + (r.height() - lado) / 2, lado,
+                           lado);
+        bool propia = false;
+        for (bool activa : {true, false}) {
+            if (!propia && cargada == imagen_lupa(acercar_, activa)) {
+                p.drawImage(cuadro.topLeft(), imagen_lupa(acercar_, activa, lado));
+                propia = true;
+            }
+        }
+        if (!propia) {
+            PictureBox::pintar_imagen(p, r);
+        }
+        if (hasFocus()) {
+            const int g = std::max(1, static_cast<int>(std::lround(devicePixelRatioF())));
+            p.setPen(QPen(Qt::black, g, Qt::DotLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(cuadro.adjusted(2 * g, 2 * g, -3 * g, -3 * g));
+        }
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        repintar_imagen();
+        PictureBox::focusInEvent(e);
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        repintar_imagen();
+        PictureBox::focusOutEvent(e);
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        const int k = e->key();
+        if (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter) {
+            pulsar();
+            return;
+        }
+        PictureBox::keyPressEvent(e);
+    }
+
+private:
+    bool acercar_;
+};
+
+QAccessibleInterface* ventana_accesible(const QString& clase, QObject* objeto) {
+    if (clase == QLatin1String("VentanaZoom") && objeto->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(objeto), QAccessible::Dialog);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 VentanaZoom::VentanaZoom(QWidget* padre, double factor) : QWidget(padre, Qt::Dialog) {
+    static const bool instalada = (QAccessible::installFactory(ventana_accesible), true);
+    Q_UNUSED(instalada);
     setWindowTitle(QStringLiteral("Zoom"));
     setAccessibleName(QStringLiteral("Zoom"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -52,6 +128,7 @@ void VentanaZoom::crear_controles(double factor) {
     barra_->setPageStep(20);
     // A drag of the thumb only moves the outline on the graph; the drawing follows on release.
     barra_->setTracking(false);
+    barra_->setFocusPolicy(Qt::TabFocus); // the arrows pan, as the bar's own arrows do
     d.colocar(barra_, {60, 4260, 5415, 195}, 0);
 
     auto* copiar = new QPushButton(QStringLiteral("Copiar al Portapapeles"), this);
@@ -60,24 +137,21 @@ void VentanaZoom::crear_controles(double factor) {
     boton_suma_ = new QPushButton(QStringLiteral("Ver Suma"), this);
     boton_suma_->setObjectName(QStringLiteral("boton_suma"));
     d.colocar(boton_suma_, {2460, 4560, 975, 315});
-    lupa_alejar_ = new PictureBox(this);
+    lupa_alejar_ = new BotonLupa(false, this);
     lupa_alejar_->setObjectName(QStringLiteral("lupa_alejar"));
     lupa_alejar_->setAccessibleName(QStringLiteral("Alejar"));
+    lupa_alejar_->setAccessibleDescription(QStringLiteral("Ver el doble del alto seleccionado"));
     lupa_alejar_->set_imagen(imagen_lupa(false, true));
     d.colocar(lupa_alejar_, {3660, 4560, 315, 315}, 0);
-    lupa_acercar_ = new PictureBox(this);
+    lupa_acercar_ = new BotonLupa(true, this);
     lupa_acercar_->setObjectName(QStringLiteral("lupa_acercar"));
     lupa_acercar_->setAccessibleName(QStringLiteral("Acercar"));
+    lupa_acercar_->setAccessibleDescription(QStringLiteral("Volver al alto seleccionado"));
     lupa_acercar_->set_imagen(imagen_lupa(true, false));
     d.colocar(lupa_acercar_, {4140, 4560, 315, 315}, 0);
     auto* cerrar = new QPushButton(QStringLiteral("Cerrar"), this);
     cerrar->setObjectName(QStringLiteral("boton_cerrar"));
     d.colocar(cerrar, {4620, 4560, 795, 315});
-    for (PictureBox* p : {lupa_alejar_, lupa_acercar_}) {
-        p->set_fondo(0xC0C0C0);
-        p->setCursor(Qt::PointingHandCursor);
-    }
-
     connect(diseno_, &Diseno::escalado, dibujo_, &PictureBox::set_grosor);
     connect(barra_, &QScrollBar::valueChanged, this, &VentanaZoom::al_cambiar_barra);
     connect(barra_, &QScrollBar::sliderMoved, this, &VentanaZoom::al_arrastrar_barra);
@@ -97,7 +171,7 @@ void VentanaZoom::crear_controles(double factor) {
 }
 
 void VentanaZoom::abrir(const std::vector<Curva>& curvas, double seno_min, double seno_max,
-                        const Seleccion& s) {
+                        const Seleccion& s, const QRect& despejar) {
     curvas_ = curvas;
     seno_min_ = seno_min;
     seno_max_ = seno_max;
@@ -112,7 +186,31 @@ void VentanaZoom::abrir(const std::vector<Curva>& curvas, double seno_min, doubl
     } else if (valor != posicion) {
         al_cambiar_barra();
     }
+    ubicar(despejar);
     mostrar_modal(this);
+}
+
+void VentanaZoom::ubicar(const QRect& despejar) {
+    const QScreen* pantalla = parentWidget() ? parentWidget()->screen() : screen();
+    const QRect libre = pantalla->availableGeometry();
+    // Shown once, the window knows the size of its frame.
+    const QSize tam = frameGeometry().size();
+    if (lugar_del_usuario) {
+        lugar_puesto_ = dentro_de(*lugar_del_usuario, tam, libre);
+    } else if (!despejar.isEmpty()) {
+        lugar_puesto_ = lugar_junto_a(tam, despejar, libre);
+    } else {
+        const QWidget* padre = parentWidget() ? parentWidget()->window() : this;
+        const QPoint centro = padre->frameGeometry().center();
+        lugar_puesto_ = dentro_de(centro - QPoint(tam.width() / 2, tam.height() / 2), tam, libre);
+    }
+    move(lugar_puesto_);
+}
+
+void VentanaZoom::recordar_lugar() {
+    if (pos() != lugar_puesto_) {
+        lugar_del_usuario = pos();
+    }
 }
 
 void VentanaZoom::dibujar() {
@@ -235,7 +333,8 @@ void VentanaZoom::desactivar() {
 }
 
 bool VentanaZoom::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && !dibujado_) {
+    // An activation can come late, after the window was hidden again.
+    if (e->type() == QEvent::WindowActivate && isVisible() && !dibujado_) {
         dibujar();
     } else if (e->type() == QEvent::WindowDeactivate) {
         desactivar();
@@ -252,13 +351,23 @@ void VentanaZoom::showEvent(QShowEvent* e) {
 }
 
 void VentanaZoom::hideEvent(QHideEvent* e) {
+    recordar_lugar();
     desactivar();
     QWidget::hideEvent(e);
 }
 
 void VentanaZoom::closeEvent(QCloseEvent* e) {
+    recordar_lugar();
     desactivar();
     e->accept();
+}
+
+void VentanaZoom::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) {
+        hide(); // as "Cerrar"
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void VentanaZoom::mousePressEvent(QMouseEvent* e) {

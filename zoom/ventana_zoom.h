@@ -1,11 +1,13 @@
 #pragma once
 
-// zoom/: the zoom window.
+// zoom/: the zoom window; lugar: where it opens (pure).
 
 #include "grafica/muestreo.h"
 #include "grafica/seleccion.h"
 #include "model/curva.h"
 
+#include <QPoint>
+#include <QRect>
 #include <QWidget>
 
 #include <vector>
@@ -20,8 +22,8 @@ class QScrollBar;
 // (each on the scale of its own N², so their heights stay as on the graph), and,
 // for curves of one grating, their sum. A bar pans the selection along the
 // graph's range; two magnifiers double the vertical range for one drawing or
-// bring it back. Modal while shown; its own controls hide it, its close box
-// destroys it.
+// bring it back. Modal while shown; its own controls and Escape hide it, its
+// close box destroys it. A dialog for a screen reader.
 class VentanaZoom : public QWidget {
     Q_OBJECT
 public:
@@ -30,9 +32,11 @@ public:
 
     // Shows the selection `s` of a graph of `curvas` over the sines
     // seno_min..seno_max, and returns when the window is hidden or closed. The
-    // bar starts at the selection's place in the range.
+    // bar starts at the selection's place in the range. The window opens where
+    // the user last moved it in this run of the program, or else beside
+    // `despejar` (screen coordinates), covering none of it.
     void abrir(const std::vector<Curva>& curvas, double seno_min, double seno_max,
-               const Seleccion& s);
+               const Seleccion& s, const QRect& despejar = {});
     const Seleccion& seleccion() const { return seleccion_; }
 
 signals:
@@ -48,6 +52,7 @@ protected:
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
@@ -66,6 +71,9 @@ private:
     // The selection at the bar's position `V`, keeping its width.
     void ubicar_seleccion(int V);
     void desactivar();
+    void ubicar(const QRect& despejar);
+    // Keeps the place the user moved the window to, for its next opening.
+    void recordar_lugar();
 
     Diseno* diseno_ = nullptr;
     PictureBox* dibujo_ = nullptr;
@@ -82,4 +90,5 @@ private:
     bool suma_visible_ = false; // "Ver Suma" drawn since the bar last moved
     bool dibujado_ = false;     // the drawing shows the current selection
     bool presionado_ = false;
+    QPoint lugar_puesto_; // where the window was put when it opened
 };

@@ -8,6 +8,7 @@
 #include "toolkit/trazado.h"
 #include "zoom/ventana_zoom.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -53,6 +54,11 @@ Mancha mancha(const QImage& img, QRgb c) {
         }
     }
     return m;
+}
+
+// Where `w` is on the screen.
+QRect en_pantalla(const QWidget* w) {
+    return {w->mapToGlobal(QPoint(0, 0)), w->size()};
 }
 
 QRgb color_de(PictureBox* p) {
@@ -326,6 +332,136 @@ private slots:
             QCOMPARE(barra->value(), 100);
             QVERIFY(std::fabs(z.seleccion().x_fin - s1) < 1e-6);
         }));
+    }
+
+    // What a screen reader hears of the data frame and the zoom window: each
+    // control's role and name, the read-outs with their numbers, the squares
+    // with their curves' wavelengths, the rows with their curves.
+    void accesibilidad() {
+        const LocalePrueba locale(locale_coma());
+        Escena f;
+        graficar(f, {5, 2, 10, 0.45, 5, 3, 10, 0.65});
+        mover_sobre(f.control<PictureBox>("grafica"), {0.1, 5});
+        const QString intensidad = f.control<QLabel>("lectura_intensidad")->text();
+        QVERIFY(!intensidad.isEmpty());
+        struct Fila {
+            const char* nombre; // "" for the zoom window itself
+            bool en_zoom;
+            QAccessible::Role rol; // NoRole: any
+            QString dicho;
+        };
+        const Fila filas[] = {
+            {"marco_datos", false, QAccessible::Grouping, QStringLiteral("Datos de espectro")},
+            {"grafica", false, QAccessible::Graphic, QStringLiteral("Gráfica de intensidades")},
+            {"marco_zoom", false, QAccessible::NoRole, QStringLiteral("Zona ampliada")},
+            {"lupa", false, QAccessible::Button, QStringLiteral("Lupa")},
+            {"lista_intensidades", false, QAccessible::List,
+             QStringLiteral("Intensidad en el centro de la pantalla")},
+            {"cuadro_lista_1", false, QAccessible::NoRole,
+             QStringLiteral("Curva 1: 0,45 micrones")},
+            {"cuadro_lista_2", false, QAccessible::NoRole,
+             QStringLiteral("Curva 2: 0,65 micrones")},
+            {"cuadro_lista_3", false, QAccessible::NoRole, QStringLiteral("Sin curva")},
+            {"lectura_seno", false, QAccessible::StaticText, QStringLiteral("Seno 0,1")},
+            {"lectura_intensidad", false, QAccessible::StaticText,
+             QStringLiteral("Intensidad ") + intensidad},
+            {"", true, QAccessible::Dialog, QStringLiteral("Zoom")},
+            {"dibujo", true, QAccessible::Graphic, QStringLiteral("Gráfica ampliada")},
+            {"barra", true, QAccessible::ScrollBar, QStringLiteral("Posición de la selección")},
+            {"boton_copiar", true, QAccessible::Button, QStringLiteral("Copiar al Portapapeles")},
+            {"boton_suma", true, QAccessible::Button, QStringLiteral("Ver Suma")},
+            {"lupa_alejar", true, QAccessible::Button, QStringLiteral("Alejar")},
+            {"lupa_acercar", true, QAccessible::Button, QStringLiteral("Acercar")},
+            {"boton_cerrar", true, QAccessible::Button, QStringLiteral("Cerrar")},
+        };
+        const auto comprobar = [](QObject* o, const Fila& fila) {
+            QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o);
+            const QString cual = QString::fromLatin1(fila.nombre);
+            QVERIFY2(i != nullptr, qPrintable(cual));
+            QVERIFY2(fila.rol == QAccessible::NoRole || i->role() == fila.rol,
+                     qPrintable(cual + QStringLiteral(": role %1").arg(i->role())));
+            QVERIFY2(i->text(QAccessible::Name) == fila.dicho,
+                     qPrintable(cual + QStringLiteral(": ") + i->text(QAccessible::Name)));
+        };
+        for (const Fila& fila : filas) {
+            if (!fila.en_zoom) {
+                comprobar(f.control(fila.nombre), fila);
+            }
+        }
+        QAccessibleInterface* lista =
+            QAccessible::queryAccessibleInterface(f.control("lista_intensidades"));
+        QCOMPARE(lista->childCount(), 2);
+        QCOMPARE(lista->child(0)->text(QAccessible::Name), QStringLiteral("Curva 1: 100"));
+        QCOMPARE(lista->child(1)->text(QAccessible::Name), QStringLiteral("Curva 2: 225"));
+
+        QVERIFY(f.seleccionar({-0.05, 5}, {0.05, 20}, [&](VentanaZoom& z) {
+            for (const Fila& fila : filas) {
+                if (fila.en_zoom) {
+                    comprobar(*fila.nombre ? buscar(&z, QString::fromLatin1(fila.nombre)) : &z,
+                              fila);
+                }
+            }
+            for (QWidget* w : z.findChildren<QWidget*>()) {
+                QVERIFY2(
+                    !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
+                    qPrintable(w->objectName()));
+            }
+            // A magnifier pressed by the screen reader, as a click would.
+            const double alto = dibujo(z)->escala().height;
+            QAccessible::queryAccessibleInterface(buscar(&z, "lupa_alejar"))
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+            QCOMPARE(dibujo(z)->escala().height, 2 * alto);
+        }));
+        // The read-outs emptied say their names only.
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.control("lectura_seno"))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Seno"));
+        f.limpiar();
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.control("cuadro_lista_1"))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Sin curva"));
+    }
+
+    // The window opens beside the graph, covering neither it, its outline of the
+    // zoomed range nor the read-outs; Escape and the magnifiers' keys work it;
+    // moved by the user, it opens again there, also once its close box destroyed it.
+    void lugar_y_teclado() {
+        Escena f;
+        f.graficar();
+        const QRect zona = en_pantalla(f.control("grafica")) |
+                           en_pantalla(f.control("lectura_seno")) |
+                           en_pantalla(f.control("lectura_intensidad"));
+        const QPoint corrimiento(20, -40);
+        QPoint movido;
+        QVERIFY(f.seleccionar({-0.05, 5}, {0.05, 20}, [&](VentanaZoom& z) {
+            QVERIFY(!z.frameGeometry().intersects(zona));
+            QVERIFY(!z.frameGeometry().intersects(en_pantalla(f.control("marco_zoom"))));
+            // Tab reaches the magnifiers; Space presses them.
+            const double alto = dibujo(z)->escala().height;
+            auto* alejar = buscar<PictureBox>(&z, "lupa_alejar");
+            for (int i = 0; i < 8 && z.focusWidget() != alejar; ++i) {
+                QTest::keyClick(z.windowHandle(), Qt::Key_Tab);
+            }
+            QCOMPARE(z.focusWidget(), alejar);
+            QTest::keyClick(z.windowHandle(), Qt::Key_Space);
+            QCOMPARE(dibujo(z)->escala().height, 2 * alto);
+            movido = z.pos() + corrimiento;
+            z.move(movido);
+            QTest::keyClick(z.windowHandle(), Qt::Key_Escape);
+            QVERIFY(!z.isVisible());
+        }));
+        QVERIFY(!f.control("marco_zoom")->isVisible());
+        QPointer<VentanaZoom> primera;
+        QVERIFY(f.seleccionar({0.1, 5}, {0.2, 20}, [&](VentanaZoom& z) {
+            QCOMPARE(z.pos(), movido);
+            primera = &z;
+            z.close();
+        }));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(primera.isNull());
+        QVERIFY(f.seleccionar({-0.05, 5}, {0.05, 20},
+                              [&](VentanaZoom& z) { QCOMPARE(z.pos(), movido); }));
     }
 };
 
