@@ -77,15 +77,6 @@ QString texto_intensidad(double x, const QFontMetrics& letra, int ancho) {
 // The intensity a row of the list stands for, kept beside its shortened text.
 constexpr int rol_intensidad = Qt::UserRole;
 
-// A sine as the frame's description says it: four decimals.
-double formato_seno(float x) {
-    return std::round(static_cast<double>(x) * 10000) / 10000;
-}
-
-const QString ayuda_grafica =
-    QStringLiteral("Flechas: mover el marco de selección; Mayúsculas y flechas: cambiar su "
-                   "tamaño; Intro: ampliarlo; Escape: quitarlo");
-
 } // namespace
 
 Grafica::Grafica(QWidget* cliente, Diseno& diseno, const Parametros& parametros)
@@ -146,12 +137,12 @@ void Grafica::crear_controles(QWidget* cliente, const Parametros& parametros) {
     grafica_ = new PictureBox(marco_datos_);
     grafica_->setObjectName(QStringLiteral("grafica"));
     grafica_->setAccessibleName(QStringLiteral("Gráfica de intensidades"));
-    grafica_->setAccessibleDescription(ayuda_grafica);
     // Tab reaches it, a click does not: the frame is the keyboard's way to the zoom.
     grafica_->setFocusPolicy(Qt::TabFocus);
     grafica_->installEventFilter(this);
     grafica_->set_fondo(0xE0E0E0);
     d.colocar(grafica_, {60, 1980, 3795, 3150}, 0);
+    marco_teclado_.emplace(grafica_, azul_banda);
     marco_zoom_ = new Forma(grafica_);
     marco_zoom_->setObjectName(QStringLiteral("marco_zoom"));
     marco_zoom_->setAccessibleName(QStringLiteral("Zona ampliada"));
@@ -210,7 +201,7 @@ Muestreo Grafica::agregar(const Curva& c) {
     fila->setData(Qt::AccessibleTextRole,
                   QStringLiteral("Curva %1: %2").arg(k).arg(texto_numero(n * n * a * a)));
     ajustar_fila(fila);
-    marco_teclado_.reset(); // the graph's coordinates are this curve's now
+    marco_teclado_->olvidar(); // the graph's coordinates are this curve's now
     return m;
 }
 
@@ -240,8 +231,7 @@ void Grafica::borrar() {
         cuadros_lista_[k]->set_relleno(0xFFFFFF);
         cuadros_lista_[k]->setAccessibleName(QStringLiteral("Sin curva"));
     }
-    marco_teclado_.reset();
-    marco_visible_ = false;
+    marco_teclado_->olvidar();
 }
 
 void Grafica::ajustar_filas() {
@@ -296,7 +286,7 @@ void Grafica::al_presionar(double x, double y) {
         return;
     }
     arrastrando_ = true;
-    marco_visible_ = false;
+    marco_teclado_->ocultar();
     const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
     seleccion_ = {fx, fy, fx, fy};
     grafica_->set_modo(PictureBox::Modo::invertir);
@@ -376,93 +366,33 @@ bool Grafica::eventFilter(QObject* o, QEvent* e) {
     }
     switch (e->type()) {
     case QEvent::KeyPress: {
+        if (arrastrando_ || !hay_curvas()) {
+            return false;
+        }
         const auto* k = static_cast<QKeyEvent*>(e);
-        return al_pulsar_tecla(k->key(), k->modifiers());
+        switch (marco_teclado_->tecla(k->key(), k->modifiers(), extension())) {
+        case MarcoTeclado::Respuesta::ajena:
+            return false;
+        case MarcoTeclado::Respuesta::tomada:
+            return true;
+        case MarcoTeclado::Respuesta::elegida:
+            elegir(marco_teclado_->seleccion());
+            return true;
+        }
+        return false;
     }
     case QEvent::FocusIn:
-        mostrar_marco_teclado();
+        if (hay_curvas() && !arrastrando_) {
+            marco_teclado_->mostrar(extension());
+        }
         break;
     case QEvent::FocusOut:
-        ocultar_marco_teclado();
+        marco_teclado_->ocultar();
         break;
     default:
         break;
     }
     return QObject::eventFilter(o, e);
-}
-
-bool Grafica::al_pulsar_tecla(int tecla, Qt::KeyboardModifiers mod) {
-    if (arrastrando_ || !hay_curvas()) {
-        return false;
-    }
-    int dx = 0, dy = 0;
-    switch (tecla) {
-    case Qt::Key_Left:
-        dx = -1;
-        break;
-    case Qt::Key_Right:
-        dx = 1;
-        break;
-    case Qt::Key_Up:
-        dy = -1;
-        break;
-    case Qt::Key_Down:
-        dy = 1;
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!marco_visible_) {
-            return false;
-        }
-        ocultar_marco_teclado();
-        elegir(*marco_teclado_);
-        return true;
-    case Qt::Key_Escape:
-        if (!marco_visible_) {
-            return false; // the window's own Escape
-        }
-        ocultar_marco_teclado();
-        return true;
-    default:
-        return false;
-    }
-    // The first arrow after Escape brings the frame back where it was.
-    if (marco_visible_) {
-        marco_teclado_ =
-            mover_marco(*marco_teclado_, dx, dy, mod.testFlag(Qt::ShiftModifier), extension());
-    }
-    mostrar_marco_teclado();
-    return true;
-}
-
-void Grafica::mostrar_marco_teclado() {
-    if (!hay_curvas() || arrastrando_) {
-        return;
-    }
-    if (!marco_teclado_) {
-        marco_teclado_ = marco_inicial(extension());
-    }
-    const Seleccion& s = *marco_teclado_;
-    // Drawn as the rubber band is: inverted, and never into the picture.
-    grafica_->descartar_transitorias();
-    grafica_->set_modo(PictureBox::Modo::invertir);
-    grafica_->set_persistente(false);
-    grafica_->caja({s.x_ini, s.y_ini}, {s.x_fin, s.y_fin}, azul_banda);
-    grafica_->set_persistente(true);
-    grafica_->set_modo(PictureBox::Modo::copiar);
-    marco_visible_ = true;
-    grafica_->setAccessibleDescription(
-        QStringLiteral("Marco de selección: seno de %1 a %2. ")
-            .arg(texto_numero(formato_seno(s.x_ini)), texto_numero(formato_seno(s.x_fin))) +
-        ayuda_grafica);
-}
-
-void Grafica::ocultar_marco_teclado() {
-    if (marco_visible_) {
-        grafica_->descartar_transitorias();
-        marco_visible_ = false;
-        grafica_->setAccessibleDescription(ayuda_grafica);
-    }
 }
 
 void Grafica::alternar_lupa() {

@@ -2,9 +2,11 @@
 
 // grafica/: the data frame and its graph. grafica: the frame's controls and
 // the curves drawn; muestreo: how a curve is sampled (pure); lecturas: the
-// read-outs of sine and intensity; seleccion: the rectangle the zoom window shows.
+// read-outs of sine and intensity; seleccion: the rectangle the zoom window
+// shows; marco_teclado: the keyboard's way to choose it.
 
 #include "grafica/lecturas.h"
+#include "grafica/marco_teclado.h"
 #include "grafica/muestreo.h"
 #include "grafica/seleccion.h"
 #include "model/curva.h"
@@ -92,9 +94,6 @@ private:
     void al_soltar();
     void cancelar_banda();
     void elegir(Seleccion s);
-    bool al_pulsar_tecla(int tecla, Qt::KeyboardModifiers mod);
-    void mostrar_marco_teclado();
-    void ocultar_marco_teclado();
     // Where the keyboard's frame may go, in the graph's current coordinates.
     Seleccion extension() const;
     void alternar_lupa();
@@ -112,12 +111,12 @@ private:
     PictureBox* lupa_ = nullptr;
     QLabel* aviso_seleccione_ = nullptr;
     std::optional<Lecturas> lecturas_;
+    std::optional<MarcoTeclado> marco_teclado_;
 
     std::vector<Curva> curvas_;
     QString datos_;
     Seleccion seleccion_;
     bool arrastrando_ = false;
-    std::optional<Seleccion> marco_teclado_; // placed since the last curve
-    bool marco_visible_ = false;
+
     bool lupa_presionada_ = false;
 };

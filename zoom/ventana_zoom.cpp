@@ -128,7 +128,8 @@ void VentanaZoom::crear_controles(double factor) {
     barra_->setPageStep(20);
     // A drag of the thumb only moves the outline on the graph; the drawing follows on release.
     barra_->setTracking(false);
-    barra_->setFocusPolicy(Qt::TabFocus); // the arrows pan, as the bar's own arrows do
+    barra_->setFocusPolicy(Qt::TabFocus); // the arrow keys pan, as the bar's arrows do
+    barra_->installEventFilter(this);
     d.colocar(barra_, {60, 4260, 5415, 195}, 0);
 
     auto* copiar = new QPushButton(QStringLiteral("Copiar al Portapapeles"), this);
@@ -152,6 +153,7 @@ void VentanaZoom::crear_controles(double factor) {
     auto* cerrar = new QPushButton(QStringLiteral("Cerrar"), this);
     cerrar->setObjectName(QStringLiteral("boton_cerrar"));
     d.colocar(cerrar, {4620, 4560, 795, 315});
+
     connect(diseno_, &Diseno::escalado, dibujo_, &PictureBox::set_grosor);
     connect(barra_, &QScrollBar::valueChanged, this, &VentanaZoom::al_cambiar_barra);
     connect(barra_, &QScrollBar::sliderMoved, this, &VentanaZoom::al_arrastrar_barra);
@@ -360,6 +362,20 @@ void VentanaZoom::closeEvent(QCloseEvent* e) {
     recordar_lugar();
     desactivar();
     e->accept();
+}
+
+bool VentanaZoom::eventFilter(QObject* o, QEvent* e) {
+    if (o == barra_ && e->type() == QEvent::KeyPress) {
+        // A scroll bar takes Left for a step forward (its controls are inverted
+        // for the wheel's sake): here Right goes right.
+        const int k = static_cast<QKeyEvent*>(e)->key();
+        if (k == Qt::Key_Left || k == Qt::Key_Right) {
+            barra_->triggerAction(k == Qt::Key_Right ? QAbstractSlider::SliderSingleStepAdd
+                                                     : QAbstractSlider::SliderSingleStepSub);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(o, e);
 }
 
 void VentanaZoom::keyPressEvent(QKeyEvent* e) {

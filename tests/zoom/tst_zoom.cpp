@@ -6,6 +6,7 @@
 #include "toolkit/picture_box.h"
 #include "toolkit/texto.h"
 #include "toolkit/trazado.h"
+#include "zoom/lugar.h"
 #include "zoom/ventana_zoom.h"
 
 #include <QAccessible>
@@ -423,6 +424,25 @@ private slots:
                  QStringLiteral("Sin curva"));
     }
 
+    // A window of 300 x 200 on a screen of 1000 x 800 beside what it must leave
+    // in sight, 8 pixels apart: left, right, below, above, or on the wider side.
+    void lugar_junto_a_data() {
+        QTest::addColumn<QRect>("despejar");
+        QTest::addColumn<QPoint>("lugar");
+        QTest::newRow("left") << QRect(400, 100, 300, 300) << QPoint(92, 100);
+        QTest::newRow("left, kept on the screen") << QRect(400, 700, 300, 90) << QPoint(92, 600);
+        QTest::newRow("right") << QRect(100, 100, 300, 300) << QPoint(408, 100);
+        QTest::newRow("below") << QRect(100, 100, 800, 300) << QPoint(100, 408);
+        QTest::newRow("above") << QRect(100, 300, 800, 450) << QPoint(100, 92);
+        QTest::newRow("nowhere: over it") << QRect(50, 50, 900, 700) << QPoint(0, 50);
+    }
+
+    void lugar_junto_a() {
+        QFETCH(QRect, despejar);
+        QFETCH(QPoint, lugar);
+        QCOMPARE(::lugar_junto_a(QSize(300, 200), despejar, QRect(0, 0, 1000, 800)), lugar);
+    }
+
     // The window opens beside the graph, covering neither it, its outline of the
     // zoomed range nor the read-outs; Escape and the magnifiers' keys work it;
     // moved by the user, it opens again there, also once its close box destroyed it.
@@ -437,6 +457,16 @@ private slots:
         QVERIFY(f.seleccionar({-0.05, 5}, {0.05, 20}, [&](VentanaZoom& z) {
             QVERIFY(!z.frameGeometry().intersects(zona));
             QVERIFY(!z.frameGeometry().intersects(en_pantalla(f.control("marco_zoom"))));
+            // The bar pans with the arrow keys, the right one to the right.
+            auto* barra = buscar<QScrollBar>(&z, "barra");
+            barra->setFocus();
+            const int antes = barra->value();
+            const float x_ini = z.seleccion().x_ini;
+            QTest::keyClick(z.windowHandle(), Qt::Key_Right);
+            QCOMPARE(barra->value(), antes + barra->singleStep());
+            QVERIFY(z.seleccion().x_ini > x_ini);
+            QTest::keyClick(z.windowHandle(), Qt::Key_Left);
+            QCOMPARE(barra->value(), antes);
             // Tab reaches the magnifiers; Space presses them.
             const double alto = dibujo(z)->escala().height;
             auto* alejar = buscar<PictureBox>(&z, "lupa_alejar");
