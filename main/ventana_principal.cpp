@@ -2,6 +2,7 @@
 
 #include "entry/entrada.h"
 #include "grafica/grafica.h"
+#include "informe/informe.h"
 #include "main/inic.h"
 #include "model/color_onda.h"
 #include "model/curva.h"
@@ -77,6 +78,7 @@ void VentanaPrincipal::crear_controles() {
     QWidget::setTabOrder(boton_limpiar_, boton_salir_);
 
     documentacion_ = new Documentacion(this);
+    informe_ = new Informe(*grafica_, this);
     ilustraciones_ = new Ilustraciones(cliente, *diseno_); // last: it covers the window
 }
 
@@ -91,6 +93,10 @@ void VentanaPrincipal::crear_menus() {
     archivo->setObjectName(QStringLiteral("menu_archivo"));
     archivo->addAction(documentacion_->accion_documentar());
     archivo->addAction(documentacion_->accion_abrir());
+    archivo->addSeparator();
+    archivo->addAction(informe_->accion_exportar_grafica());
+    archivo->addAction(informe_->accion_exportar_datos());
+    archivo->addSeparator();
     QAction* salir = entrada(archivo, QStringLiteral("&Salir"), "accion_salir");
     salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q)); // every platform, as the menu says
     connect(salir, &QAction::triggered, this, &VentanaPrincipal::salir);
@@ -103,6 +109,7 @@ void VentanaPrincipal::crear_menus() {
             &QAction::triggered, this, [this] { copiar_imagen(grafica_->imagen()); });
     connect(entrada(copiar, QStringLiteral("Datos de Red y Luz incidente"), "accion_copiar_datos"),
             &QAction::triggered, this, [this] { copiar_texto(grafica_->datos()); });
+    copiar->addAction(informe_->accion_copiar_grafica());
 
     QMenu* ver = barra->addMenu(QStringLiteral("&Ver"));
     ver->setObjectName(QStringLiteral("menu_ver"));
@@ -211,6 +218,7 @@ void VentanaPrincipal::trazar_curva() {
         sector_->pintar(c, k, m.filas, entrada_->comparando_geometria());
         documentacion_->documentar(c);
         entrada_->set_hay_curvas(true);
+        informe_->set_hay_curvas(true);
     }
     // A failed log line is told once the plot is whole and the pointer is back.
     documentacion_->informar();
@@ -220,6 +228,7 @@ void VentanaPrincipal::borrar() {
     grafica_->borrar();
     sector_->borrar();
     entrada_->set_hay_curvas(false);
+    informe_->set_hay_curvas(false);
 }
 
 void VentanaPrincipal::salir() {

@@ -12,6 +12,7 @@ class Documentacion;
 class EntradaValores;
 class Esquema;
 class Grafica;
+class Informe;
 class PictureBox;
 class QPushButton;
 class SectorAmpliado;
@@ -26,6 +27,7 @@ class VentanaZoom;
 //   Documentacion   session/  documentation switch, session files, viewer
 //   Ilustraciones   windows/  pictures over the window, model window
 //   VentanaZoom     zoom/     made on the first selection
+//   Informe         informe/  the graph exported as a labelled figure and as data
 // Its own controls: the menus, "Graficar", "Limpiar", "Salir" and the restore spot.
 class VentanaPrincipal : public QMainWindow {
     Q_OBJECT
@@ -64,6 +66,7 @@ private:
     EntradaValores* entrada_ = nullptr;
     Documentacion* documentacion_ = nullptr;
     Ilustraciones* ilustraciones_ = nullptr;
+    Informe* informe_ = nullptr;
     QPointer<VentanaZoom> zoom_;
     PictureBox* punto_restaurar_ = nullptr;
     QPushButton* boton_graficar_ = nullptr;

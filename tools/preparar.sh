@@ -3,7 +3,7 @@
 
 paquetes=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
     libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
 )

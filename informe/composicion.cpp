@@ -1,0 +1,315 @@
+#include "informe/composicion.h"
+
+#include "grafica/muestreo.h"
+#include "informe/marcas.h"
+#include "informe/ordenes.h"
+#include "toolkit/colores.h"
+#include "toolkit/trazado.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double mm_por_punto = 25.4 / 72;
+// Text sizes, in points.
+constexpr double letra_numeros = 8;
+constexpr double letra_titulos = 9;
+constexpr double letra_leyenda = 8;
+constexpr double letra_ordenes = 7;
+constexpr double letra_notas = 7.5;
+// Lengths, in millimetres.
+constexpr double marca = 1.5;           // a tick, outside the frame
+constexpr double hueco = 0.8;           // between a tick and its number, a number and a title
+constexpr double margen_izquierdo = 18; // the intensity numbers and title
+constexpr double margen_derecho = 6;
+constexpr double margen_superior = 12.5; // the angle numbers and title
+constexpr double fila_leyenda = 4.2;
+// The graph's own background, under the curves and the legend, so that each
+// colour reads against what it is drawn on on screen.
+const QColor fondo = QColor(224, 224, 224);
+const QColor gris_grilla = QColor(128, 128, 128);
+
+double alto_linea(double puntos) {
+    return puntos * mm_por_punto * 1.3;
+}
+
+// About the width of a short text of digits and signs.
+double ancho_estimado(const QString& t, double puntos) {
+    return double(t.size()) * 0.62 * puntos * mm_por_punto;
+}
+
+class Armado {
+public:
+    std::vector<Primitiva> v;
+
+    void linea(QPointF a, QPointF b, const QColor& color, double grosor) {
+        Primitiva p;
+        p.tipo = Primitiva::Tipo::linea;
+        p.color = color;
+        p.grosor = grosor;
+        p.puntos << a << b;
+        v.push_back(std::move(p));
+    }
+    void rectangulo(const QRectF& r, const QColor& relleno, const QColor& borde, double grosor) {
+        Primitiva p;
+        p.tipo = Primitiva::Tipo::rectangulo;
+        p.caja = r;
+        p.relleno = relleno;
+        p.color = borde;
+        p.grosor = grosor;
+        v.push_back(std::move(p));
+    }
+    void texto(const QRectF& caja, const QString& t, int alineacion, double letra,
+               const QColor& color = Qt::black, bool vertical = false) {
+        Primitiva p;
+        p.tipo = Primitiva::Tipo::texto;
+        p.caja = caja;
+        p.texto = t;
+        p.alineacion = alineacion;
+        p.letra = letra;
+        p.color = color;
+        p.vertical = vertical;
+        v.push_back(std::move(p));
+    }
+    // A small triangle pointing down at `punta`: filled, or outlined by a line
+    // (so that a drawing keeps paths in a curve's colour for its curves alone).
+    void triangulo(QPointF punta, const QColor& color, bool lleno) {
+        Primitiva p;
+        p.tipo = lleno ? Primitiva::Tipo::poligono : Primitiva::Tipo::linea;
+        p.color = color;
+        p.relleno = lleno ? color : QColor();
+        p.grosor = lleno ? 0 : 0.2;
+        p.puntos << punta << punta + QPointF(-0.75, -1.3) << punta + QPointF(0.75, -1.3);
+        if (!lleno) {
+            p.puntos << punta;
+        }
+        v.push_back(std::move(p));
+    }
+};
+
+// The sector's sines across the frame, and each curve's relative intensity up
+// it as the graph draws it: I / N² = 1 at the top of the curves' area and 0 at
+// 0.98 of its height.
+struct Ejes {
+    QRectF marco;  // the frame: the sine range across
+    QRectF curvas; // the curves' area: the frame less the room for the orders above
+    double s0;
+    double s1;
+    double x(double s) const {
+        return marco.left() + (s - s0) / (s1 > s0 ? s1 - s0 : 1) * marco.width();
+    }
+    double y(double relativa) const {
+        return curvas.top() + 0.98 * (1 - relativa) * curvas.height();
+    }
+};
+
+// Curve `c` sampled and reduced as the graph does, to the columns of the frame.
+QPolygonF puntos_curva(const Curva& c, const Ejes& e, double columnas_por_mm) {
+    const double ancho = e.s1 - e.s0;
+    const auto columnas =
+        std::max(1, static_cast<int>(std::ceil(e.marco.width() * columnas_por_mm)));
+    const CurvaReducida trazo = trazar(c, e.s0, e.s1, Columnas{e.s0, ancho, columnas});
+    // The picture's scale for the curve: 0 at the top, N² (in single precision) at the bottom.
+    const Escala escala{e.s0, 0, ancho, static_cast<float>(c.alto())};
+    const QPolygonF celdas =
+        reducir(*trazo, Mapa(escala, QSizeF(e.marco.width() * columnas_por_mm,
+                                            e.curvas.height() * columnas_por_mm)));
+    QPolygonF puntos;
+    puntos.reserve(celdas.size());
+    for (const QPointF& q : celdas) {
+        puntos << QPointF(e.marco.left() + (q.x() + 0.5) / columnas_por_mm,
+                          e.curvas.top() + (q.y() + 0.5) / columnas_por_mm);
+    }
+    return puntos;
+}
+
+// The orders of every curve above their maxima, as many as have room: every
+// k-th order where neighbours would touch, a label moved up past those already
+// placed, and left out where it would leave the frame.
+void marcar_ordenes(Armado& a, const std::vector<Curva>& curvas, const Ejes& e, const QLocale& l) {
+    std::vector<QRectF> ocupadas;
+    const double alto = alto_linea(letra_ordenes) * 0.85;
+    for (const Curva& c : curvas) {
+        const std::vector<Orden> ordenes = ordenes_principales(c);
+        if (ordenes.empty()) {
+            continue;
+        }
+        const QColor color = a_qcolor(c.color);
+        const auto etiqueta = [&](const Orden& o) {
+            return o.ausente ? QStringLiteral("(%1)").arg(l.toString(o.m)) : l.toString(o.m);
+        };
+        double ancho = 0;
+        for (const Orden& o : ordenes) {
+            ancho = std::max(ancho, ancho_estimado(etiqueta(o), letra_ordenes));
+        }
+        const double entre =
+            ordenes.size() > 1 ? e.x(ordenes[1].seno) - e.x(ordenes[0].seno) : e.marco.width();
+        int cada = 1;
+        for (const int k : {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000}) {
+            cada = k;
+            if (k * entre >= ancho + 1) {
+                break;
+            }
+        }
+        const Red red = c.red();
+        for (const Orden& o : ordenes) {
+            if (o.m % cada != 0) {
+                continue;
+            }
+            const double x = e.x(o.seno);
+            const double y = e.y(o.ausente ? 0 : red(o.seno) / c.alto()) - 0.4;
+            a.triangulo(QPointF(x, y), color, !o.ausente);
+            QRectF r(x - ancho / 2, y - 1.5 - alto, ancho, alto);
+            for (bool choca = true; choca && r.top() >= e.marco.top();) {
+                choca = false;
+                for (const QRectF& otra : ocupadas) {
+                    if (r.intersects(otra)) {
+                        r.moveBottom(otra.top());
+                        choca = true;
+                    }
+                }
+            }
+            if (r.top() < e.marco.top()) {
+                continue;
+            }
+            ocupadas.push_back(r);
+            a.texto(r, etiqueta(o), Qt::AlignHCenter | Qt::AlignBottom, letra_ordenes, color);
+        }
+    }
+}
+
+void ejes(Armado& a, const Ejes& e, const QLocale& l) {
+    const QRectF& m = e.marco;
+    const double h_num = alto_linea(letra_numeros), h_tit = alto_linea(letra_titulos);
+    const int cuantas = std::clamp(static_cast<int>(m.width() / 16), 4, 12);
+
+    const Marcas senos = marcas(e.s0, e.s1, cuantas);
+    for (const double s : senos.valores) {
+        const double x = e.x(s);
+        a.linea({x, m.bottom()}, {x, m.bottom() + marca}, Qt::black, 0.2);
+        a.texto({x - 10, m.bottom() + marca + hueco / 2, 20, h_num},
+                texto_marca(s, senos.decimales, l), Qt::AlignHCenter | Qt::AlignTop, letra_numeros);
+    }
+    a.texto({m.left(), m.bottom() + marca + h_num + hueco, m.width(), h_tit},
+            QStringLiteral("Seno del ángulo de desviación (sen θ)"),
+            Qt::AlignHCenter | Qt::AlignTop, letra_titulos);
+
+    // The deviation angle on the top edge, at the sines of round angles.
+    const double grados = 180 / std::numbers::pi;
+    const Marcas angulos = marcas(std::asin(e.s0) * grados, std::asin(e.s1) * grados, cuantas);
+    for (const double t : angulos.valores) {
+        const double x = e.x(std::sin(t / grados));
+        a.linea({x, m.top()}, {x, m.top() - marca}, Qt::black, 0.2);
+        a.texto({x - 10, m.top() - marca - hueco / 2 - h_num, 20, h_num},
+                texto_marca(t, angulos.decimales, l) + QStringLiteral("°"),
+                Qt::AlignHCenter | Qt::AlignBottom, letra_numeros);
+    }
+    a.texto({m.left(), m.top() - marca - h_num - hueco - h_tit, m.width(), h_tit},
+            QStringLiteral("Ángulo de desviación θ"), Qt::AlignHCenter | Qt::AlignBottom,
+            letra_titulos);
+
+    const Marcas relativas = marcas(0, 1, 5);
+    for (const double r : relativas.valores) {
+        const double y = e.y(r);
+        a.linea({m.left() - marca, y}, {m.left(), y}, Qt::black, 0.2);
+        a.texto({m.left() - marca - hueco / 2 - 12, y - h_num / 2, 12, h_num},
+                texto_marca(r, relativas.decimales, l), Qt::AlignRight | Qt::AlignVCenter,
+                letra_numeros);
+    }
+    a.texto({1, e.curvas.top(), 2 * h_tit + 0.5, e.curvas.height()},
+            QStringLiteral("Intensidad relativa I/N²\n(cada curva en su escala)"), Qt::AlignCenter,
+            letra_titulos, Qt::black, true);
+}
+
+void grilla(Armado& a, const Ejes& e) {
+    const QRectF& m = e.marco;
+    for (const double s :
+         marcas(e.s0, e.s1, std::clamp(static_cast<int>(m.width() / 16), 4, 12)).valores) {
+        a.linea({e.x(s), m.top()}, {e.x(s), m.bottom()}, gris_grilla, 0.1);
+    }
+    for (const double r : marcas(0, 1, 5).valores) {
+        a.linea({m.left(), e.y(r)}, {m.right(), e.y(r)}, gris_grilla, 0.1);
+    }
+}
+
+} // namespace
+
+QString leyenda(int k, const Curva& c, const QLocale& locale) {
+    QLocale l = locale;
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    const auto fijo = [&](Fijo x) {
+        QString s = l.toString(x.a_double(), 'f', 4);
+        while (s.endsWith(QLatin1Char('0'))) {
+            s.chop(1);
+        }
+        if (s.endsWith(l.decimalPoint())) {
+            s.chop(l.decimalPoint().size());
+        }
+        return s;
+    };
+    return QStringLiteral("Curva %1:   L = %2 µm    a = %3 µm    d = %4 µm    N = %5")
+        .arg(l.toString(k), fijo(c.onda), fijo(c.ancho), fijo(c.distancia), l.toString(c.ranuras));
+}
+
+Composicion componer(const std::vector<Curva>& curvas, const OpcionesFigura& o) {
+    Armado a;
+    const double W = o.ancho_mm;
+    const int n = static_cast<int>(curvas.size());
+    const double s0 = curvas.empty() ? 0 : curvas.back().seno_min();
+    const double s1 = curvas.empty() ? 1 : curvas.back().seno_max();
+    // Room above the highest maxima for their orders, more for more curves.
+    const double sobre_maximos = 5.5 + 3 * std::clamp(n - 1, 0, 3);
+    const QRectF marco(margen_izquierdo, margen_superior, W - margen_izquierdo - margen_derecho,
+                       0.5 * W);
+    const Ejes e{marco, marco.adjusted(0, sobre_maximos, 0, 0), s0, s1};
+
+    a.rectangulo(marco, fondo, QColor(), 0);
+    grilla(a, e);
+    for (const Curva& c : curvas) {
+        Primitiva p;
+        p.tipo = Primitiva::Tipo::curva;
+        p.color = a_qcolor(c.color);
+        p.grosor = 0.3;
+        p.puntos = puntos_curva(c, e, o.columnas_por_mm);
+        a.v.push_back(std::move(p));
+    }
+    marcar_ordenes(a, curvas, e, o.locale);
+    a.rectangulo(marco, QColor(), Qt::black, 0.25);
+    ejes(a, e, o.locale);
+
+    // The legend: each curve's case in its colour, and what the orders' marks say.
+    bool ausentes = false;
+    for (const Curva& c : curvas) {
+        for (const Orden& x : ordenes_principales(c)) {
+            ausentes = ausentes || x.ausente;
+        }
+    }
+    const double arriba =
+        marco.bottom() + marca + alto_linea(letra_numeros) + alto_linea(letra_titulos) + 2.5;
+    const double h_nota = alto_linea(letra_notas);
+    const QRectF caja(margen_izquierdo, arriba, marco.width(),
+                      1.5 + n * fila_leyenda + 0.5 + (ausentes ? 2 : 1) * h_nota + 1.5);
+    a.rectangulo(caja, fondo, gris_grilla, 0.15);
+    double y = caja.top() + 1.5;
+    for (int k = 0; k < n; ++k, y += fila_leyenda) {
+        const QColor color = a_qcolor(curvas[std::size_t(k)].color);
+        const double medio = y + fila_leyenda / 2;
+        a.linea({caja.left() + 2, medio}, {caja.left() + 10, medio}, color, 0.6);
+        a.texto({caja.left() + 12, y, caja.width() - 14, fila_leyenda},
+                leyenda(k + 1, curvas[std::size_t(k)], o.locale), Qt::AlignLeft | Qt::AlignVCenter,
+                letra_leyenda, color);
+    }
+    y += 0.5;
+    a.texto({caja.left() + 2, y, caja.width() - 4, h_nota},
+            QStringLiteral("▼ m: máximo principal de orden m"), Qt::AlignLeft | Qt::AlignVCenter,
+            letra_notas);
+    if (ausentes) {
+        a.texto({caja.left() + 2, y + h_nota, caja.width() - 4, h_nota},
+                QStringLiteral("▽ (m): orden ausente, donde cae un cero de la difracción por "
+                               "una ranura (m·a/d entero)"),
+                Qt::AlignLeft | Qt::AlignVCenter, letra_notas);
+    }
+    return Composicion{QSizeF(W, caja.bottom() + 3), std::move(a.v)};
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "model/curva.h"
+
+#include <QColor>
+#include <QLocale>
+#include <QPolygonF>
+#include <QRectF>
+#include <QString>
+
+#include <vector>
+
+// One thing drawn on the figure, in millimetres from its top left corner.
+struct Primitiva {
+    enum class Tipo {
+        linea,      // a polyline through `puntos`
+        curva,      // a curve of the graph: one path through `puntos`
+        poligono,   // closed through `puntos`, filled with `relleno` when valid
+        rectangulo, // `caja`, filled with `relleno` when valid, outlined when `grosor` > 0
+        texto       // `texto` in `caja` aligned by `alineacion`, `letra` points high
+    };
+    Tipo tipo = Tipo::linea;
+    QColor color = Qt::black;
+    QColor relleno;
+    double grosor = 0; // mm
+    QPolygonF puntos;
+    QRectF caja;
+    QString texto;
+    int alineacion = 0;    // Qt::Alignment
+    double letra = 0;      // points
+    bool vertical = false; // text read from the bottom up
+};
+
+// The labelled figure of a graph: its size in millimetres and what is drawn on it.
+struct Composicion {
+    QSizeF tamano;
+    std::vector<Primitiva> primitivas;
+};
+
+// How the figure is laid out: its width, how many columns a millimetre of the
+// plot is reduced to (the device's pixels for a picture, a fine grid for a
+// vector drawing), and the locale of its numbers.
+struct OpcionesFigura {
+    double ancho_mm = 160;
+    double columnas_por_mm = 600 / 25.4;
+    QLocale locale;
+};
+
+// The graph of `curvas` (one sector, each curve on its own scale of N² as the
+// screen shows it, sampled and reduced as the graph does, in its colour) with
+// a sine axis below, the deviation angle in degrees above, the relative
+// intensity I/N² at the left, the principal maxima marked with their order m
+// (missing ones in parentheses) and a legend of each curve's L, a, d and N.
+Composicion componer(const std::vector<Curva>& curvas, const OpcionesFigura& opciones);
+
+// The legend's line of one curve, as the figure writes it.
+QString leyenda(int k, const Curva& c, const QLocale& locale);

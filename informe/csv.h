@@ -1,0 +1,27 @@
+#pragma once
+
+#include "model/curva.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <vector>
+
+// The curves of the graph as comma-separated values (RFC 4180: a header row,
+// fields quoted where they hold the separator, a quote or a line break, lines
+// ended by CR LF), numbers in `locale`'s form without group separators. The
+// separator is ";" where the locale writes a decimal comma, "," elsewhere.
+QChar separador_csv(const QLocale& locale);
+QString campo_csv(const QString& campo, QChar separador);
+
+// Long form: one row per sample the graph keeps for each curve (its reduced
+// polyline at the graph's least number of bins), with the curve's number, L,
+// a, d and N, the sine, the angle in degrees, the intensity and I / N². The
+// intensities are the model's at the sine as written.
+QString csv_muestras(const std::vector<Curva>& curvas, const QLocale& locale);
+
+// The session summary: one row per curve with L, a, d, N, the sector's ends,
+// the central intensity N² a², the missing orders, and the sine of each
+// principal maximum inside the sector in a column of its order (empty where
+// the curve has none of that order).
+QString csv_resumen(const std::vector<Curva>& curvas, const QLocale& locale);

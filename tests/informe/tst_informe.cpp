@@ -1,0 +1,524 @@
+// The graph for a report: the orders marked on a grating, the figure as SVG,
+// PDF and PNG, the data as CSV read back against the model, the save dialogs
+// and what a failed write leaves.
+#include "grafica/grafica.h"
+#include "informe/archivo.h"
+#include "informe/composicion.h"
+#include "informe/csv.h"
+#include "informe/figura.h"
+#include "informe/ordenes.h"
+#include "model/color_onda.h"
+#include "tests/common/entorno.h"
+#include "toolkit/colores.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QXmlStreamReader>
+
+#include <sys/resource.h>
+
+#include <cmath>
+#include <csignal>
+#include <numbers>
+
+namespace {
+
+Curva curva(int N, double a, double d, double L, double inferior = -0.5929,
+            double superior = 0.5929) {
+    Curva c;
+    c.ranuras = N;
+    c.ancho = Fijo::desde(a);
+    c.distancia = Fijo::desde(d);
+    c.onda = Fijo::desde(L);
+    c.color = color_de_onda(c.onda).compuesto();
+    c.inferior = Fijo::desde(inferior);
+    c.superior = Fijo::desde(superior);
+    return c;
+}
+
+const std::vector<Curva> tres_curvas{curva(5, 2, 10, 0.55), curva(4, 1, 3, 0.45),
+                                     curva(3, 1.5, 6, 0.65)};
+
+// RFC 4180 read back: quoted fields may hold the separator, quotes and line breaks.
+QList<QStringList> leer_csv(const QString& texto, QChar sep) {
+    QList<QStringList> filas{{}};
+    QString campo;
+    bool citado = false;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const QChar c = texto[i];
+        if (citado) {
+            if (c == u'"' && i + 1 < texto.size() && texto[i + 1] == u'"') {
+                campo += c;
+                ++i;
+            } else if (c == u'"') {
+                citado = false;
+            } else {
+                campo += c;
+            }
+        } else if (c == u'"') {
+            citado = true;
+        } else if (c == sep) {
+            filas.last() << campo;
+            campo.clear();
+        } else if (c == u'\r' && i + 1 < texto.size() && texto[i + 1] == u'\n') {
+            filas.last() << campo;
+            campo.clear();
+            filas.append(QStringList());
+            ++i;
+        } else {
+            campo += c;
+        }
+    }
+    if (filas.last().isEmpty() && campo.isEmpty()) {
+        filas.removeLast();
+    }
+    return filas;
+}
+
+// The text a PDF shows: its compressed streams inflated, each glyph of a text
+// operator mapped back to its character through the font's table (ranges of
+// glyphs to arrays of characters, as Qt writes them, its space as a tab), one
+// line for each text object.
+QString texto_pdf(const QByteArray& pdf) {
+    QHash<uint, QChar> caracteres;
+    static const QRegularExpression rango(
+        QStringLiteral(R"(<([0-9A-F]{4})> <[0-9A-F]{4}> \[([^\]]*)\])"));
+    for (const auto& m : rango.globalMatch(QString::fromLatin1(pdf))) {
+        uint g = m.captured(1).toUInt(nullptr, 16);
+        static const QRegularExpression hex(QStringLiteral("<([0-9A-F]{4})>"));
+        for (const auto& u : hex.globalMatch(m.captured(2))) {
+            caracteres[g++] = QChar(u.captured(1).toUShort(nullptr, 16));
+        }
+    }
+    QString texto;
+    static const QRegularExpression glifo(QStringLiteral(R"(<([0-9A-Fa-f]{4})> Tj|ET)"));
+    for (qsizetype i = pdf.indexOf("stream"); i >= 0; i = pdf.indexOf("stream", i + 1)) {
+        const qsizetype desde = pdf.indexOf('\n', i) + 1, hasta = pdf.indexOf("endstream", i);
+        if (pdf.mid(i - 6, 6) == "endstr" || hasta < 0) {
+            continue;
+        }
+        QByteArray z = pdf.mid(desde, hasta - desde);
+        const quint32 n = 64 * 1024 * 1024;
+        z.prepend(char(n & 0xFF)).prepend(char((n >> 8) & 0xFF));
+        z.prepend(char((n >> 16) & 0xFF)).prepend(char(n >> 24));
+        const QString flujo = QString::fromLatin1(qUncompress(z));
+        for (const auto& m : glifo.globalMatch(flujo)) {
+            const QChar c = caracteres.value(m.captured(1).toUInt(nullptr, 16));
+            texto += m.captured(1).isEmpty() ? u'\n' : c == u'\t' ? u' ' : c;
+        }
+    }
+    return texto;
+}
+
+// The texts of an SVG, and for each stroke colour the paths drawn in it.
+struct Svg {
+    QStringList textos;
+    QHash<QString, int> caminos;
+};
+Svg leer_svg(const QByteArray& bytes) {
+    Svg r;
+    QXmlStreamReader x(bytes);
+    QStringList trazos{QStringLiteral("none")};
+    while (!x.atEnd()) {
+        x.readNext();
+        if (x.isStartElement()) {
+            const auto a = x.attributes();
+            trazos << (a.hasAttribute(QStringLiteral("stroke"))
+                           ? a.value(QStringLiteral("stroke")).toString()
+                           : trazos.last());
+            if (x.name() == u"path") {
+                ++r.caminos[trazos.last()];
+            } else if (x.name() == u"text") {
+                r.textos << x.readElementText();
+                trazos.removeLast();
+            }
+        } else if (x.isEndElement()) {
+            trazos.removeLast();
+        }
+    }
+    if (x.hasError()) {
+        qWarning() << x.errorString();
+        return {};
+    }
+    return r;
+}
+
+QString hex(Color c) {
+    return a_qcolor(c).name();
+}
+
+} // namespace
+
+class PruebaInforme : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir casa_;
+
+    // Chooses `entrada` of "Archivo" and answers its save dialog: `ajustar`
+    // works its controls, then the file `ruta` is typed and accepted. Returns
+    // the folder the dialog opened in and the name it proposed.
+    std::pair<QString, QString> exportar(const Escena& e, const QString& entrada,
+                                         const QString& ruta,
+                                         const std::function<void(QFileDialog&)>& ajustar = {}) {
+        std::pair<QString, QString> visto;
+        const Modal modal([&](QWidget* w) {
+            auto* d = qobject_cast<QFileDialog*>(w);
+            QVERIFY(d);
+            visto = {d->directory().absolutePath(),
+                     QFileInfo(d->selectedFiles().value(0)).fileName()};
+            if (ajustar) {
+                ajustar(*d);
+            }
+            d->selectFile(ruta);
+            buscar<QDialogButtonBox>(d, QStringLiteral("buttonBox"))
+                ->button(QDialogButtonBox::Save)
+                ->click();
+        });
+        e.elegir("menu_archivo", entrada);
+        return visto;
+    }
+
+private slots:
+    void initTestCase() {
+        // The documents folder of a home of our own.
+        qputenv("HOME", casa_.path().toUtf8());
+        qunsetenv("XDG_CONFIG_HOME");
+        QDir(casa_.path()).mkpath(QStringLiteral("Documents"));
+    }
+
+    void ordenes_data() {
+        QTest::addColumn<Curva>("c");
+        QTest::addColumn<QList<int>>("ordenes");
+        QTest::addColumn<QList<int>>("ausentes");
+        // Sector ±0.5099 in sine unless said.
+        QTest::newRow("d = 3a") << curva(4, 1, 3, 0.5) << QList<int>{-3, -2, -1, 0, 1, 2, 3}
+                                << QList<int>{-3, 3};
+        QTest::newRow("d = 2.5a") << curva(3, 2, 5, 0.5)
+                                  << QList<int>{-5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5}
+                                  << QList<int>{-5, 5};
+        QTest::newRow("none missing")
+            << curva(5, 1.3, 10, 0.55)
+            << QList<int>{-9, -8, -7, -6, -5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}
+            << QList<int>{};
+        // Sines 0.0995 to 0.4472: orders 1 and 2, and 2 a / d is whole.
+        QTest::newRow("one side") << curva(2, 1, 2, 0.4, 0.1, 0.5) << QList<int>{1, 2}
+                                  << QList<int>{2};
+        // Orders stop short of a sine of 1 whatever the sector.
+        QTest::newRow("wide sector") << curva(2, 1, 2, 0.5, -3, 3)
+                                     << QList<int>{-3, -2, -1, 0, 1, 2, 3} << QList<int>{-2, 2};
+        QTest::newRow("single slit") << curva(1, 2, 10, 0.55) << QList<int>{0} << QList<int>{};
+        QTest::newRow("single slit off centre")
+            << curva(1, 2, 10, 0.55, 0.1, 0.5) << QList<int>{} << QList<int>{};
+    }
+    void ordenes() {
+        QFETCH(Curva, c);
+        QFETCH(QList<int>, ordenes);
+        QFETCH(QList<int>, ausentes);
+        QList<int> vistos, vistos_ausentes;
+        for (const Orden& o : ordenes_principales(c)) {
+            vistos << o.m;
+            if (o.ausente) {
+                vistos_ausentes << o.m;
+            }
+            if (c.ranuras > 1) {
+                QCOMPARE(o.seno, o.m * c.onda.a_double() / c.distancia.a_double());
+            }
+        }
+        QCOMPARE(vistos, ordenes);
+        QCOMPARE(vistos_ausentes, ausentes);
+    }
+
+    void campos_csv() {
+        QCOMPARE(campo_csv(QStringLiteral("0,5"), u';'), QStringLiteral("0,5"));
+        QCOMPARE(campo_csv(QStringLiteral("0,5"), u','), QStringLiteral("\"0,5\""));
+        QCOMPARE(campo_csv(QStringLiteral("dijo \"hola\""), u';'),
+                 QStringLiteral("\"dijo \"\"hola\"\"\""));
+        QCOMPARE(campo_csv(QStringLiteral("a\r\nb"), u';'), QStringLiteral("\"a\r\nb\""));
+    }
+
+    void svg_con_un_camino_por_curva_y_los_ejes_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("comma") << locale_coma();
+        QTest::newRow("point") << locale_punto();
+    }
+    void svg_con_un_camino_por_curva_y_los_ejes() {
+        QFETCH(QLocale, locale);
+        const Svg svg = leer_svg(bytes_figura(tres_curvas, Formato::svg, {160, 300, locale}));
+        int caminos_de_curvas = 0;
+        for (const Curva& c : tres_curvas) {
+            QCOMPARE(svg.caminos.value(hex(c.color)), 1);
+            caminos_de_curvas += svg.caminos.value(hex(c.color));
+        }
+        int todos = 0;
+        for (auto it = svg.caminos.begin(); it != svg.caminos.end(); ++it) {
+            todos += it.key() == u"none" ? 0 : it.value();
+        }
+        QCOMPARE(todos, caminos_de_curvas); // nothing else is stroked as a path
+        // Titles may come in pieces (a Greek letter is a run of its own).
+        const QString seguido = svg.textos.join(QString());
+        for (const char* t : {"Seno del ángulo de desviación (sen θ)", "Ángulo de desviación θ",
+                              "Intensidad relativa I/N²", "(cada curva en su escala)"}) {
+            QVERIFY2(seguido.contains(QString::fromUtf8(t)), t);
+        }
+        const QString decimal = locale.decimalPoint();
+        for (const QString& t :
+             {QStringLiteral("-0") + decimal + u'5', QStringLiteral("0") + decimal + u'2',
+              QStringLiteral("1") + decimal + u'0', QStringLiteral("30°"),
+              leyenda(2, tres_curvas[1], locale)}) {
+            QVERIFY2(svg.textos.contains(t), qPrintable(t));
+        }
+        // Curve 2 (d = 3a) has orders ±3 missing.
+        QVERIFY(svg.textos.contains(QStringLiteral("(3)")));
+        QVERIFY(svg.textos.contains(QStringLiteral("(-3)")));
+    }
+
+    void pdf_con_la_leyenda() {
+        const QLocale l = locale_coma();
+        const QByteArray pdf = bytes_figura(tres_curvas, Formato::pdf, {160, 300, l});
+        QVERIFY(pdf.startsWith("%PDF"));
+        QVERIFY(pdf.contains("/FontFile2")); // the font is in the file
+        const QStringList lineas = texto_pdf(pdf).split(u'\n');
+        for (int k = 0; k < 3; ++k) {
+            const QString linea = leyenda(k + 1, tres_curvas[std::size_t(k)], l);
+            QVERIFY2(lineas.contains(linea), qPrintable(linea));
+        }
+    }
+
+    void png_del_tamano_elegido_data() {
+        QTest::addColumn<double>("cm");
+        QTest::addColumn<int>("ppp");
+        QTest::newRow("16 cm, 300 ppp, as proposed") << 0.0 << 0;
+        QTest::newRow("10 cm, 200 ppp") << 10.0 << 200;
+        QTest::newRow("25 cm, 96 ppp") << 25.0 << 96;
+    }
+    void png_del_tamano_elegido() {
+        QFETCH(double, cm);
+        QFETCH(int, ppp);
+        Escena e;
+        e.graficar_caso(4, 1, 3, 0.5);
+        exportar(e, QStringLiteral("Exportar &gráfica…"), e.carpeta.ruta(QStringLiteral("f.png")),
+                 [&](QFileDialog& d) {
+                     if (ppp > 0) {
+                         buscar<QDoubleSpinBox>(&d, QStringLiteral("ancho_figura"))->setValue(cm);
+                         buscar<QSpinBox>(&d, QStringLiteral("resolucion_figura"))->setValue(ppp);
+                     }
+                 });
+        if (ppp == 0) {
+            cm = 16;
+            ppp = 300;
+        }
+        QImage img;
+        QVERIFY(img.loadFromData(e.carpeta.leer(QStringLiteral("f.png")), "PNG"));
+        QCOMPARE(img.width(), qRound(cm / 2.54 * ppp));
+        QCOMPARE(qRound(img.dotsPerMeterX() * 0.0254), ppp);
+        QCOMPARE(e.mensajes.textos, QStringList());
+    }
+
+    void datos_leidos_dan_las_intensidades_del_modelo_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QChar>("separador");
+        QTest::newRow("decimal comma") << locale_coma() << QChar(u';');
+        QTest::newRow("decimal point") << locale_punto() << QChar(u',');
+    }
+    void datos_leidos_dan_las_intensidades_del_modelo() {
+        QFETCH(QLocale, locale);
+        QFETCH(QChar, separador);
+        const LocalePrueba lp(locale);
+        Escena e;
+        e.graficar_caso(4, 1, 3, 0.5);
+        e.graficar_caso(5, 2, 10, 0.55);
+        exportar(e, QStringLiteral("Exportar &datos…"), e.carpeta.ruta(QStringLiteral("d.csv")));
+        const QByteArray bytes = e.carpeta.leer(QStringLiteral("d.csv"));
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const QList<QStringList> filas = leer_csv(QString::fromUtf8(bytes.mid(3)), separador);
+        QCOMPARE(filas.value(0).size(), 9);
+        QCOMPARE(filas.value(0).first(), QStringLiteral("curva"));
+        const std::vector<Curva>& curvas = e.grafica().curvas();
+        QList<int> por_curva(2);
+        double previo = -2;
+        for (const QStringList& f : filas.mid(1)) {
+            QCOMPARE(f.size(), 9);
+            const int k = f[0].toInt() - 1;
+            QVERIFY(k == 0 || k == 1);
+            const Curva& c = curvas[std::size_t(k)];
+            const auto numero = [&](int i) {
+                bool ok = false;
+                const double x = locale.toDouble(f[i], &ok);
+                if (!ok) {
+                    qFatal("not a number: %s", qPrintable(f[i]));
+                }
+                return x;
+            };
+            QCOMPARE(numero(1), c.onda.a_double());
+            QCOMPARE(numero(2), c.ancho.a_double());
+            QCOMPARE(numero(3), c.distancia.a_double());
+            QCOMPARE(f[4].toInt(), c.ranuras);
+            const double s = numero(5);
+            // The sines as the picture holds them, in single precision.
+            QVERIFY(s >= c.seno_min() - 1e-7 && s <= c.seno_max() + 1e-7);
+            previo = ++por_curva[k] == 1 ? -2 : previo;
+            QVERIFY(s > previo);
+            previo = s;
+            QCOMPARE(numero(6), std::round(std::asin(s) * 180 / std::numbers::pi * 1e6) / 1e6);
+            const double I = Intens(c.onda, c.ancho, c.distancia, Fijo(c.ranuras), s);
+            QCOMPARE(numero(7), I);
+            QCOMPARE(numero(8), I / c.alto());
+        }
+        // At least the graph's least samples, the ends included.
+        QVERIFY(por_curva[0] >= 4096 && por_curva[1] >= 4096);
+    }
+
+    void resumen_una_fila_por_curva() {
+        const LocalePrueba lp(locale_coma());
+        Escena e;
+        e.graficar_caso(4, 1, 3, 0.5);
+        e.graficar_caso(5, 2, 10, 0.55);
+        exportar(e, QStringLiteral("Exportar &datos…"), e.carpeta.ruta(QStringLiteral("r.csv")),
+                 [](QFileDialog& d) {
+                     buscar<QComboBox>(&d, QStringLiteral("contenido_datos"))->setCurrentIndex(1);
+                 });
+        const QList<QStringList> filas =
+            leer_csv(QString::fromUtf8(e.carpeta.ruta(QStringLiteral("r.csv")).isEmpty()
+                                           ? QByteArray()
+                                           : e.carpeta.leer(QStringLiteral("r.csv")).mid(3)),
+                     u';');
+        QCOMPARE(filas.size(), 3);
+        const QStringList& cabecera = filas[0];
+        const auto columna = [&](const QString& nombre) {
+            return static_cast<int>(cabecera.indexOf(nombre));
+        };
+        const QLocale l = locale_coma();
+        // N² a²: 16 and 100; missing orders ±3 and ±5.
+        QCOMPARE(l.toDouble(filas[1][columna(QStringLiteral("intensidad central (N²·a²)"))]), 16.0);
+        QCOMPARE(l.toDouble(filas[2][columna(QStringLiteral("intensidad central (N²·a²)"))]),
+                 100.0);
+        QCOMPARE(filas[1][columna(QStringLiteral("órdenes ausentes"))], QStringLiteral("-3 3"));
+        QCOMPARE(filas[2][columna(QStringLiteral("órdenes ausentes"))], QStringLiteral("-5 5"));
+        // Orders -9..9 of the second curve; the first reaches ±3 only.
+        const int m9 = columna(QStringLiteral("seno del máximo m = 9"));
+        QVERIFY(m9 > 0);
+        QCOMPARE(l.toDouble(filas[2][m9]), 9 * 0.55 / 10);
+        QCOMPARE(filas[1][m9], QString());
+        QCOMPARE(l.toDouble(filas[1][columna(QStringLiteral("seno del máximo m = -2"))]),
+                 -2 * 0.5 / 3);
+    }
+
+    void entradas_del_menu_y_carpetas_del_dialogo() {
+        Escena e;
+        const QList<QAction*> archivo = e.control<QMenu>("menu_archivo")->actions();
+        QStringList textos;
+        for (QAction* a : archivo) {
+            if (!a->isSeparator()) {
+                textos << a->text();
+            }
+        }
+        QCOMPARE(textos,
+                 (QStringList{QStringLiteral("Documentar Sesión"),
+                              QStringLiteral("Abrir Documento de Sesión"),
+                              QStringLiteral("Exportar &gráfica…"),
+                              QStringLiteral("Exportar &datos…"), QStringLiteral("&Salir")}));
+        auto* copiar = e.control<QMenu>("menu_copiar");
+        QCOMPARE(copiar->actions().last()->text(), QStringLiteral("Gráfica con ejes"));
+        const auto habilitadas = [&] {
+            int n = 0;
+            for (QAction* a : archivo + copiar->actions()) {
+                n += a->text().contains(QStringLiteral("xportar")) ||
+                             a->text() == QStringLiteral("Gráfica con ejes")
+                         ? a->isEnabled()
+                         : 0;
+            }
+            return n;
+        };
+        QCOMPARE(habilitadas(), 0);
+        e.graficar();
+        QCOMPARE(habilitadas(), 3);
+
+        // The first dialog opens in the documents folder with a name of the
+        // date and time; the next where the user saved.
+        const auto [carpeta, nombre] = exportar(e, QStringLiteral("Exportar &gráfica…"),
+                                                e.carpeta.ruta(QStringLiteral("sin_extension")));
+        QCOMPARE(carpeta, QDir(casa_.filePath(QStringLiteral("Documents"))).absolutePath());
+        QVERIFY2(QRegularExpression(QStringLiteral(R"(^grafica_\d{4}-\d\d-\d\d_\d{6}\.png$)"))
+                     .match(nombre)
+                     .hasMatch(),
+                 qPrintable(nombre));
+        // A name without an extension takes that of the chosen type.
+        QVERIFY(e.carpeta.leer(QStringLiteral("sin_extension.png")).startsWith("\x89PNG"));
+        const auto siguiente = exportar(e, QStringLiteral("Exportar &datos…"),
+                                        e.carpeta.ruta(QStringLiteral("d.csv")));
+        QCOMPARE(siguiente.first,
+                 QFileInfo(e.carpeta.ruta(QStringLiteral("d.csv"))).absolutePath());
+        QVERIFY(siguiente.second.startsWith(QStringLiteral("datos_")));
+
+        // The copy: a vector drawing and a picture of the same figure.
+        QClipboard* portapapeles = QGuiApplication::clipboard();
+        portapapeles->setText(QStringLiteral("anterior"));
+        e.elegir("menu_copiar", QStringLiteral("Gráfica con ejes"));
+        const QMimeData* copia = portapapeles->mimeData();
+        QVERIFY(!copia->hasText());
+        QCOMPARE(leer_svg(copia->data(QStringLiteral("image/svg+xml")))
+                     .caminos.value(hex(e.grafica().curvas()[0].color)),
+                 1);
+        QCOMPARE(portapapeles->image().width(), qRound(16 / 2.54 * 300));
+
+        e.limpiar();
+        QCOMPARE(habilitadas(), 0);
+    }
+
+    void escritura_fallida_no_deja_archivo() {
+        Escena e;
+        e.graficar();
+        // A folder that is not there.
+        const QString falta = e.carpeta.ruta(QStringLiteral("no_hay/f.svg"));
+        QCOMPARE(escribir_archivo(falta, "x"), QStringLiteral("la carpeta no existe"));
+        QVERIFY(!QFileInfo::exists(falta));
+
+        // The system refuses the file past a size midway through it: what had
+        // the name stays, and no temporary file is left beside it.
+        e.carpeta.escribir(QStringLiteral("d.csv"), "anterior");
+        const QStringList antes = QDir(e.carpeta.ruta(QString())).entryList(QDir::Files);
+        rlimit limite{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        const rlimit previo = limite;
+        limite.rlim_cur = 20000;
+        const auto senal = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &limite);
+        // The dialog asks before replacing the file: yes.
+        QTimer reemplazar;
+        connect(&reemplazar, &QTimer::timeout, this, [&] {
+            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                m->button(QMessageBox::Yes)->click();
+                reemplazar.stop();
+            }
+        });
+        reemplazar.start(10);
+        exportar(e, QStringLiteral("Exportar &datos…"), e.carpeta.ruta(QStringLiteral("d.csv")));
+        QVERIFY(!reemplazar.isActive());
+        setrlimit(RLIMIT_FSIZE, &previo);
+        std::signal(SIGXFSZ, senal);
+        QCOMPARE(e.carpeta.leer(QStringLiteral("d.csv")), QByteArray("anterior"));
+        QCOMPARE(QDir(e.carpeta.ruta(QString())).entryList(QDir::Files), antes);
+        QCOMPARE(e.mensajes.textos,
+                 QStringList{
+                     QStringLiteral("No se pudo guardar \"%1\": el archivo sería más grande "
+                                    "de lo que el sistema permite.")
+                         .arg(QDir::toNativeSeparators(e.carpeta.ruta(QStringLiteral("d.csv"))))});
+    }
+};
+
+QTEST_MAIN(PruebaInforme)
+#include "tst_informe.moc"
