@@ -35,9 +35,32 @@ double alto_linea(double puntos) {
     return puntos * mm_por_punto * 1.3;
 }
 
-// About the width of a short text of digits and signs.
+// About the width of a text in a sans-serif face.
 double ancho_estimado(const QString& t, double puntos) {
     return double(t.size()) * 0.62 * puntos * mm_por_punto;
+}
+
+const QString separador_leyenda = QStringLiteral("    ");
+
+// `piezas` joined by `separador` into lines no wider than `ancho` (a piece
+// wider than that alone on its line).
+QStringList partir(const QStringList& piezas, const QString& separador, double ancho, double puntos,
+                   const Medida& medir) {
+    QStringList lineas;
+    for (const QString& p : piezas) {
+        if (!lineas.isEmpty() && medir(lineas.last() + separador + p, puntos) <= ancho) {
+            lineas.last() += separador + p;
+        } else {
+            lineas << p;
+        }
+    }
+    return lineas;
+}
+
+// A box of `ancho` centred on `centro`, moved inside 0..`limite` if it can be.
+QRectF centrada(double centro, double ancho, double y, double alto, double limite) {
+    const double x = std::clamp(centro - ancho / 2, 1.0, std::max(1.0, limite - 1 - ancho));
+    return QRectF(x, y, ancho, alto);
 }
 
 class Armado {
@@ -128,7 +151,8 @@ QPolygonF puntos_curva(const Curva& c, const Ejes& e, double columnas_por_mm) {
 // The orders of every curve above their maxima, as many as have room: every
 // k-th order where neighbours would touch, a label moved up past those already
 // placed, and left out where it would leave the frame.
-void marcar_ordenes(Armado& a, const std::vector<Curva>& curvas, const Ejes& e, const QLocale& l) {
+void marcar_ordenes(Armado& a, const std::vector<Curva>& curvas, const Ejes& e, const QLocale& l,
+                    const Medida& medir) {
     std::vector<QRectF> ocupadas;
     const double alto = alto_linea(letra_ordenes) * 0.85;
     for (const Curva& c : curvas) {
@@ -142,7 +166,7 @@ void marcar_ordenes(Armado& a, const std::vector<Curva>& curvas, const Ejes& e, 
         };
         double ancho = 0;
         for (const Orden& o : ordenes) {
-            ancho = std::max(ancho, ancho_estimado(etiqueta(o), letra_ordenes));
+            ancho = std::max(ancho, medir(etiqueta(o), letra_ordenes));
         }
         const double entre =
             ordenes.size() > 1 ? e.x(ordenes[1].seno) - e.x(ordenes[0].seno) : e.marco.width();
@@ -161,7 +185,8 @@ void marcar_ordenes(Armado& a, const std::vector<Curva>& curvas, const Ejes& e, 
             const double x = e.x(o.seno);
             const double y = e.y(o.ausente ? 0 : red(o.seno) / c.alto()) - 0.4;
             a.triangulo(QPointF(x, y), color, !o.ausente);
-            QRectF r(x - ancho / 2, y - 1.5 - alto, ancho, alto);
+            ocupadas.push_back(QRectF(x - 0.75, y - 1.3, 1.5, 1.3));
+            QRectF r(x - ancho / 2, y - 1.3 - alto, ancho, alto);
             for (bool choca = true; choca && r.top() >= e.marco.top();) {
                 choca = false;
                 for (const QRectF& otra : ocupadas) {
@@ -180,7 +205,7 @@ void marcar_ordenes(Armado& a, const std::vector<Curva>& curvas, const Ejes& e, 
     }
 }
 
-void ejes(Armado& a, const Ejes& e, const QLocale& l) {
+void ejes(Armado& a, const Ejes& e, const QLocale& l, const Medida& medir, double ancho_figura) {
     const QRectF& m = e.marco;
     const double h_num = alto_linea(letra_numeros), h_tit = alto_linea(letra_titulos);
     const int cuantas = std::clamp(static_cast<int>(m.width() / 16), 4, 12);
@@ -192,9 +217,13 @@ void ejes(Armado& a, const Ejes& e, const QLocale& l) {
         a.texto({x - 10, m.bottom() + marca + hueco / 2, 20, h_num},
                 texto_marca(s, senos.decimales, l), Qt::AlignHCenter | Qt::AlignTop, letra_numeros);
     }
-    a.texto({m.left(), m.bottom() + marca + h_num + hueco, m.width(), h_tit},
-            QStringLiteral("Seno del ángulo de desviación (sen θ)"),
-            Qt::AlignHCenter | Qt::AlignTop, letra_titulos);
+    // Titles centred on the frame, or as near as the figure's edges let them.
+    const auto titulo = [&](const QString& t, double y, int alineacion) {
+        a.texto(centrada(m.center().x(), medir(t, letra_titulos) + 1, y, h_tit, ancho_figura), t,
+                Qt::AlignHCenter | alineacion, letra_titulos);
+    };
+    titulo(QStringLiteral("Seno del ángulo de desviación (sen θ)"),
+           m.bottom() + marca + h_num + hueco, Qt::AlignTop);
 
     // The deviation angle on the top edge, at the sines of round angles.
     const double grados = 180 / std::numbers::pi;
@@ -206,9 +235,8 @@ void ejes(Armado& a, const Ejes& e, const QLocale& l) {
                 texto_marca(t, angulos.decimales, l) + QStringLiteral("°"),
                 Qt::AlignHCenter | Qt::AlignBottom, letra_numeros);
     }
-    a.texto({m.left(), m.top() - marca - h_num - hueco - h_tit, m.width(), h_tit},
-            QStringLiteral("Ángulo de desviación θ"), Qt::AlignHCenter | Qt::AlignBottom,
-            letra_titulos);
+    titulo(QStringLiteral("Ángulo de desviación θ"), m.top() - marca - h_num - hueco - h_tit,
+           Qt::AlignBottom);
 
     const Marcas relativas = marcas(0, 1, 5);
     for (const double r : relativas.valores) {
@@ -236,7 +264,7 @@ void grilla(Armado& a, const Ejes& e) {
 
 } // namespace
 
-QString leyenda(int k, const Curva& c, const QLocale& locale) {
+QStringList partes_leyenda(int k, const Curva& c, const QLocale& locale) {
     QLocale l = locale;
     l.setNumberOptions(QLocale::OmitGroupSeparator);
     const auto fijo = [&](Fijo x) {
@@ -249,20 +277,29 @@ QString leyenda(int k, const Curva& c, const QLocale& locale) {
         }
         return s;
     };
-    return QStringLiteral("Curva %1:   L = %2 µm    a = %3 µm    d = %4 µm    N = %5")
-        .arg(l.toString(k), fijo(c.onda), fijo(c.ancho), fijo(c.distancia), l.toString(c.ranuras));
+    return {QStringLiteral("Curva %1:").arg(l.toString(k)),
+            QStringLiteral("L = %1 µm").arg(fijo(c.onda)),
+            QStringLiteral("a = %1 µm").arg(fijo(c.ancho)),
+            QStringLiteral("d = %1 µm").arg(fijo(c.distancia)),
+            QStringLiteral("N = %1").arg(l.toString(c.ranuras))};
+}
+
+QString leyenda(int k, const Curva& c, const QLocale& locale) {
+    return partes_leyenda(k, c, locale).join(separador_leyenda);
 }
 
 Composicion componer(const std::vector<Curva>& curvas, const OpcionesFigura& o) {
     Armado a;
+    const Medida medir = o.medir ? o.medir : Medida(ancho_estimado);
     const double W = o.ancho_mm;
     const int n = static_cast<int>(curvas.size());
     const double s0 = curvas.empty() ? 0 : curvas.back().seno_min();
     const double s1 = curvas.empty() ? 1 : curvas.back().seno_max();
-    // Room above the highest maxima for their orders, more for more curves.
+    // Room above the highest maxima for their orders, more for more curves; a
+    // narrow figure keeps the height its intensity title needs.
     const double sobre_maximos = 5.5 + 3 * std::clamp(n - 1, 0, 3);
     const QRectF marco(margen_izquierdo, margen_superior, W - margen_izquierdo - margen_derecho,
-                       0.5 * W);
+                       std::max(0.5 * W, 55.0));
     const Ejes e{marco, marco.adjusted(0, sobre_maximos, 0, 0), s0, s1};
 
     a.rectangulo(marco, fondo, QColor(), 0);
@@ -275,41 +312,60 @@ Composicion componer(const std::vector<Curva>& curvas, const OpcionesFigura& o) 
         p.puntos = puntos_curva(c, e, o.columnas_por_mm);
         a.v.push_back(std::move(p));
     }
-    marcar_ordenes(a, curvas, e, o.locale);
+    marcar_ordenes(a, curvas, e, o.locale, medir);
     a.rectangulo(marco, QColor(), Qt::black, 0.25);
-    ejes(a, e, o.locale);
+    ejes(a, e, o.locale, medir, W);
 
-    // The legend: each curve's case in its colour, and what the orders' marks say.
+    // The legend: each curve's case in its colour, its line broken where the
+    // box is narrow, and what the orders' marks say.
+    const double izquierda = margen_izquierdo, ancho = W - izquierda - margen_derecho;
+    const double texto_x = izquierda + 12, texto_ancho = ancho - 14;
+    std::vector<QStringList> lineas;
+    for (int k = 0; k < n; ++k) {
+        lineas.push_back(partir(partes_leyenda(k + 1, curvas[std::size_t(k)], o.locale),
+                                separador_leyenda, texto_ancho, letra_leyenda, medir));
+    }
     bool ausentes = false;
     for (const Curva& c : curvas) {
         for (const Orden& x : ordenes_principales(c)) {
             ausentes = ausentes || x.ausente;
         }
     }
+    const auto nota = [&](const QString& t) {
+        return partir(t.split(u' '), QStringLiteral(" "), ancho - 4, letra_notas, medir);
+    };
+    QStringList notas = nota(QStringLiteral("▼ m: máximo principal de orden m"));
+    if (ausentes) {
+        notas << nota(QStringLiteral("▽ (m): orden ausente, donde cae un cero de la difracción "
+                                     "por una ranura (m·a/d entero)"));
+    }
+    const double h_linea = alto_linea(letra_leyenda), h_nota = alto_linea(letra_notas);
+    double alto = 1.5 + 0.5 + double(notas.size()) * h_nota + 1.5;
+    for (const QStringList& l : lineas) {
+        alto += fila_leyenda + double(l.size() - 1) * h_linea;
+    }
     const double arriba =
         marco.bottom() + marca + alto_linea(letra_numeros) + alto_linea(letra_titulos) + 2.5;
-    const double h_nota = alto_linea(letra_notas);
-    const QRectF caja(margen_izquierdo, arriba, marco.width(),
-                      1.5 + n * fila_leyenda + 0.5 + (ausentes ? 2 : 1) * h_nota + 1.5);
+    const QRectF caja(izquierda, arriba, ancho, alto);
     a.rectangulo(caja, fondo, gris_grilla, 0.15);
     double y = caja.top() + 1.5;
-    for (int k = 0; k < n; ++k, y += fila_leyenda) {
+    for (int k = 0; k < n; ++k) {
         const QColor color = a_qcolor(curvas[std::size_t(k)].color);
         const double medio = y + fila_leyenda / 2;
         a.linea({caja.left() + 2, medio}, {caja.left() + 10, medio}, color, 0.6);
-        a.texto({caja.left() + 12, y, caja.width() - 14, fila_leyenda},
-                leyenda(k + 1, curvas[std::size_t(k)], o.locale), Qt::AlignLeft | Qt::AlignVCenter,
-                letra_leyenda, color);
+        const QStringList& l = lineas[std::size_t(k)];
+        for (qsizetype i = 0; i < l.size(); ++i) {
+            const double alto_fila = i == 0 ? fila_leyenda : h_linea;
+            a.texto({texto_x, y, texto_ancho, alto_fila}, l[i], Qt::AlignLeft | Qt::AlignVCenter,
+                    letra_leyenda, color);
+            y += alto_fila;
+        }
     }
     y += 0.5;
-    a.texto({caja.left() + 2, y, caja.width() - 4, h_nota},
-            QStringLiteral("▼ m: máximo principal de orden m"), Qt::AlignLeft | Qt::AlignVCenter,
-            letra_notas);
-    if (ausentes) {
-        a.texto({caja.left() + 2, y + h_nota, caja.width() - 4, h_nota},
-                QStringLiteral("▽ (m): orden ausente, donde cae un cero de la difracción por "
-                               "una ranura (m·a/d entero)"),
-                Qt::AlignLeft | Qt::AlignVCenter, letra_notas);
+    for (const QString& t : notas) {
+        a.texto({caja.left() + 2, y, caja.width() - 4, h_nota}, t, Qt::AlignLeft | Qt::AlignVCenter,
+                letra_notas);
+        y += h_nota;
     }
     return Composicion{QSizeF(W, caja.bottom() + 3), std::move(a.v)};
 }

@@ -7,7 +7,9 @@
 #include <QPolygonF>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // One thing drawn on the figure, in millimetres from its top left corner.
@@ -37,13 +39,18 @@ struct Composicion {
     std::vector<Primitiva> primitivas;
 };
 
+// The width in millimetres of a text at a size in points.
+using Medida = std::function<double(const QString& texto, double puntos)>;
+
 // How the figure is laid out: its width, how many columns a millimetre of the
 // plot is reduced to (the device's pixels for a picture, a fine grid for a
-// vector drawing), and the locale of its numbers.
+// vector drawing), the locale of its numbers, and how wide its font writes a
+// text (an estimate when not given), for the lines that must be broken.
 struct OpcionesFigura {
     double ancho_mm = 160;
     double columnas_por_mm = 600 / 25.4;
     QLocale locale;
+    Medida medir;
 };
 
 // The graph of `curvas` (one sector, each curve on its own scale of N² as the
@@ -53,5 +60,7 @@ struct OpcionesFigura {
 // (missing ones in parentheses) and a legend of each curve's L, a, d and N.
 Composicion componer(const std::vector<Curva>& curvas, const OpcionesFigura& opciones);
 
-// The legend's line of one curve, as the figure writes it.
+// The legend's line of curve number `k`, as the figure writes it where it fits:
+// "Curva k:", L, a, d and N.
+QStringList partes_leyenda(int k, const Curva& c, const QLocale& locale);
 QString leyenda(int k, const Curva& c, const QLocale& locale);

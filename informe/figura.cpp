@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
@@ -18,6 +19,13 @@ constexpr double mm_por_punto = 25.4 / 72;
 constexpr double columnas_vector = 600 / 25.4;
 constexpr double svg_por_mm = 10;
 constexpr int pdf_ppp = 1200;
+
+// The figure's face, `pixeles` high.
+QFont letra(int pixeles) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(std::max(1, pixeles));
+    return f;
+}
 
 QPen pluma(const QColor& color, double ancho) {
     return QPen(color, ancho, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
@@ -38,7 +46,12 @@ QRectF escalar(const QRectF& r, double k) {
 
 Composicion componer_para(const std::vector<Curva>& curvas, const Exportacion& e,
                           double columnas_por_mm) {
-    return componer(curvas, OpcionesFigura{e.ancho_mm, columnas_por_mm, e.locale});
+    // Widths measured on the face at a large size, where hinting rounds little.
+    const QFontMetricsF medidas(letra(1000));
+    const auto medir = [medidas](const QString& t, double puntos) {
+        return medidas.horizontalAdvance(t) / 1000 * puntos * mm_por_punto;
+    };
+    return componer(curvas, OpcionesFigura{e.ancho_mm, columnas_por_mm, e.locale, medir});
 }
 
 } // namespace
@@ -78,10 +91,7 @@ void pintar(QPainter& p, const Composicion& c, double k) {
             p.drawRect(escalar(x.caja, k));
             break;
         case Primitiva::Tipo::texto: {
-            QFont letra(QStringLiteral("DejaVu Sans"));
-            letra.setPixelSize(
-                std::max(1, static_cast<int>(std::lround(x.letra * mm_por_punto * k))));
-            p.setFont(letra);
+            p.setFont(letra(static_cast<int>(std::lround(x.letra * mm_por_punto * k))));
             p.setPen(x.color);
             const QRectF caja = escalar(x.caja, k);
             const int banderas = x.alineacion | Qt::TextDontClip;

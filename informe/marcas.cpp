@@ -8,12 +8,12 @@ Marcas marcas(double desde, double hasta, int cuantas) {
     if (!(hasta > desde) || !std::isfinite(desde) || !std::isfinite(hasta) || cuantas < 1) {
         return r;
     }
+    // The least round step at least three quarters of an even share of the range.
     const double bruto = (hasta - desde) / cuantas;
-    const double potencia = std::pow(10.0, std::floor(std::log10(bruto)));
     int exponente = static_cast<int>(std::floor(std::log10(bruto)));
-    double mantisa = 1;
-    for (const double m : {1.0, 2.0, 5.0, 10.0}) {
-        if (m * potencia >= bruto * 0.75) {
+    double mantisa = 10;
+    for (const double m : {1.0, 2.0, 5.0}) {
+        if (m * std::pow(10.0, exponente) >= 0.75 * bruto) {
             mantisa = m;
             break;
         }
@@ -30,7 +30,10 @@ Marcas marcas(double desde, double hasta, int cuantas) {
     const auto ultimo = static_cast<long long>(std::floor(hasta / r.paso + 1e-9));
     const double escala = std::pow(10.0, r.decimales);
     for (long long k = primero; k <= ultimo; ++k) {
-        r.valores.push_back(std::round(double(k) * r.paso * escala) / escala);
+        const double x = std::round(double(k) * r.paso * escala) / escala;
+        if (x >= desde && x <= hasta) {
+            r.valores.push_back(x);
+        }
     }
     return r;
 }

@@ -7,7 +7,7 @@
 
 // The ticks of an axis from `desde` to `hasta`: the multiples of a round step
 // (1, 2 or 5 times a power of ten) that lie in the range, the step chosen so
-// that there are about `cuantas` of them and never more than twice as many.
+// that there are about `cuantas` of them.
 struct Marcas {
     double paso = 0;
     std::vector<double> valores;

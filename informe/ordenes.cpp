@@ -1,6 +1,8 @@
 #include "informe/ordenes.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 std::vector<Orden> ordenes_principales(const Curva& c) {
     const double s0 = c.seno_min(), s1 = c.seno_max();
@@ -19,7 +21,9 @@ std::vector<Orden> ordenes_principales(const Curva& c) {
     // integer product divides.
     const std::int64_t a = c.ancho.diezmilesimas(), d = c.distancia.diezmilesimas();
     for (int m = desde; m <= hasta; ++m) {
-        const double s = m * paso;
+        // m L / d from the whole ten-thousandths in one rounding, so that a
+        // sine of 0.45 is written 0.45.
+        const double s = double(std::int64_t{m} * c.onda.diezmilesimas()) / double(d);
         if (s < s0 || s > s1 || std::fabs(s) >= 1) {
             continue;
         }

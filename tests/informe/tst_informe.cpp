@@ -6,6 +6,7 @@
 #include "informe/composicion.h"
 #include "informe/csv.h"
 #include "informe/figura.h"
+#include "informe/marcas.h"
 #include "informe/ordenes.h"
 #include "model/color_onda.h"
 #include "tests/common/entorno.h"
@@ -242,6 +243,37 @@ private slots:
         QCOMPARE(vistos_ausentes, ausentes);
     }
 
+    void marcas_redondas_data() {
+        QTest::addColumn<double>("desde");
+        QTest::addColumn<double>("hasta");
+        QTest::addColumn<int>("cuantas");
+        QTest::addColumn<QStringList>("textos");
+        QTest::newRow("sector ±0.51")
+            << -0.51 << 0.51 << 8 << QStringList{"-0,5", "-0,4", "-0,3", "-0,2", "-0,1", "0,0",
+                                                 "0,1",  "0,2",  "0,3",  "0,4",  "0,5"};
+        QTest::newRow("relative intensity")
+            << 0.0 << 1.0 << 5 << QStringList{"0,0", "0,2", "0,4", "0,6", "0,8", "1,0"};
+        QTest::newRow("degrees") << -30.66 << 30.66 << 8
+                                 << QStringList{"-30", "-20", "-10", "0", "10", "20", "30"};
+        QTest::newRow("narrow, off centre")
+            << 0.1003 << 0.1131 << 6
+            << QStringList{"0,102", "0,104", "0,106", "0,108", "0,110", "0,112"};
+        QTest::newRow("empty") << 0.3 << 0.3 << 8 << QStringList{};
+    }
+    void marcas_redondas() {
+        QFETCH(double, desde);
+        QFETCH(double, hasta);
+        QFETCH(int, cuantas);
+        QFETCH(QStringList, textos);
+        const Marcas m = marcas(desde, hasta, cuantas);
+        QStringList vistos;
+        for (const double x : m.valores) {
+            QVERIFY(x >= desde && x <= hasta);
+            vistos << texto_marca(x, m.decimales, locale_coma());
+        }
+        QCOMPARE(vistos, textos);
+    }
+
     void campos_csv() {
         QCOMPARE(campo_csv(QStringLiteral("0,5"), u';'), QStringLiteral("0,5"));
         QCOMPARE(campo_csv(QStringLiteral("0,5"), u','), QStringLiteral("\"0,5\""));
@@ -385,17 +417,14 @@ private slots:
     void resumen_una_fila_por_curva() {
         const LocalePrueba lp(locale_coma());
         Escena e;
-        e.graficar_caso(4, 1, 3, 0.5);
+        e.graficar_caso(4, 1, 3, 0.45);
         e.graficar_caso(5, 2, 10, 0.55);
         exportar(e, QStringLiteral("Exportar &datos…"), e.carpeta.ruta(QStringLiteral("r.csv")),
                  [](QFileDialog& d) {
                      buscar<QComboBox>(&d, QStringLiteral("contenido_datos"))->setCurrentIndex(1);
                  });
         const QList<QStringList> filas =
-            leer_csv(QString::fromUtf8(e.carpeta.ruta(QStringLiteral("r.csv")).isEmpty()
-                                           ? QByteArray()
-                                           : e.carpeta.leer(QStringLiteral("r.csv")).mid(3)),
-                     u';');
+            leer_csv(QString::fromUtf8(e.carpeta.leer(QStringLiteral("r.csv")).mid(3)), u';');
         QCOMPARE(filas.size(), 3);
         const QStringList& cabecera = filas[0];
         const auto columna = [&](const QString& nombre) {
@@ -413,8 +442,10 @@ private slots:
         QVERIFY(m9 > 0);
         QCOMPARE(l.toDouble(filas[2][m9]), 9 * 0.55 / 10);
         QCOMPARE(filas[1][m9], QString());
-        QCOMPARE(l.toDouble(filas[1][columna(QStringLiteral("seno del máximo m = -2"))]),
-                 -2 * 0.5 / 3);
+        QCOMPARE(filas[1][columna(QStringLiteral("seno del máximo m = -2"))],
+                 QStringLiteral("-0,3"));
+        QCOMPARE(filas[1][columna(QStringLiteral("seno del máximo m = 3"))],
+                 QStringLiteral("0,45"));
     }
 
     void entradas_del_menu_y_carpetas_del_dialogo() {
