@@ -20,6 +20,9 @@ class PictureBoxAccesible : public QAccessibleWidget {
 public:
     explicit PictureBoxAccesible(PictureBox* caja) : QAccessibleWidget(caja, caja->rol()) {}
 
+    // Asked each time: a role set after a screen reader first looked still counts.
+    QAccessible::Role role() const override { return caja()->rol(); }
+
     QStringList actionNames() const override {
         QStringList n = QAccessibleWidget::actionNames();
         if (caja()->rol() == QAccessible::Button) {
