@@ -187,6 +187,10 @@ bool EntradaValores::comparando_geometria() const {
     return !bajar_[indice(Magnitud::onda)]->isEnabled();
 }
 
+QWidget* EntradaValores::primera_caja() const {
+    return caja(Magnitud::onda);
+}
+
 QWidget* EntradaValores::ultima_caja() const {
     return caja(Magnitud::superior);
 }

@@ -57,6 +57,8 @@ public:
     bool comparando_geometria() const;
     // The last box in the tab order, for the controls that follow it.
     QWidget* ultima_caja() const;
+    // The first box in the tab order, where the keyboard starts.
+    QWidget* primera_caja() const;
     // How long a spin click keeps its press mark and holds the window, and the
     // time between the steps of a held button.
     void set_pausa(std::chrono::milliseconds pausa) { pausa_ = pausa; }

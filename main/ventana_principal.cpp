@@ -180,6 +180,8 @@ void VentanaPrincipal::cargar() {
     documentacion_->arrancar();
     parametros_ = parametros_de_inicio();
     entrada_->mostrar_parametros();
+    // A keyboard user starts typing at once, in the first box.
+    entrada_->primera_caja()->setFocus(Qt::OtherFocusReason);
 }
 
 void VentanaPrincipal::seguir_sector() {

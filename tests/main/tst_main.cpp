@@ -10,6 +10,7 @@
 
 #include "windows/ayuda.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -249,6 +250,7 @@ private slots:
 
     void teclado_para_menus_ayuda_y_salida() {
         Escena e;
+        QCOMPARE(QApplication::focusWidget(), e.control<QWidget>("caja_onda"));
         QSet<QChar> letras;
         for (QAction* menu : e.ventana->menuBar()->actions()) {
             const QString t = menu->text();
