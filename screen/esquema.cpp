@@ -65,6 +65,7 @@ void Esquema::crear_controles(QWidget* cliente) {
     for (Forma* m : {mascara_superior_, mascara_inferior_}) {
         m->set_relleno(0x808080);
         m->set_sin_borde();
+        m->setAccessibleName(QStringLiteral("Fuera del sector"));
         d.colocar(m, {0, 0, 135, 0}, 0);
     }
     marcador_superior_ = new Marcador(tira_pantalla_);

@@ -58,6 +58,7 @@ void SectorAmpliado::crear_controles(QWidget* cliente) {
         cuadros_bandas_[k] = new Forma(cliente);
         cuadros_bandas_[k]->setObjectName(QStringLiteral("cuadro_bandas_%1").arg(k));
         cuadros_bandas_[k]->set_relleno(0xFFFFFF);
+        cuadros_bandas_[k]->setAccessibleName(QStringLiteral("Sin curva"));
         d.colocar(cuadros_bandas_[k], {4020.0 + 15 + (k - 1) * 240, 5715, 255, 255}, 0);
     }
     auto* grupo = new QButtonGroup(this);
@@ -105,10 +106,15 @@ void SectorAmpliado::pintar(const Curva& c, int k, const std::array<double, fila
             sector_->caja_llena({double(k), v1}, {6, v2}, 0xFFFFFF);
         }
     }
+    // A screen reader hears whose colour each square shows.
+    const QString de_la_curva =
+        QStringLiteral("Curva %1: %2 micrones").arg(k).arg(texto_fijo(c.onda));
     for (int j = una ? 1 : k; j <= 6; ++j) {
         cuadros_bandas_[j]->set_relleno(una ? c.color : 0xFFFFFF);
+        cuadros_bandas_[j]->setAccessibleName(una ? de_la_curva : QStringLiteral("Sin curva"));
     }
     cuadros_bandas_[k]->set_relleno(c.color);
+    cuadros_bandas_[k]->setAccessibleName(de_la_curva);
 }
 
 void SectorAmpliado::borrar() {
@@ -116,6 +122,7 @@ void SectorAmpliado::borrar() {
     sector_->limpiar();
     for (int k = 1; k <= 6; ++k) {
         cuadros_bandas_[k]->set_relleno(0xFFFFFF);
+        cuadros_bandas_[k]->setAccessibleName(QStringLiteral("Sin curva"));
     }
     borrar_acumulados();
 }

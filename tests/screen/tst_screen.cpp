@@ -182,6 +182,13 @@ private slots:
             const QColor luz = k <= luces.size() ? luces[k - 1] : blanco;
             QCOMPARE(cuadro(f, "bandas", k), separadas || luces.isEmpty() ? luz : luces.last());
             QCOMPARE(cuadro(f, "lista", k), luz);
+            // A screen reader hears whose colour a square shows, as beside the list.
+            const auto nombre = [&](const char* fila, qsizetype j) {
+                return f.control(qPrintable(QStringLiteral("cuadro_%1_%2").arg(fila).arg(j)))
+                    ->accessibleName();
+            };
+            const qsizetype de = separadas || luces.isEmpty() ? k : luces.size();
+            QCOMPARE(nombre("bandas", k), nombre("lista", de));
         }
         // The last curve on top at the centre (I = N², the graph's top); the rays of the
         // sketch in its light's colour too.
