@@ -4,6 +4,7 @@
 #include "session/formato.h"
 #include "session/reloj.h"
 #include "session/visor_sesiones.h"
+#include "tests/common/disco.h"
 #include "tests/common/entorno.h"
 
 #include <QAccessible>
@@ -20,12 +21,9 @@
 #include <QTest>
 
 #include <array>
-#include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <functional>
 #include <memory>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <tuple>
 
@@ -83,33 +81,6 @@ void elegir_archivo(const QWidget* visor, const char* nombre, bool doble = false
         QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, centro);
     }
 }
-
-// A small tmpfs mounted over the working folder for one test, with the start-up
-// files written again: a real disk that fills up or turns read-only.
-struct Disco {
-    Disco(const CarpetaTrabajo& c, const QString& trazo) : ruta(QDir::currentPath()) {
-        if (::mount("tmpfs", qPrintable(ruta), "tmpfs", 0, "size=64k") != 0) {
-            fallo = QString::fromLocal8Bit(std::strerror(errno));
-            return;
-        }
-        QDir::setCurrent(ruta); // into the mount
-        c.escribir("inic.dat", CarpetaTrabajo::inic_normal);
-        c.escribir("trazo.txt", trazo.toUtf8());
-    }
-    ~Disco() {
-        if (fallo.isEmpty()) {
-            QDir::setCurrent(QDir::rootPath());
-            ::umount2(qPrintable(ruta), MNT_DETACH);
-        }
-    }
-    QString ruta, fallo;
-};
-
-#define MONTAR(c, d, trazo)                                                                        \
-    const Disco d(c, trazo);                                                                       \
-    if (!d.fallo.isEmpty()) {                                                                      \
-        QSKIP(qPrintable("a small tmpfs could not be mounted (needs root): " + d.fallo));          \
-    }
 
 } // namespace
 
@@ -243,6 +214,8 @@ private slots:
         QTest::newRow("past 255") << "300\r\n" << 0 << QString() << apagado;
         QTest::newRow("negative") << "-1\r\n" << 0 << QString() << apagado;
         QTest::newRow("missing") << QString() << 0 << QString() << apagado;
+        QTest::newRow("empty") << "" << 0 << QString() << apagado;
+        QTest::newRow("7: off, kept") << " 7 " << 0 << QString() << " 7 \r\n";
         QTest::newRow("10000 bytes") << encendido << 4000 << QString() << encendido;
         QTest::newRow("10001 bytes, Cancelar") << encendido << 4001 << "Cancelar" << encendido;
         QTest::newRow("10001 bytes, close box") << encendido << 4001 << "cierre" << encendido;
@@ -330,7 +303,7 @@ private slots:
         MONTAR(c, d, encendido);
         c.escribir("a.log", QByteArray(6000, 'x'));
         c.escribir("b.log", QByteArray(5000, 'x'));
-        QCOMPARE(::mount("tmpfs", qPrintable(d.ruta), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr), 0);
+        QVERIFY(d.solo_lectura());
         Mensajes mensajes;
         const Modal m([](QWidget* w) { pulsar(w, "boton_aceptar"); });
         const Programa p;
