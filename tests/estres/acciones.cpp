@@ -1,0 +1,293 @@
+#include "tests/estres/acciones.h"
+
+#include <QKeySequence>
+#include <QStringList>
+
+#include <array>
+#include <utility>
+
+const char* const flechas[16] = {
+    "subir_inferior",       "bajar_inferior",       "subir_superior",      "bajar_superior",
+    "subir_ranuras",        "bajar_ranuras",        "subir_ancho",         "bajar_ancho",
+    "subir_distancia",      "bajar_distancia",      "subir_onda",          "bajar_onda",
+    "subir_onda_centesima", "bajar_onda_centesima", "subir_onda_milesima", "bajar_onda_milesima"};
+
+namespace {
+
+using Azar = std::mt19937_64;
+
+int entero(Azar& a, int desde, int hasta) {
+    return std::uniform_int_distribution<int>(desde, hasta)(a);
+}
+
+double real(Azar& a, double desde, double hasta) {
+    return std::uniform_real_distribution<double>(desde, hasta)(a);
+}
+
+// Pieces of what a user types or pastes: numbers mostly, in both decimal marks,
+// with what a keyboard or another program may bring along.
+QString trozo(Azar& a) {
+    static const char* const sueltos[] = {".", ",", "-", "+", "e",      "E",      "d", " ",
+                                          "x", "ñ", "−", "٣", "\u200F", "\u00A0", "0", "00"};
+    static const char* const numeros[] = {"1e999",
+                                          "-1e999",
+                                          "1e99999999999999999999",
+                                          "nan",
+                                          "inf",
+                                          "0x10",
+                                          "1e-999",
+                                          "99999999999999999999",
+                                          "0,0001",
+                                          "-0.55",
+                                          "2.5e1",
+                                          "3D2",
+                                          "1.",
+                                          ".5"};
+    switch (entero(a, 0, 9)) {
+    case 0:
+    case 1:
+        return QString::fromUtf8(sueltos[entero(a, 0, std::size(sueltos) - 1)]);
+    case 2:
+        return QString::fromUtf8(numeros[entero(a, 0, std::size(numeros) - 1)]);
+    default: {
+        QString cifras;
+        for (int i = entero(a, 1, 4); i > 0; --i) {
+            cifras += QChar(u'0' + entero(a, 0, 9));
+        }
+        return cifras;
+    }
+    }
+}
+
+QString texto_al_azar(Azar& a, int trozos) {
+    QString t;
+    for (int i = 0; i < trozos; ++i) {
+        t += trozo(a);
+    }
+    return t;
+}
+
+// A number a user means for box `caja` (1..6), mostly within the shipped
+// limits, in either decimal mark.
+QString plausible(Azar& a, int caja) {
+    const std::array<std::pair<double, double>, 7> rangos{
+        {{0, 0}, {-0.95, 0.95}, {-0.95, 0.95}, {1, 60}, {0.1, 20}, {1, 100}, {0.38, 0.78}}};
+    const auto [desde, hasta] = rangos[caja];
+    double x = real(a, desde, hasta);
+    if (entero(a, 0, 9) == 0) {
+        x *= 10; // past the limits now and then
+    }
+    const int decimales = caja == 3 ? 0 : entero(a, 0, 3);
+    QString t = QString::number(x, 'f', decimales);
+    if (entero(a, 0, 1) == 0) {
+        t.replace(QLatin1Char('.'), QLatin1Char(','));
+    }
+    return t;
+}
+
+constexpr int ctrl = Qt::ControlModifier;
+constexpr int shift = Qt::ShiftModifier;
+// Keys that edit, move, accept or leave; never one that ends the program.
+const int teclas_control[] = {Qt::Key_Backspace,    Qt::Key_Delete,
+                              Qt::Key_Left,         Qt::Key_Right,
+                              Qt::Key_Home,         Qt::Key_End,
+                              Qt::Key_Escape,       Qt::Key_Return,
+                              Qt::Key_Enter,        Qt::Key_Tab,
+                              Qt::Key_Backtab,      Qt::Key_Up,
+                              Qt::Key_Down,         Qt::Key_PageUp,
+                              Qt::Key_Space,        Qt::Key_F1,
+                              ctrl | Qt::Key_A,     ctrl | Qt::Key_C,
+                              ctrl | Qt::Key_X,     ctrl | Qt::Key_V,
+                              ctrl | Qt::Key_Z,     ctrl | shift | Qt::Key_Z,
+                              shift | Qt::Key_Left, shift | Qt::Key_End};
+
+Tecla tecla_al_azar(Azar& a) {
+    Tecla t;
+    t.tecla = teclas_control[entero(a, 0, std::size(teclas_control) - 1)];
+    if (t.tecla == tecla_pegar) {
+        t.texto = texto_al_azar(a, entero(a, 0, 4));
+        if (entero(a, 0, 5) == 0) {
+            t.texto += QStringLiteral("\n") + texto_al_azar(a, 2);
+        }
+    }
+    return t;
+}
+
+// A zoom window worked a few times, then closed one of five ways.
+std::vector<int> plan_zoom(Azar& a) {
+    std::vector<int> plan;
+    for (int i = entero(a, 0, 5); i > 0; --i) {
+        plan.push_back(entero(a, 0, 7) * 1000 + entero(a, 0, 999));
+    }
+    plan.push_back(entero(a, 0, 4) * 1000);
+    return plan;
+}
+
+} // namespace
+
+Accion accion_al_azar(Azar& a) {
+    using T = Accion::Tipo;
+    // How often each kind comes, out of 1000.
+    static const std::pair<T, int> pesos[] = {
+        {T::escribir, 240}, {T::tecla, 60},   {T::enfocar, 80},     {T::flecha, 190},
+        {T::graficar, 120}, {T::limpiar, 25}, {T::marcador, 60},    {T::banda, 70},
+        {T::menu, 55},      {T::mover, 45},   {T::lupa, 10},        {T::opcion, 15},
+        {T::restaurar, 8},  {T::tamano, 7},   {T::mensaje_real, 10}};
+    int r = entero(a, 0, 999);
+    Accion x;
+    for (const auto& [tipo, peso] : pesos) {
+        x.tipo = tipo;
+        if ((r -= peso) < 0) {
+            break;
+        }
+    }
+    switch (x.tipo) {
+    case T::escribir:
+        x.cual = entero(a, 1, 6);
+        if (entero(a, 0, 9) < 7) {
+            x.teclas.push_back({plausible(a, x.cual), 0});
+        }
+        for (int i = x.teclas.empty() ? entero(a, 1, 4) : entero(a, 0, 1); i > 0; --i) {
+            if (entero(a, 0, 3) == 0) {
+                x.teclas.push_back(tecla_al_azar(a));
+            } else {
+                x.teclas.push_back({texto_al_azar(a, entero(a, 1, 3)), 0});
+            }
+        }
+        if (entero(a, 0, 2) > 0) { // most often left with Tab
+            x.teclas.push_back({QString(), Qt::Key_Tab});
+        }
+        break;
+    case T::tecla:
+        x.teclas.push_back(tecla_al_azar(a));
+        break;
+    case T::enfocar:
+        x.cual = entero(a, 0, 10); // 1..6 a box, else another way
+        x.puntos.push_back({real(a, 0, 1), real(a, 0, 1)});
+        break;
+    case T::flecha:
+        x.cual = entero(a, 0, 15);
+        x.veces = entero(a, 1, 3);
+        break;
+    case T::marcador:
+        x.cual = entero(a, 0, 1);
+        for (int i = entero(a, 0, 3); i > 0; --i) {
+            x.puntos.push_back({entero(a, 0, 4) == 0 ? real(a, -1, 1) : 0, real(a, -2.6, 2.6)});
+        }
+        break;
+    case T::banda:
+        for (int i = entero(a, 2, 4); i > 0; --i) {
+            x.puntos.push_back({real(a, -0.05, 1.05), real(a, -0.05, 1.05)});
+        }
+        x.ventana = plan_zoom(a);
+        break;
+    case T::menu:
+        x.cual = entero(a, 0, 11);
+        for (int i = entero(a, 0, 3); i > 0; --i) { // the viewer's list, its buttons
+            x.ventana.push_back(entero(a, 0, 3) * 1000 + entero(a, 0, 999));
+        }
+        x.ventana.push_back(entero(a, 0, 2) * 1000);
+        break;
+    case T::mover:
+        x.cual = entero(a, 0, 3);
+        x.puntos.push_back({real(a, 0, 1), real(a, 0, 1)});
+        break;
+    case T::opcion:
+        x.cual = entero(a, 0, 1);
+        break;
+    case T::tamano:
+        x.puntos.push_back({real(a, 0, 1), real(a, 0, 1)});
+        break;
+    case T::mensaje_real:
+        x.cual = entero(a, 0, 3);
+        x.ventana.push_back(entero(a, 0, 3) * 1000);
+        break;
+    case T::graficar:
+    case T::limpiar:
+    case T::lupa:
+    case T::restaurar:
+        break;
+    }
+    return x;
+}
+
+namespace {
+
+QString puntos(const std::vector<QPointF>& ps) {
+    QStringList t;
+    for (const QPointF& p : ps) {
+        t << QStringLiteral("(%1, %2)").arg(p.x(), 0, 'f', 3).arg(p.y(), 0, 'f', 3);
+    }
+    return t.join(QLatin1Char(' '));
+}
+
+QString numeros(const std::vector<int>& v) {
+    QStringList t;
+    for (int x : v) {
+        t << QString::number(x);
+    }
+    return t.join(QLatin1Char(' '));
+}
+
+QString cita(const QString& s) {
+    QString t = s;
+    t.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return QLatin1Char('"') + t + QLatin1Char('"');
+}
+
+QString teclas(const std::vector<Tecla>& ts) {
+    QStringList t;
+    for (const Tecla& k : ts) {
+        if (k.tecla == 0) {
+            t << cita(k.texto);
+            continue;
+        }
+        QString nombre = QKeySequence(k.tecla).toString();
+        if (k.tecla == tecla_pegar) {
+            nombre += QLatin1Char(' ') + cita(k.texto);
+        }
+        t << QLatin1Char('<') + nombre + QLatin1Char('>');
+    }
+    return t.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+QString describir(const Accion& a) {
+    using T = Accion::Tipo;
+    switch (a.tipo) {
+    case T::escribir:
+        return QStringLiteral("box %1: %2").arg(a.cual).arg(teclas(a.teclas));
+    case T::tecla:
+        return QStringLiteral("key %1").arg(teclas(a.teclas));
+    case T::enfocar:
+        return QStringLiteral("focus %1 %2").arg(a.cual).arg(puntos(a.puntos));
+    case T::flecha:
+        return QStringLiteral("spin %1 x%2").arg(QLatin1String(flechas[a.cual])).arg(a.veces);
+    case T::graficar:
+        return QStringLiteral("Graficar");
+    case T::limpiar:
+        return QStringLiteral("Limpiar");
+    case T::marcador:
+        return QStringLiteral("marker %1 %2")
+            .arg(a.cual == 0 ? "inferior" : "superior")
+            .arg(a.puntos.empty() ? QStringLiteral("click") : puntos(a.puntos));
+    case T::banda:
+        return QStringLiteral("rubber band %1; zoom %2").arg(puntos(a.puntos), numeros(a.ventana));
+    case T::menu:
+        return QStringLiteral("menu entry %1; window %2").arg(a.cual).arg(numeros(a.ventana));
+    case T::mover:
+        return QStringLiteral("pointer over %1 at %2").arg(a.cual).arg(puntos(a.puntos));
+    case T::lupa:
+        return QStringLiteral("magnifier");
+    case T::opcion:
+        return QStringLiteral("band option %1").arg(a.cual);
+    case T::restaurar:
+        return QStringLiteral("restore spot");
+    case T::tamano:
+        return QStringLiteral("resize %1").arg(puntos(a.puntos));
+    case T::mensaje_real:
+        return QStringLiteral("real message %1, closed by %2").arg(a.cual).arg(a.ventana[0] / 1000);
+    }
+    return QString();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+// What a user does to the program in the stress story: actions drawn at random
+// from a seed, each complete in itself (where it clicks, what it types, how it
+// works a window it opens), so that any part of a list can be replayed.
+
+#include <QPointF>
+#include <QString>
+#include <Qt>
+
+#include <random>
+#include <vector>
+
+// One key: text typed as it is (`tecla` 0), or a key with its modifiers
+// (Qt::Key | Qt::KeyboardModifier); with Ctrl+V, `texto` is what the clipboard
+// holds when it is pressed.
+// Ctrl+V, which pastes.
+inline constexpr int tecla_pegar = static_cast<int>(Qt::ControlModifier) | Qt::Key_V;
+
+struct Tecla {
+    QString texto;
+    int tecla = 0;
+};
+
+struct Accion {
+    enum class Tipo {
+        escribir,     // a box clicked, then keys
+        tecla,        // one key to whatever has the focus
+        enfocar,      // the focus moved: a box clicked, Tab, another window
+        flecha,       // a spin button clicked `veces` times
+        graficar,     // "Graficar"
+        limpiar,      // "Limpiar"
+        marcador,     // a sector marker dragged along `puntos` (x offset, strip Y), or clicked
+        banda,        // a rubber band on the graph along `puntos` (fractions of its size)
+        menu,         // a menu entry chosen with the mouse
+        mover,        // the pointer over a picture, at `puntos[0]` (fractions of its size)
+        lupa,         // the graph's magnifier clicked
+        opcion,       // a band option clicked
+        restaurar,    // the restore spot clicked
+        tamano,       // the window resized to `puntos[0]` (fractions of 700 x 400 past 700 x 500)
+        mensaje_real, // a help text shown in a real message box, closed by a timer
+    };
+    Tipo tipo = Tipo::graficar;
+    int cual = 0; // which box, button, marker, entry, window or picture
+    int veces = 1;
+    std::vector<Tecla> teclas;
+    std::vector<QPointF> puntos;
+    // What is done in a window the action opens (zoom, viewer, message box),
+    // operation by operation (code * 1000 + a parameter of 0..999), the last
+    // one closing it.
+    std::vector<int> ventana;
+};
+
+Accion accion_al_azar(std::mt19937_64& azar);
+QString describir(const Accion& a);
+
+// The spin buttons by `cual`, and the boxes (1..6 as the quantities).
+extern const char* const flechas[16];
