@@ -3,6 +3,7 @@
 // failing story cut down to a short sequence that still fails.
 //   ONDARIS_ESTRES_SEMILLA   the seed (a new one each run when unset)
 //   ONDARIS_ESTRES_ACCIONES  how many actions (500)
+//   ONDARIS_ESTRES_SOLO      "12 40 41": only those actions of the story, as a failure lists them
 //   ONDARIS_ESTRES_VER       set: each action printed before it is done
 #include "tests/estres/acciones.h"
 #include "tests/estres/escenario.h"
@@ -133,6 +134,12 @@ private slots:
 
         std::vector<int> todas(acciones.size());
         std::iota(todas.begin(), todas.end(), 0);
+        if (qEnvironmentVariableIsSet("ONDARIS_ESTRES_SOLO")) { // a reproduction replayed
+            todas.clear();
+            for (const QString& i : qEnvironmentVariable("ONDARIS_ESTRES_SOLO").split(' ')) {
+                todas.push_back(i.toInt());
+            }
+        }
         QElapsedTimer reloj;
         reloj.start();
         Cifras c;
@@ -147,7 +154,7 @@ private slots:
         }
 
         // Cut down to what the failure needs, within a few minutes.
-        std::vector<int> prefijo(todas.begin(), todas.begin() + f.paso + 1);
+        const std::vector<int> prefijo(todas.begin(), todas.begin() + std::max(f.paso + 1, 0));
         reloj.restart();
         int replays = 0;
         const std::vector<int> corta = reducir(
@@ -160,16 +167,20 @@ private slots:
         const Fallo g = correr(acciones, corta, coma);
         QString informe = QStringLiteral("%1 (%2 locale): action #%3 of %4 broke \"%5\"\n")
                               .arg(repetir, coma ? "comma" : "point")
-                              .arg(f.paso)
+                              .arg(f.paso >= 0 ? todas[f.paso] : -1)
                               .arg(n)
                               .arg(f.que);
         informe += QStringLiteral("cut down in %1 replays to %2 actions, which break \"%3\":\n")
                        .arg(replays)
                        .arg(corta.size())
                        .arg(g.que);
+        QStringList solo;
         for (int i : corta) {
             informe += QStringLiteral("  #%1 %2\n").arg(i).arg(describir(acciones[i]));
+            solo << QString::number(i);
         }
+        informe += QStringLiteral("replayed by %1 ONDARIS_ESTRES_SOLO=\"%2\"\n")
+                       .arg(repetir, solo.join(QLatin1Char(' ')));
         QFAIL(qPrintable(informe));
     }
 };

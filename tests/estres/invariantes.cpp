@@ -1,0 +1,155 @@
+// What no action of the stress story may break.
+#include "tests/estres/escenario.h"
+
+#include "entry/boton_spin.h"
+#include "grafica/grafica.h"
+#include "screen/marcador.h"
+#include "toolkit/forma.h"
+#include "toolkit/picture_box.h"
+#include "zoom/ventana_zoom.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QListWidget>
+#include <QMessageBox>
+
+#include <cmath>
+
+QString Escenario::comprobar() {
+    if (!inesperadas_.isEmpty()) {
+        return QStringLiteral("unexpected modal window: ") + inesperadas_.join(QLatin1Char(' '));
+    }
+    if (QWidget* w = QApplication::activeModalWidget()) {
+        return QStringLiteral("modal window left open: ") +
+               QString::fromLatin1(w->metaObject()->className());
+    }
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && qobject_cast<QMessageBox*>(w) != nullptr) {
+            return QStringLiteral("message box left open");
+        }
+        if (w->isVisible() && qobject_cast<VentanaZoom*>(w) != nullptr) {
+            return QStringLiteral("zoom window left open");
+        }
+    }
+    if (QApplication::activePopupWidget() != nullptr) {
+        return QStringLiteral("menu left open");
+    }
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+        return QStringLiteral("mouse button left down"); // a press this story did not let go
+    }
+    if (QGuiApplication::overrideCursor() != nullptr) {
+        return QStringLiteral("wait cursor left on");
+    }
+
+    const Parametros& p = escena_.parametros();
+    for (Magnitud m : magnitudes) {
+        const int i = indice(m);
+        const Fijo v = p.valor(m);
+        if (p.minimo(m) != minimos_[i] || p.maximo(m) != maximos_[i]) {
+            return QStringLiteral("limits changed: quantity %1").arg(i);
+        }
+        if (!std::isfinite(v.a_double()) ||
+            ((v < minimos_[i] || v > maximos_[i]) && v != valores_[i])) {
+            return QStringLiteral("value out of its limits: quantity %1 = %2 (%3 to %4), was %5")
+                .arg(i)
+                .arg(v.a_double())
+                .arg(minimos_[i].a_double())
+                .arg(maximos_[i].a_double())
+                .arg(valores_[i].a_double());
+        }
+        valores_[i] = v;
+    }
+
+    const std::vector<Curva>& curvas = escena_.grafica().curvas();
+    const int n = static_cast<int>(curvas.size());
+    auto* grafica = escena_.control<PictureBox>("grafica");
+    if (n > 6) {
+        return QStringLiteral("curve count: %1").arg(n);
+    }
+    if (escena_.control<QListWidget>("lista_intensidades")->count() != n) {
+        return QStringLiteral("curve count: %1 curves, %2 central intensities")
+            .arg(n)
+            .arg(escena_.control<QListWidget>("lista_intensidades")->count());
+    }
+    for (int k = 1; k <= 6; ++k) {
+        const Color c =
+            escena_.control<Forma>(qPrintable(QStringLiteral("cuadro_lista_%1").arg(k)))->relleno();
+        if (c != (k <= n ? curvas[k - 1].color : Color(0xFFFFFF))) {
+            return QStringLiteral("curve count: square %1 of %2 curves in colour %3")
+                .arg(k)
+                .arg(n)
+                .arg(c, 6, 16);
+        }
+    }
+    const int figuras = static_cast<int>(grafica->figuras());
+    if (n == 1) {
+        grilla_ = figuras - 1;
+    }
+    if ((n == 0 && figuras != 0) || (n > 0 && figuras != grilla_ + n) ||
+        (n > 0 && (grilla_ < 10 || grilla_ > 20))) {
+        return QStringLiteral("curve count: %1 curves, %2 figures on the graph, grid %3")
+            .arg(n)
+            .arg(figuras)
+            .arg(grilla_);
+    }
+    if (n > 0) {
+        const Curva& u = curvas.back();
+        for (const Curva& c : curvas) {
+            if (c.inferior != u.inferior || c.superior != u.superior) {
+                return QStringLiteral("plotted range: curves over different sectors");
+            }
+        }
+        // The graph keeps its scale in single precision.
+        const Escala& e = grafica->escala();
+        const double s0 = u.seno_min(), s1 = u.seno_max();
+        if (std::abs(e.left - s0) > 1e-6 || std::abs(e.left + e.width - s1) > 1e-6) {
+            return QStringLiteral("plotted range: graph %1 to %2, curves %3 to %4")
+                .arg(e.left)
+                .arg(e.left + e.width)
+                .arg(s0)
+                .arg(s1);
+        }
+    }
+
+    auto* tira = escena_.control<PictureBox>("tira_pantalla");
+    const std::pair<const char*, double> marcadores[] = {
+        {"marcador_inferior", p.valor(Magnitud::inferior).a_double()},
+        {"marcador_superior", p.valor(Magnitud::superior).a_double() + 0.2}};
+    for (const auto& [nombre, top] : marcadores) {
+        auto* m = escena_.control<Marcador>(nombre);
+        const int y = pixel_de(tira, {0, top}).y();
+        if (std::abs(m->top() - top) > 1e-4 || std::abs(m->y() - y) > 1 || m->y() < -1 ||
+            m->y() > tira->height() + 1 || m->parentWidget() != tira) {
+            return QStringLiteral("markers: %1 at top %2, pixel %3, for %4 (pixel %5 of %6)")
+                .arg(QLatin1String(nombre))
+                .arg(m->top())
+                .arg(m->y())
+                .arg(top)
+                .arg(y)
+                .arg(tira->height());
+        }
+    }
+
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+            if (b->isDown()) {
+                return QStringLiteral("button left pressed: ") + b->objectName();
+            }
+        }
+    }
+    for (BotonSpin* b : escena_->findChildren<BotonSpin*>()) {
+        if (b->figuras() % 2 != 0) { // the press mark is drawn twice, inverted
+            return QStringLiteral("button left pressed: ") + b->objectName();
+        }
+    }
+    if (!escena_->isVisible()) {
+        return QStringLiteral("main window hidden");
+    }
+    const bool ilustracion = escena_.control("ilustracion")->isVisible();
+    if (escena_.control("boton_graficar")->isEnabled() == ilustracion) {
+        return QStringLiteral("buttons: enabled %1 with a picture %2")
+            .arg(!ilustracion)
+            .arg(ilustracion ? "shown" : "hidden");
+    }
+    return QString();
+}
