@@ -160,7 +160,8 @@ bool EntradaValores::aceptar(Magnitud m) {
     if (dentro != *nuevo) {
         mostrar_seno(m);
     } else {
-        caja(m)->setText(texto_numero(x));
+        // An end's box keeps the sine typed; another shows what is kept, to four decimals.
+        caja(m)->setText(es_extremo(m) ? texto_numero(x) : texto_fijo(dentro));
     }
     colorear(m, false);
     if (m == Magnitud::onda) {

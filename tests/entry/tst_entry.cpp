@@ -166,6 +166,7 @@ const Salida tabla_salidas[] = {
     {"punto: 0,5 en a", false, 4, "0,5", "0.5", 2, 0.5, true},
     {"coma: 0.5 en a", true, 4, "0.5", "0,5", 2, 0.5, true},
     {"coma: 12,25 en d", true, 5, "12,25", "12,25", 10, 12.25, true},
+    {"coma: 12,34567 en d, a cuatro decimales", true, 5, "12,34567", "12,3457", 10, 12.3457, true},
     {"punto: retroceso vacia d", false, 5, "\b", "", 10, 10, false, QStringLiteral("")},
     {"punto: cota 0.78 en L", false, 6, "0.78", "0.78", 0.55, 0.78, true},
     {"coma: 7,6 en N es entero", true, 3, "7,6", "8", 5, 8, true},

@@ -6,10 +6,12 @@
 #include "screen/marcador.h"
 #include "toolkit/forma.h"
 #include "toolkit/picture_box.h"
+#include "toolkit/texto.h"
 #include "zoom/ventana_zoom.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 
@@ -58,6 +60,17 @@ QString Escenario::comprobar() {
                 .arg(valores_[i].a_double());
         }
         valores_[i] = v;
+    }
+
+    // A box the user has not edited since the program wrote it shows the stored value.
+    for (Magnitud m : {Magnitud::ranuras, Magnitud::ancho, Magnitud::distancia, Magnitud::onda}) {
+        const auto* caja = escena_.control<QLineEdit>(qPrintable(nombre_caja(m)));
+        const double leido = leer_numero(convertir(caja->text()));
+        if (!caja->isModified() && !(std::abs(leido - p.valor(m).a_double()) < 5e-5)) {
+            return QStringLiteral("box and value: %1 shows \"%2\", holds %3")
+                .arg(caja->objectName(), caja->text())
+                .arg(p.valor(m).a_double());
+        }
     }
 
     const std::vector<Curva>& curvas = escena_.grafica().curvas();
