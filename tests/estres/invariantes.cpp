@@ -33,6 +33,9 @@ QString Escenario::comprobar() {
             return QStringLiteral("zoom window left open");
         }
     }
+    if (escena_.control("marco_zoom")->isVisible()) {
+        return QStringLiteral("zoom window left open: its outline stays on the graph");
+    }
     if (QApplication::activePopupWidget() != nullptr) {
         return QStringLiteral("menu left open");
     }
@@ -70,6 +73,17 @@ QString Escenario::comprobar() {
             return QStringLiteral("box and value: %1 shows \"%2\", holds %3")
                 .arg(caja->objectName(), caja->text())
                 .arg(p.valor(m).a_double());
+        }
+    }
+
+    // ...and an end's box its sine, to two decimals.
+    for (Magnitud m : {Magnitud::inferior, Magnitud::superior}) {
+        const auto* caja = escena_.control<QLineEdit>(qPrintable(nombre_caja(m)));
+        const double leido = leer_numero(convertir(caja->text()));
+        if (!caja->isModified() && !(std::abs(leido - seno_de_tangente(p.valor(m))) < 0.0051)) {
+            return QStringLiteral("box and value: %1 shows \"%2\", holds the sine %3")
+                .arg(caja->objectName(), caja->text())
+                .arg(seno_de_tangente(p.valor(m)));
         }
     }
 
