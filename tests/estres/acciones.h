@@ -54,5 +54,5 @@ struct Accion {
 Accion accion_al_azar(std::mt19937_64& azar);
 QString describir(const Accion& a);
 
-// The spin buttons by `cual`, and the boxes (1..6 as the quantities).
+// The spin buttons, by the `cual` of a spin action.
 extern const char* const flechas[16];

@@ -137,7 +137,9 @@ private slots:
         if (qEnvironmentVariableIsSet("ONDARIS_ESTRES_SOLO")) { // a reproduction replayed
             todas.clear();
             for (const QString& i : qEnvironmentVariable("ONDARIS_ESTRES_SOLO").split(' ')) {
-                todas.push_back(i.toInt());
+                if (const int k = i.toInt(); k >= 0 && k < n) {
+                    todas.push_back(k);
+                }
             }
         }
         QElapsedTimer reloj;
@@ -173,7 +175,7 @@ private slots:
         informe += QStringLiteral("cut down in %1 replays to %2 actions, which break \"%3\":\n")
                        .arg(replays)
                        .arg(corta.size())
-                       .arg(g.que);
+                       .arg(g.que.isEmpty() ? QStringLiteral("nothing, replayed alone") : g.que);
         QStringList solo;
         for (int i : corta) {
             informe += QStringLiteral("  #%1 %2\n").arg(i).arg(describir(acciones[i]));
