@@ -144,10 +144,7 @@ private slots:
                  i != senos.end() && *i < borde[1]; ++i) {
                 maximo = std::max(maximo, I[std::size_t(i - senos.begin())]);
             }
-            QVERIFY2(m.filas[j] == maximo, qPrintable(QStringLiteral("%1: %2 %3")
-                                                          .arg(j)
-                                                          .arg(m.filas[j], 0, 'g', 17)
-                                                          .arg(maximo, 0, 'g', 17)));
+            QVERIFY2(m.filas[j] == maximo, qPrintable(QString::number(j)));
         }
     }
 
@@ -205,10 +202,7 @@ private slots:
             e->resize(tamano);
             QTRY_COMPARE(e->size(), tamano);
             const QString falla = infidelidad(grafica, c, c.color, c.seno_min(), c.seno_max());
-            QVERIFY2(falla.isEmpty(), qPrintable(QStringLiteral("%1 x %2: %3")
-                                                     .arg(tamano.width())
-                                                     .arg(tamano.height())
-                                                     .arg(falla)));
+            QVERIFY2(falla.isEmpty(), qPrintable(QString::number(tamano.width()) + ": " + falla));
         }
         const QImage vectorial = grafica->imagen();
         set_calculo_vectorial(false);
@@ -288,22 +282,6 @@ private slots:
         }
     }
 
-    void el_rango_es_el_de_las_curvas() {
-        // New ends typed after a plot: the graph, its read-outs and the zoom window
-        // keep the range the curves were drawn with, until the next plot starts over.
-        Escena e;
-        e.graficar();
-        e.escribir(Magnitud::inferior, QStringLiteral("0"));
-        e.escribir(Magnitud::superior, QStringLiteral("0.2"));
-        QVERIFY(e.seleccionar({-0.45, 5}, {-0.3, 20}, [&](VentanaZoom& z) {
-            QVERIFY(std::fabs(z.seleccion().x_ini + 0.45) < 0.01);
-            QVERIFY(std::fabs(z.seleccion().x_fin + 0.3) < 0.01);
-        }));
-        e.graficar();
-        QCOMPARE(e.curvas(), 1);
-        QCOMPARE(e.grafica().seno_min(), 0.0);
-    }
-
     void septima_curva_empieza_de_nuevo() {
         Escena e;
         auto* lista = e.control<QListWidget>("lista_intensidades");
@@ -373,9 +351,7 @@ private slots:
         const double esperado[] = {x, 20 * py, x + (s1 - s0) / 6 - px, 0.995 * 25};
         const double visto[] = {s.x_ini, s.y_ini, s.x_fin, s.y_fin};
         for (int i = 0; i < 4; ++i) {
-            QVERIFY2(
-                std::fabs(visto[i] - esperado[i]) < 1e-5,
-                qPrintable(QStringLiteral("%1: %2, not %3").arg(i).arg(visto[i]).arg(esperado[i])));
+            QVERIFY2(std::fabs(visto[i] - esperado[i]) < 1e-5, qPrintable(QString::number(i)));
         }
         // Without curves the keys are not the graph's.
         e.limpiar();
@@ -427,20 +403,28 @@ private slots:
                  7);
     }
 
-    void grilla_solo_en_la_primera_curva() {
+    // The grid comes with the first curve only. New ends typed after a plot:
+    // the graph and the zoom window keep the curves' range until the next plot
+    // starts a new graph.
+    void grilla_y_rango_de_las_curvas() {
         Escena e;
         auto* grafica = e.control<PictureBox>("grafica");
         e.graficar();
         const std::size_t con_grilla = grafica->figuras();
         QCOMPARE(con_grilla, std::size_t{5 + 1 + 10 + 1 + 1}); // rows, columns, the curve
-        // Another N: the grid is not drawn again. Another range: a new graph.
         e.escribir(Magnitud::ranuras, QStringLiteral("9"));
         e.graficar();
         QCOMPARE(grafica->figuras(), con_grilla + 1);
-        e.escribir(Magnitud::inferior, QStringLiteral("-0.2"));
+        e.escribir(Magnitud::inferior, QStringLiteral("0"));
+        e.escribir(Magnitud::superior, QStringLiteral("0.2"));
+        QVERIFY(e.seleccionar({-0.45, 5}, {-0.3, 20}, [&](VentanaZoom& z) {
+            QVERIFY(std::fabs(z.seleccion().x_ini + 0.45) < 0.01);
+            QVERIFY(std::fabs(z.seleccion().x_fin + 0.3) < 0.01);
+        }));
         e.graficar();
         QCOMPARE(grafica->figuras(), con_grilla);
         QCOMPARE(e.curvas(), 1);
+        QCOMPARE(e.grafica().seno_min(), 0.0);
         e.limpiar();
         QCOMPARE(grafica->figuras(), std::size_t{0});
         QCOMPARE(e.curvas(), 0);

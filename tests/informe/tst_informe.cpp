@@ -54,38 +54,12 @@ Curva curva(int N, double a, double d, double L, double inferior = -0.5929,
 const std::vector<Curva> tres_curvas{curva(5, 2, 10, 0.55), curva(4, 1, 3, 0.45),
                                      curva(3, 1.5, 6, 0.65)};
 
-// RFC 4180 read back: quoted fields may hold the separator, quotes and line breaks.
+// A CSV file read back: none of the fields written here needs quoting (that
+// rule is campos_csv's), so a quote left in a field shows as a fault.
 QList<QStringList> leer_csv(const QString& texto, QChar sep) {
-    QList<QStringList> filas{{}};
-    QString campo;
-    bool citado = false;
-    for (qsizetype i = 0; i < texto.size(); ++i) {
-        const QChar c = texto[i];
-        if (citado) {
-            if (c == u'"' && i + 1 < texto.size() && texto[i + 1] == u'"') {
-                campo += c;
-                ++i;
-            } else if (c == u'"') {
-                citado = false;
-            } else {
-                campo += c;
-            }
-        } else if (c == u'"') {
-            citado = true;
-        } else if (c == sep) {
-            filas.last() << campo;
-            campo.clear();
-        } else if (c == u'\r' && i + 1 < texto.size() && texto[i + 1] == u'\n') {
-            filas.last() << campo;
-            campo.clear();
-            filas.append(QStringList());
-            ++i;
-        } else {
-            campo += c;
-        }
-    }
-    if (filas.last().isEmpty() && campo.isEmpty()) {
-        filas.removeLast();
+    QList<QStringList> filas;
+    for (const QString& linea : texto.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+        filas << linea.split(sep);
     }
     return filas;
 }
@@ -280,20 +254,22 @@ private slots:
         QCOMPARE(campo_csv(QStringLiteral("a\r\nb"), u';'), QStringLiteral("\"a\r\nb\""));
     }
 
-    void svg_con_un_camino_por_curva_y_los_ejes_data() {
+    // The figure as SVG (one path a curve, the axes' titles and ticks in the
+    // locale's form, the legend, the missing orders) and as PDF (its font
+    // embedded, each legend line a whole line of text).
+    void figura_svg_y_pdf_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::newRow("comma") << locale_coma();
         QTest::newRow("point") << locale_punto();
     }
-    void svg_con_un_camino_por_curva_y_los_ejes() {
+    void figura_svg_y_pdf() {
         QFETCH(QLocale, locale);
         Svg svg = leer_svg(bytes_figura(tres_curvas, Formato::svg, {160, 300, locale}));
-        // One path in each curve's colour, and no other path stroked.
         for (const Curva& c : tres_curvas) {
             QCOMPARE(svg.caminos.value(hex(c.color)), 1);
         }
         svg.caminos.remove(QStringLiteral("none"));
-        QCOMPARE(svg.caminos.size(), 3);
+        QCOMPARE(svg.caminos.size(), 3); // no other path stroked
         // Titles may come in pieces (a Greek letter is a run of its own).
         const QString seguido = svg.textos.join(QString());
         for (const char* t : {"Seno del ángulo de desviación (sen θ)", "Ángulo de desviación θ",
@@ -301,75 +277,42 @@ private slots:
             QVERIFY2(seguido.contains(QString::fromUtf8(t)), t);
         }
         const QString decimal = locale.decimalPoint();
+        // Curve 2 (d = 3a) has orders ±3 missing.
         for (const QString& t :
              {QStringLiteral("-0") + decimal + u'5', QStringLiteral("0") + decimal + u'2',
               QStringLiteral("1") + decimal + u'0', QStringLiteral("30°"),
-              leyenda(2, tres_curvas[1], locale)}) {
+              leyenda(2, tres_curvas[1], locale), QStringLiteral("(3)"), QStringLiteral("(-3)")}) {
             QVERIFY2(svg.textos.contains(t), qPrintable(t));
         }
-        // Curve 2 (d = 3a) has orders ±3 missing.
-        QVERIFY(svg.textos.contains(QStringLiteral("(3)")));
-        QVERIFY(svg.textos.contains(QStringLiteral("(-3)")));
-    }
-
-    void pdf_con_la_leyenda() {
-        const QLocale l = locale_coma();
-        const QByteArray pdf = bytes_figura(tres_curvas, Formato::pdf, {160, 300, l});
+        const QByteArray pdf = bytes_figura(tres_curvas, Formato::pdf, {160, 300, locale});
         QVERIFY(pdf.startsWith("%PDF"));
-        QVERIFY(pdf.contains("/FontFile2")); // the font is in the file
+        QVERIFY(pdf.contains("/FontFile2"));
         const QStringList lineas = texto_pdf(pdf).split(u'\n');
         for (int k = 0; k < 3; ++k) {
-            const QString linea = leyenda(k + 1, tres_curvas[std::size_t(k)], l);
+            const QString linea = leyenda(k + 1, tres_curvas[std::size_t(k)], locale);
             QVERIFY2(lineas.contains(linea), qPrintable(linea));
         }
     }
 
-    void png_del_tamano_elegido_data() {
-        QTest::addColumn<double>("cm");
-        QTest::addColumn<int>("ppp");
-        QTest::newRow("16 cm, 300 ppp, as proposed") << 0.0 << 0;
-        QTest::newRow("10 cm, 200 ppp") << 10.0 << 200;
-    }
-    void png_del_tamano_elegido() {
-        QFETCH(double, cm);
-        QFETCH(int, ppp);
-        Escena e;
-        e.graficar_caso(4, 1, 3, 0.5);
-        exportar(e, QStringLiteral("Exportar &gráfica…"), e.carpeta.ruta(QStringLiteral("f.png")),
-                 [&](QFileDialog& d) {
-                     if (ppp > 0) {
-                         buscar<QDoubleSpinBox>(&d, QStringLiteral("ancho_figura"))->setValue(cm);
-                         buscar<QSpinBox>(&d, QStringLiteral("resolucion_figura"))->setValue(ppp);
-                     }
-                 });
-        if (ppp == 0) {
-            cm = 16;
-            ppp = 300;
-        }
-        QImage img;
-        QVERIFY(img.loadFromData(e.carpeta.leer(QStringLiteral("f.png")), "PNG"));
-        QCOMPARE(img.width(), qRound(cm / 2.54 * ppp));
-        QCOMPARE(qRound(img.dotsPerMeterX() * 0.0254), ppp);
-        QCOMPARE(e.mensajes.textos, QStringList());
-    }
-
-    void datos_leidos_dan_las_intensidades_del_modelo_data() {
+    // The samples read back give the model's intensities; the summary has a row
+    // a curve, with its central intensity, missing orders and maxima.
+    void datos_exportados_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QChar>("separador");
         QTest::newRow("decimal comma") << locale_coma() << QChar(u';');
         QTest::newRow("decimal point") << locale_punto() << QChar(u',');
     }
-    void datos_leidos_dan_las_intensidades_del_modelo() {
+    void datos_exportados() {
         QFETCH(QLocale, locale);
         QFETCH(QChar, separador);
         const LocalePrueba lp(locale);
         Escena e;
-        e.graficar_caso(4, 1, 3, 0.5);
+        e.graficar_caso(4, 1, 3, 0.45);
         e.graficar_caso(5, 2, 10, 0.55);
         exportar(e, QStringLiteral("Exportar &datos…"), e.carpeta.ruta(QStringLiteral("d.csv")));
         const QByteArray bytes = e.carpeta.leer(QStringLiteral("d.csv"));
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
-        const QList<QStringList> filas = leer_csv(QString::fromUtf8(bytes.mid(3)), separador);
+        QList<QStringList> filas = leer_csv(QString::fromUtf8(bytes.mid(3)), separador);
         QCOMPARE(filas.value(0).size(), 9);
         QCOMPARE(filas.value(0).first(), QStringLiteral("curva"));
         const std::vector<Curva>& curvas = e.grafica().curvas();
@@ -398,38 +341,31 @@ private slots:
         }
         // At least the graph's least samples, the ends included.
         QVERIFY(por_curva[0] >= 4096 && por_curva[1] >= 4096);
-    }
 
-    void resumen_una_fila_por_curva() {
-        const LocalePrueba lp(locale_coma());
-        Escena e;
-        e.graficar_caso(4, 1, 3, 0.45);
-        e.graficar_caso(5, 2, 10, 0.55);
         exportar(e, QStringLiteral("Exportar &datos…"), e.carpeta.ruta(QStringLiteral("r.csv")),
                  [](QFileDialog& d) {
                      buscar<QComboBox>(&d, QStringLiteral("contenido_datos"))->setCurrentIndex(1);
                  });
-        const QList<QStringList> filas =
-            leer_csv(QString::fromUtf8(e.carpeta.leer(QStringLiteral("r.csv")).mid(3)), u';');
+        filas =
+            leer_csv(QString::fromUtf8(e.carpeta.leer(QStringLiteral("r.csv")).mid(3)), separador);
         QCOMPARE(filas.size(), 3);
-        const QStringList& cabecera = filas[0];
-        const auto columna = [&](const QString& nombre) {
-            return static_cast<int>(cabecera.indexOf(nombre));
+        const auto celda = [&](int fila, const QString& columna) {
+            const auto j = filas[0].indexOf(columna);
+            return j > 0 ? filas[fila][j] : QStringLiteral("no column");
+        };
+        const auto numero = [&](const char* t) {
+            return QString::fromLatin1(t).replace(u',', locale.decimalPoint());
         };
         // N² a²: 16 and 100; missing orders ±3 and ±5.
-        QCOMPARE(filas[1][columna(QStringLiteral("intensidad central (N²·a²)"))], u"16");
-        QCOMPARE(filas[2][columna(QStringLiteral("intensidad central (N²·a²)"))], u"100");
-        QCOMPARE(filas[1][columna(QStringLiteral("órdenes ausentes"))], QStringLiteral("-3 3"));
-        QCOMPARE(filas[2][columna(QStringLiteral("órdenes ausentes"))], QStringLiteral("-5 5"));
+        QCOMPARE(celda(1, QStringLiteral("intensidad central (N²·a²)")), u"16");
+        QCOMPARE(celda(2, QStringLiteral("intensidad central (N²·a²)")), u"100");
+        QCOMPARE(celda(1, QStringLiteral("órdenes ausentes")), QStringLiteral("-3 3"));
+        QCOMPARE(celda(2, QStringLiteral("órdenes ausentes")), QStringLiteral("-5 5"));
         // Orders -9..9 of the second curve; the first reaches ±3 only.
-        const int m9 = columna(QStringLiteral("seno del máximo m = 9"));
-        QVERIFY(m9 > 0);
-        QCOMPARE(filas[2][m9], u"0,495");
-        QCOMPARE(filas[1][m9], QString());
-        QCOMPARE(filas[1][columna(QStringLiteral("seno del máximo m = -2"))],
-                 QStringLiteral("-0,3"));
-        QCOMPARE(filas[1][columna(QStringLiteral("seno del máximo m = 3"))],
-                 QStringLiteral("0,45"));
+        QCOMPARE(celda(2, QStringLiteral("seno del máximo m = 9")), numero("0,495"));
+        QCOMPARE(celda(1, QStringLiteral("seno del máximo m = 9")), QString());
+        QCOMPARE(celda(1, QStringLiteral("seno del máximo m = -2")), numero("-0,3"));
+        QCOMPARE(celda(1, QStringLiteral("seno del máximo m = 3")), numero("0,45"));
     }
 
     void entradas_del_menu_y_carpetas_del_dialogo() {
@@ -469,13 +405,26 @@ private slots:
                      .match(nombre)
                      .hasMatch(),
                  qPrintable(nombre));
-        // A name without an extension takes that of the chosen type.
-        QVERIFY(e.carpeta.leer(QStringLiteral("sin_extension.png")).startsWith("\x89PNG"));
+        // A name without an extension takes that of the chosen type; the size
+        // proposed is 16 cm at 300 ppp.
+        QImage png;
+        QVERIFY(png.loadFromData(e.carpeta.leer(QStringLiteral("sin_extension.png")), "PNG"));
+        QCOMPARE(png.width(), qRound(16 / 2.54 * 300));
+        QCOMPARE(qRound(png.dotsPerMeterX() * 0.0254), 300);
         const auto siguiente = exportar(e, QStringLiteral("Exportar &datos…"),
                                         e.carpeta.ruta(QStringLiteral("d.csv")));
         QCOMPARE(siguiente.first,
                  QFileInfo(e.carpeta.ruta(QStringLiteral("d.csv"))).absolutePath());
         QVERIFY(siguiente.second.startsWith(QStringLiteral("datos_")));
+        // A size of one's own: 10 cm at 200 ppp.
+        exportar(e, QStringLiteral("Exportar &gráfica…"), e.carpeta.ruta(QStringLiteral("f.png")),
+                 [&](QFileDialog& d) {
+                     buscar<QDoubleSpinBox>(&d, QStringLiteral("ancho_figura"))->setValue(10);
+                     buscar<QSpinBox>(&d, QStringLiteral("resolucion_figura"))->setValue(200);
+                 });
+        QVERIFY(png.loadFromData(e.carpeta.leer(QStringLiteral("f.png")), "PNG"));
+        QCOMPARE(png.width(), qRound(10 / 2.54 * 200));
+        QCOMPARE(qRound(png.dotsPerMeterX() * 0.0254), 200);
 
         // The copy: a vector drawing and a picture of the same figure.
         QClipboard* portapapeles = QGuiApplication::clipboard();
@@ -490,6 +439,7 @@ private slots:
 
         e.limpiar();
         QCOMPARE(habilitadas(), 0);
+        QCOMPARE(e.mensajes.textos, QStringList());
     }
 
     void escritura_fallida_no_deja_archivo() {

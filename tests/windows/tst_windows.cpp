@@ -214,8 +214,8 @@ private slots:
     }
 
     // A picture that cannot be shown is reported by its file's name and closes the
-    // overlay, with a picture shown before; the program's own drawings all show.
-    void ilustraciones_del_menu_ver() {
+    // overlay, also with a picture shown before.
+    void ilustracion_que_no_se_muestra() {
         Escena e;
         const char* const archivos[] = {"espectro.bmp", "lab.bmp", "pantalla.bmp"};
         const auto no_se_muestra = [&](int i) {
@@ -234,39 +234,11 @@ private slots:
         escribir_imagen(e.carpeta, "lab.bmp", Qt::red);
         QCOMPARE(mostrar(e, "Laboratorio"), QColor(Qt::red));
         no_se_muestra(2);
-
-        e.mensajes.textos.clear();
-        QVERIFY(guardar_dibujos(e.carpeta.ruta(QString())).isEmpty());
-        for (const char* n : {"espectro.bmp", "lab.bmp", "pantalla.bmp", "LupaOuSi.bmp",
-                              "LupaOuNo.bmp", "LupaInSi.bmp", "LupaInNo.bmp"}) {
-            const QSize tam = QImage(e.carpeta.ruta(QString::fromLatin1(n))).size();
-            QCOMPARE(tam, n[0] == 'L' ? QSize(16, 16) : QSize(1600, 990));
-        }
-        QImage anterior;
-        for (const char* entrada : entradas_ver) {
-            QVERIFY(mostrar(e, entrada).isValid());
-            QVERIFY(imagen_de(e, "ilustracion") != anterior);
-            anterior = imagen_de(e, "ilustracion");
-        }
-        QVERIFY(e.mensajes.textos.isEmpty());
     }
 
-    void leer_modelo() {
-        // Every line gets CR LF, the last one too; blank lines and UTF-8 stay.
-        CarpetaTrabajo carpeta;
-        const std::pair<QByteArray, QString> casos[] = {
-            {"", ""},
-            {"uno\ndos", "uno\r\ndos\r\n"},
-            {"\r\n\r\nfin\r\n", "\r\n\r\nfin\r\n"},
-            {"Difracción θ cos²θ\n", QStringLiteral("Difracción θ cos²θ\r\n")}};
-        for (const auto& [archivo, texto] : casos) {
-            carpeta.escribir("Modelo2.txt", archivo);
-            QVERIFY(!::leer_modelo("Modelo2.txt").isNull());
-            QCOMPARE(::leer_modelo("Modelo2.txt"), texto);
-        }
-        QVERIFY(::leer_modelo("no_existe.txt").isNull());
-    }
-
+    // The model window: its file read again at each activation, every line
+    // ending in CR LF and blank lines kept; "Salir" and Escape hide it for the
+    // next time; a file that is not there is reported once.
     void ventana_del_modelo() {
         Escena e;
         const auto modelo = [&] { return e->findChild<VentanaModelo*>(); };
@@ -275,8 +247,7 @@ private slots:
         const auto texto = [&] {
             return buscar<QPlainTextEdit>(modelo(), "texto")->toPlainText().replace("\n", "\r\n");
         };
-        // The main window made active and then the model window, as a user clicks each.
-        const auto reactivar = [&] {
+        const auto reactivar = [&] { // the main window clicked, then the model window
             e->activateWindow();
             QTRY_VERIFY(e->isActiveWindow());
             modelo()->activateWindow();
@@ -286,7 +257,6 @@ private slots:
         QCOMPARE(e.mensajes.textos, QStringList{"No se puede leer el archivo \"Modelo2.txt\"."});
         QVERIFY(!modelo() || !modelo()->isVisible());
 
-        // Once the file is there the same entry shows it.
         e.carpeta.escribir("Modelo2.txt", "Primera línea\r\nÚltima sin salto");
         ver_modelo();
         const QPointer<VentanaModelo> m = modelo();
@@ -297,19 +267,28 @@ private slots:
         const QFont letra = buscar(m, "texto")->font();
         QVERIFY(letra.family() == "Courier New" || letra.families().contains("Liberation Mono"));
         QCOMPARE(letra.pointSize(), 9);
+        const std::tuple<QObject*, QAccessible::Role, const char*> leidos[] = {
+            {m, QAccessible::Window, "Modelo"},
+            {buscar(m, "texto"), QAccessible::EditableText, "Descripción del modelo"},
+            {buscar(m, "dibujo"), QAccessible::Graphic, "Ilustración del modelo"},
+            {buscar(m, "boton_salir"), QAccessible::Button, "Salir"}};
+        for (const auto& [o, rol, nombre] : leidos) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(o);
+            QVERIFY(a);
+            QCOMPARE(a->role(), rol);
+            QCOMPARE(a->text(QAccessible::Name), QString::fromUtf8(nombre));
+        }
 
-        // The main window stays usable while the model window is shown, and each
-        // activation reads the text again.
+        // The main window stays usable meanwhile.
         QTRY_VERIFY(m->isActiveWindow());
-        e.carpeta.escribir("Modelo2.txt", "Texto corregido\n");
+        e.carpeta.escribir("Modelo2.txt", "\nTexto corregido\n");
         QCOMPARE(texto(), QStringLiteral("Primera línea\r\nÚltima sin salto\r\n"));
         reactivar();
-        QTRY_COMPARE(texto(), QStringLiteral("Texto corregido\r\n"));
+        QTRY_COMPARE(texto(), QStringLiteral("\r\nTexto corregido\r\n"));
         e.carpeta.escribir("Modelo2.txt", QByteArray());
         reactivar();
         QTRY_COMPARE(texto(), QString());
 
-        // "Salir" hides the window and keeps it for the next time.
         auto* salir = buscar<QPushButton>(m, "boton_salir");
         QCOMPARE(salir->text(), QStringLiteral("Salir"));
         clic(salir);
@@ -317,8 +296,11 @@ private slots:
         e.carpeta.escribir("Modelo2.txt", "dos\n");
         ver_modelo();
         QCOMPARE(e->findChildren<VentanaModelo*>(), QList<VentanaModelo*>{m});
-        QTRY_VERIFY(m->isVisible());
+        QTRY_VERIFY(m->isActiveWindow());
         QCOMPARE(texto(), QStringLiteral("dos\r\n"));
+        QTest::keyClick(buscar(m, "texto"), Qt::Key_Escape);
+        QVERIFY(!m->isVisible());
+        ver_modelo();
         QCOMPARE(e.mensajes.textos.size(), 1);
 
         // The text goes while the window is shown: reported once, and the window
@@ -432,14 +414,12 @@ private slots:
         QVERIFY(negros > 1000 && negros < modelo.width() * modelo.height() / 3);
     }
 
-    // Escape closes the picture over the window, whichever control has the
-    // keyboard, as a click does: the buttons come back, the keyboard goes back
-    // where it was and the box under it keeps its value. It hides the model
-    // window as "Salir" does.
-    void escape_cierra_ilustracion_y_modelo() {
+    // Escape closes the picture whichever control has the keyboard, as a click
+    // does: the buttons come back, the keyboard goes back where it was and the
+    // box under it keeps its value.
+    void escape_cierra_la_ilustracion() {
         Escena e;
         escribir_imagen(e.carpeta, "lab.bmp", Qt::red);
-        e.carpeta.escribir("Modelo2.txt", "texto\n");
         auto* caja = e.control<QLineEdit>("caja_ranuras");
         auto* ilustracion = e.control("ilustracion");
         caja->setFocus();
@@ -453,34 +433,6 @@ private slots:
         QTest::keyClick(caja, Qt::Key_Escape);
         QVERIFY(!ilustracion->isVisible());
         QCOMPARE(caja->text(), QStringLiteral("5"));
-
-        e.elegir("menu_ver", "Modelo utilizado");
-        auto* modelo = e->findChild<VentanaModelo*>();
-        QVERIFY(modelo);
-        QTRY_VERIFY(modelo->isActiveWindow());
-        QTest::keyClick(buscar(modelo, "texto"), Qt::Key_Escape);
-        QVERIFY(!modelo->isVisible());
-    }
-
-    // What a screen reader is told of the model window and its controls.
-    void modelo_accesible() {
-        const VentanaModelo modelo;
-        QAccessibleInterface* ventana =
-            QAccessible::queryAccessibleInterface(const_cast<VentanaModelo*>(&modelo));
-        QVERIFY(ventana);
-        QCOMPARE(ventana->role(), QAccessible::Window);
-        QCOMPARE(ventana->text(QAccessible::Name), QStringLiteral("Modelo"));
-        const std::tuple<const char*, QAccessible::Role, QString> controles[] = {
-            {"texto", QAccessible::EditableText, QStringLiteral("Descripción del modelo")},
-            {"dibujo", QAccessible::Graphic, QStringLiteral("Ilustración del modelo")},
-            {"boton_salir", QAccessible::Button, QStringLiteral("Salir")}};
-        for (const auto& [nombre, rol, texto] : controles) {
-            QAccessibleInterface* a =
-                QAccessible::queryAccessibleInterface(buscar(&modelo, nombre));
-            QVERIFY(a);
-            QCOMPARE(a->role(), rol);
-            QCOMPARE(a->text(QAccessible::Name), texto);
-        }
     }
 
     // The program's pictures have the pixels the screen gives their place, never
@@ -509,6 +461,7 @@ private slots:
                                 (vista.height() - tam.height()) / 2);
             QVERIFY2(vista.copy(QRect(origen, tam)) == dibujo, entradas_ver[i]);
         }
+        QVERIFY(e.mensajes.textos.isEmpty());
 
         e.carpeta.escribir("Modelo2.txt", "texto\n");
         e.elegir("menu_ver", "Modelo utilizado");
@@ -520,11 +473,16 @@ private slots:
         QCOMPARE(imagen_modelo(2).devicePixelRatio(), 2.0);
     }
 
-    // A picture file is drawn afresh only when it holds the program's own
-    // picture, not another, an edited or a resized one.
+    // The pictures written, and a picture file drawn afresh only when it holds
+    // the program's own picture, not another, an edited or a resized one.
     void reconoce_sus_dibujos() {
         CarpetaTrabajo carpeta;
         QVERIFY(guardar_dibujos(carpeta.ruta(QString())).isEmpty());
+        for (const char* n : {"espectro.bmp", "pantalla.bmp", "LupaOuSi.bmp", "LupaOuNo.bmp",
+                              "LupaInSi.bmp", "LupaInNo.bmp"}) {
+            QCOMPARE(QImage(carpeta.ruta(n)).size(),
+                     n[0] == 'L' ? QSize(16, 16) : tamano_ilustracion);
+        }
         const QImage lab(carpeta.ruta("lab.bmp"));
         QVERIFY(es_dibujo_de(lab, dibujar_laboratorio));
         QVERIFY(!es_dibujo_de(lab, dibujar_red_pantalla));

@@ -83,73 +83,6 @@ QPoint parte(QScrollBar* barra, QStyle::SubControl cual) {
 class PruebaZoom : public QObject {
     Q_OBJECT
 private slots:
-    // One window, made on first use and hidden between openings, until its close box
-    // destroys it; each way of closing takes the outline and the sine read-out along.
-    void vida_de_la_ventana() {
-        const LocalePrueba locale(locale_coma());
-        Escena f;
-        QVERIFY(f->findChildren<VentanaZoom*>().isEmpty());
-        f.graficar();
-        f.escribir(Magnitud::ancho, QStringLiteral("1")); // the read-out follows the current set
-        auto* seno = f.control<QLabel>("lectura_seno");
-        auto* intensidad_leida = f.control<QLabel>("lectura_intensidad");
-        QPointer<VentanaZoom> ventana;
-        const auto abrir = [&](double Y, const std::function<void(VentanaZoom&)>& operar) {
-            QVERIFY(f.seleccionar({-0.05, 5}, {0.05, Y}, [&](VentanaZoom& z) {
-                QVERIFY(!ventana || ventana == &z);
-                ventana = &z;
-                QCOMPARE(dibujo(z)->figuras(), std::size_t{1});
-                operar(z);
-                QVERIFY(!z.isVisible());
-            }));
-            QVERIFY(!f.control("marco_zoom")->isVisible());
-            QCOMPARE(seno->text(), QString());
-        };
-        abrir(20, [&](VentanaZoom& z) {
-            QCOMPARE(z.windowTitle(), QStringLiteral("Zoom"));
-            QCOMPARE(z.palette().color(QPalette::Window), QColor(192, 192, 192));
-            QCOMPARE(buscar<QScrollBar>(&z, "barra")->pageStep(), 20);
-            // The drawing goes to the clipboard as a picture, replacing its text.
-            QGuiApplication::clipboard()->setText(QStringLiteral("antes"));
-            clic(buscar(&z, "boton_copiar"));
-            QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
-                     dibujo(z)->imagen());
-            QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
-            clic(buscar(&z, "boton_cerrar"));
-        });
-        abrir(20, [&](VentanaZoom& z) {
-            mover_sobre(dibujo(z), {0.01236, 3});
-            QCOMPARE(seno->text(), QStringLiteral("0,0124"));
-            const double I = intensidad({5, 1, 10, 0.55}, 0, 0.01236);
-            QVERIFY(std::fabs(leer_numero(convertir(intensidad_leida->text())) - I) <= 0.00005);
-            mover_sobre(dibujo(z), {-0.02001, 3});
-            QCOMPARE(seno->text(), QStringLiteral("-0,02"));
-            QTest::mouseClick(dibujo(z), Qt::LeftButton, {}, QPoint(30, 30)); // hides it
-            QCOMPARE(dibujo(z)->figuras(), std::size_t{0});
-        });
-        QVERIFY(!intensidad_leida->text().isEmpty()); // kept when the sine goes
-        // Below the graph a selection ends at 0.995 N²; on the edge itself (N² = 25) it
-        // is kept, then given the margin 1.02 N² by the zoom window, which draws down to it.
-        const auto abajo = [&](VentanaZoom& z, float y_fin) {
-            QCOMPARE(z.seleccion().y_fin, y_fin);
-            const Escala& e = dibujo(z)->escala();
-            QVERIFY(std::fabs(e.top + e.height - y_fin) < 1e-5);
-        };
-        auto* grafica = f.control<PictureBox>("grafica");
-        const auto Y = [&](int fila) { return grafica->a_usuario(QPoint(0, fila)).y(); };
-        abrir(Y(grafica->height() + 40), [&](VentanaZoom& z) {
-            abajo(z, 0.995F * 25);
-            QTest::mouseClick(&z, Qt::LeftButton, {}, QPoint(1, 100)); // outside the controls
-        });
-        abrir(Y(grafica->height()), [&](VentanaZoom& z) {
-            abajo(z, 25.5F);
-            z.close();
-        });
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(ventana.isNull());
-        abrir(20, [&](VentanaZoom& z) { z.hide(); });
-    }
-
     void curvas_de_distinto_N_conservan_sus_alturas() {
         Escena f;
         graficar(f, {2, 2, 10, 0.45, 4, 2, 10, 0.65});
@@ -345,50 +278,25 @@ private slots:
         mover_sobre(f.control<PictureBox>("grafica"), {0.1, 5});
         const QString intensidad = f.control<QLabel>("lectura_intensidad")->text();
         QVERIFY(!intensidad.isEmpty());
-        struct Fila {
-            const char* nombre; // "" for the zoom window itself
-            bool en_zoom;
-            QAccessible::Role rol; // NoRole: any
-            QString dicho;
-        };
-        const Fila filas[] = {
-            {"marco_datos", false, QAccessible::Grouping, QStringLiteral("Datos de espectro")},
-            {"grafica", false, QAccessible::Graphic, QStringLiteral("Gráfica de intensidades")},
-            {"marco_zoom", false, QAccessible::NoRole, QStringLiteral("Zona ampliada")},
-            {"lupa", false, QAccessible::Button, QStringLiteral("Lupa")},
-            {"lista_intensidades", false, QAccessible::List,
-             QStringLiteral("Intensidad en el centro de la pantalla")},
-            {"cuadro_lista_1", false, QAccessible::NoRole,
-             QStringLiteral("Curva 1: 0,45 micrones")},
-            {"cuadro_lista_2", false, QAccessible::NoRole,
-             QStringLiteral("Curva 2: 0,65 micrones")},
-            {"cuadro_lista_3", false, QAccessible::NoRole, QStringLiteral("Sin curva")},
-            {"lectura_seno", false, QAccessible::StaticText, QStringLiteral("Seno 0,1")},
-            {"lectura_intensidad", false, QAccessible::StaticText,
-             QStringLiteral("Intensidad ") + intensidad},
-            {"", true, QAccessible::Dialog, QStringLiteral("Zoom")},
-            {"dibujo", true, QAccessible::Graphic, QStringLiteral("Gráfica ampliada")},
-            {"barra", true, QAccessible::ScrollBar, QStringLiteral("Posición de la selección")},
-            {"boton_copiar", true, QAccessible::Button, QStringLiteral("Copiar al Portapapeles")},
-            {"boton_suma", true, QAccessible::Button, QStringLiteral("Ver Suma")},
-            {"lupa_alejar", true, QAccessible::Button, QStringLiteral("Alejar")},
-            {"lupa_acercar", true, QAccessible::Button, QStringLiteral("Acercar")},
-            {"boton_cerrar", true, QAccessible::Button, QStringLiteral("Cerrar")},
-        };
-        const auto comprobar = [](QObject* o, const Fila& fila) {
+        const auto oye = [](QObject* o, QAccessible::Role rol, const QString& dicho) {
             QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o);
-            const QString cual = QString::fromLatin1(fila.nombre);
-            QVERIFY2(i != nullptr, qPrintable(cual));
-            QVERIFY2(fila.rol == QAccessible::NoRole || i->role() == fila.rol,
-                     qPrintable(cual + QStringLiteral(": role %1").arg(i->role())));
-            QVERIFY2(i->text(QAccessible::Name) == fila.dicho,
-                     qPrintable(cual + QStringLiteral(": ") + i->text(QAccessible::Name)));
+            QVERIFY2(i && i->role() == rol, qPrintable(o->objectName()));
+            QCOMPARE(i->text(QAccessible::Name), dicho);
         };
-        for (const Fila& fila : filas) {
-            if (!fila.en_zoom) {
-                comprobar(f.control(fila.nombre), fila);
-            }
-        }
+        const auto nombre = [](QObject* o) {
+            return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+        };
+        oye(f.control("marco_datos"), QAccessible::Grouping, "Datos de espectro");
+        oye(f.control("grafica"), QAccessible::Graphic, "Gráfica de intensidades");
+        oye(f.control("lupa"), QAccessible::Button, "Lupa");
+        oye(f.control("lista_intensidades"), QAccessible::List,
+            "Intensidad en el centro de la pantalla");
+        oye(f.control("lectura_seno"), QAccessible::StaticText, "Seno 0,1");
+        oye(f.control("lectura_intensidad"), QAccessible::StaticText, "Intensidad " + intensidad);
+        QCOMPARE(nombre(f.control("marco_zoom")), QStringLiteral("Zona ampliada"));
+        QCOMPARE(nombre(f.control("cuadro_lista_1")), QStringLiteral("Curva 1: 0,45 micrones"));
+        QCOMPARE(nombre(f.control("cuadro_lista_2")), QStringLiteral("Curva 2: 0,65 micrones"));
+        QCOMPARE(nombre(f.control("cuadro_lista_3")), QStringLiteral("Sin curva"));
         QAccessibleInterface* lista =
             QAccessible::queryAccessibleInterface(f.control("lista_intensidades"));
         QCOMPARE(lista->childCount(), 2);
@@ -396,16 +304,16 @@ private slots:
         QCOMPARE(lista->child(1)->text(QAccessible::Name), QStringLiteral("Curva 2: 225"));
 
         QVERIFY(f.seleccionar({-0.05, 5}, {0.05, 20}, [&](VentanaZoom& z) {
-            for (const Fila& fila : filas) {
-                if (fila.en_zoom) {
-                    comprobar(*fila.nombre ? buscar(&z, QString::fromLatin1(fila.nombre)) : &z,
-                              fila);
-                }
-            }
+            oye(&z, QAccessible::Dialog, "Zoom");
+            oye(buscar(&z, "dibujo"), QAccessible::Graphic, "Gráfica ampliada");
+            oye(buscar(&z, "barra"), QAccessible::ScrollBar, "Posición de la selección");
+            oye(buscar(&z, "boton_copiar"), QAccessible::Button, "Copiar al Portapapeles");
+            oye(buscar(&z, "boton_suma"), QAccessible::Button, "Ver Suma");
+            oye(buscar(&z, "lupa_alejar"), QAccessible::Button, "Alejar");
+            oye(buscar(&z, "lupa_acercar"), QAccessible::Button, "Acercar");
+            oye(buscar(&z, "boton_cerrar"), QAccessible::Button, "Cerrar");
             for (QWidget* w : z.findChildren<QWidget*>()) {
-                QVERIFY2(
-                    !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
-                    qPrintable(w->objectName()));
+                QVERIFY2(!nombre(w).isEmpty(), qPrintable(w->objectName()));
             }
             // A magnifier pressed by the screen reader, as a click would.
             const double alto = dibujo(z)->escala().height;
@@ -415,13 +323,9 @@ private slots:
             QCOMPARE(dibujo(z)->escala().height, 2 * alto);
         }));
         // The read-outs emptied say their names only.
-        QCOMPARE(QAccessible::queryAccessibleInterface(f.control("lectura_seno"))
-                     ->text(QAccessible::Name),
-                 QStringLiteral("Seno"));
+        QCOMPARE(nombre(f.control("lectura_seno")), QStringLiteral("Seno"));
         f.limpiar();
-        QCOMPARE(QAccessible::queryAccessibleInterface(f.control("cuadro_lista_1"))
-                     ->text(QAccessible::Name),
-                 QStringLiteral("Sin curva"));
+        QCOMPARE(nombre(f.control("cuadro_lista_1")), QStringLiteral("Sin curva"));
     }
 
     // A window of 300 x 200 on a screen of 1000 x 800 beside what it must leave
@@ -443,18 +347,72 @@ private slots:
         QCOMPARE(::lugar_junto_a(QSize(300, 200), despejar, QRect(0, 0, 1000, 800)), lugar);
     }
 
-    // The window opens beside the graph, covering neither it, its outline of the
-    // zoomed range nor the read-outs; Escape and the magnifiers' keys work it;
-    // moved by the user, it opens again there, also once its close box destroyed it.
-    void lugar_y_teclado() {
+    // One window, made on first use and hidden between openings, until its close
+    // box destroys it; each way of closing takes the outline and the sine
+    // read-out along. It opens beside the graph, covering neither it, the
+    // outline nor the read-outs; Escape and the magnifiers' keys work it; moved
+    // by the user, it opens again there, also once destroyed. (Last: the place
+    // the user chose lasts for the program's run.)
+    void vida_y_lugar_de_la_ventana() {
+        const LocalePrueba locale(locale_coma());
         Escena f;
+        QVERIFY(f->findChildren<VentanaZoom*>().isEmpty());
         f.graficar();
-        const QRect zona = en_pantalla(f.control("grafica")) |
-                           en_pantalla(f.control("lectura_seno")) |
-                           en_pantalla(f.control("lectura_intensidad"));
-        const QPoint corrimiento(20, -40);
+        f.escribir(Magnitud::ancho, QStringLiteral("1")); // the read-out follows the current set
+        auto* seno = f.control<QLabel>("lectura_seno");
+        auto* intensidad_leida = f.control<QLabel>("lectura_intensidad");
+        QPointer<VentanaZoom> ventana;
+        const auto abrir = [&](double x, double Y,
+                               const std::function<void(VentanaZoom&)>& operar) {
+            QVERIFY(f.seleccionar({x - 0.05, 5}, {x + 0.05, Y}, [&](VentanaZoom& z) {
+                QVERIFY(!ventana || ventana == &z);
+                ventana = &z;
+                QCOMPARE(dibujo(z)->figuras(), std::size_t{1});
+                operar(z);
+                QVERIFY(!z.isVisible());
+            }));
+            QVERIFY(!f.control("marco_zoom")->isVisible());
+            QCOMPARE(seno->text(), QString());
+        };
+        abrir(0, 20, [&](VentanaZoom& z) {
+            QCOMPARE(z.windowTitle(), QStringLiteral("Zoom"));
+            QCOMPARE(z.palette().color(QPalette::Window), QColor(192, 192, 192));
+            QCOMPARE(buscar<QScrollBar>(&z, "barra")->pageStep(), 20);
+            // The drawing goes to the clipboard as a picture, replacing its text.
+            QGuiApplication::clipboard()->setText(QStringLiteral("antes"));
+            clic(buscar(&z, "boton_copiar"));
+            QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+                     dibujo(z)->imagen());
+            QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+            clic(buscar(&z, "boton_cerrar"));
+        });
+        abrir(0, 20, [&](VentanaZoom& z) {
+            mover_sobre(dibujo(z), {0.01236, 3});
+            QCOMPARE(seno->text(), QStringLiteral("0,0124"));
+            const double I = intensidad({5, 1, 10, 0.55}, 0, 0.01236);
+            QVERIFY(std::fabs(leer_numero(convertir(intensidad_leida->text())) - I) <= 0.00005);
+            mover_sobre(dibujo(z), {-0.02001, 3});
+            QCOMPARE(seno->text(), QStringLiteral("-0,02"));
+            QTest::mouseClick(dibujo(z), Qt::LeftButton, {}, QPoint(30, 30)); // hides it
+            QCOMPARE(dibujo(z)->figuras(), std::size_t{0});
+        });
+        QVERIFY(!intensidad_leida->text().isEmpty()); // kept when the sine goes
+        // Below the graph a selection ends at 0.995 N²; on the edge itself (N² = 25) it
+        // is kept, then given the margin 1.02 N² by the zoom window, which draws down to it.
+        const auto abajo = [&](VentanaZoom& z, float y_fin) {
+            QCOMPARE(z.seleccion().y_fin, y_fin);
+            const Escala& e = dibujo(z)->escala();
+            QVERIFY(std::fabs(e.top + e.height - y_fin) < 1e-5);
+        };
+        auto* grafica = f.control<PictureBox>("grafica");
+        const auto Y = [&](int fila) { return grafica->a_usuario(QPoint(0, fila)).y(); };
+        abrir(0, Y(grafica->height() + 40), [&](VentanaZoom& z) {
+            abajo(z, 0.995F * 25);
+            QTest::mouseClick(&z, Qt::LeftButton, {}, QPoint(1, 100)); // outside the controls
+        });
+        const QRect zona = en_pantalla(grafica) | en_pantalla(seno) | en_pantalla(intensidad_leida);
         QPoint movido;
-        QVERIFY(f.seleccionar({-0.05, 5}, {0.05, 20}, [&](VentanaZoom& z) {
+        abrir(0, 20, [&](VentanaZoom& z) {
             QVERIFY(!z.frameGeometry().intersects(zona));
             QVERIFY(!z.frameGeometry().intersects(en_pantalla(f.control("marco_zoom"))));
             // The bar pans with the arrow keys, the right one to the right.
@@ -476,22 +434,21 @@ private slots:
             QCOMPARE(z.focusWidget(), alejar);
             QTest::keyClick(z.windowHandle(), Qt::Key_Space);
             QCOMPARE(dibujo(z)->escala().height, 2 * alto);
-            movido = z.pos() + corrimiento;
+            movido = z.pos() + QPoint(20, -40);
             z.move(movido);
             QTest::keyClick(z.windowHandle(), Qt::Key_Escape);
-            QVERIFY(!z.isVisible());
-        }));
-        QVERIFY(!f.control("marco_zoom")->isVisible());
-        QPointer<VentanaZoom> primera;
-        QVERIFY(f.seleccionar({0.1, 5}, {0.2, 20}, [&](VentanaZoom& z) {
+        });
+        abrir(0.15, Y(grafica->height()), [&](VentanaZoom& z) {
+            abajo(z, 25.5F);
             QCOMPARE(z.pos(), movido);
-            primera = &z;
             z.close();
-        }));
+        });
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(primera.isNull());
-        QVERIFY(f.seleccionar({-0.05, 5}, {0.05, 20},
-                              [&](VentanaZoom& z) { QCOMPARE(z.pos(), movido); }));
+        QVERIFY(ventana.isNull());
+        abrir(0, 20, [&](VentanaZoom& z) {
+            QCOMPARE(z.pos(), movido);
+            z.hide();
+        });
     }
 };
 
