@@ -300,25 +300,31 @@ void tecla(QWidget* w, Qt::Key k, Qt::KeyboardModifiers mod, const QString& text
     }
 }
 
-// Up after typing, or a screen reader's press on the up button: the number
-// typed is taken first as leaving takes it; refused, nothing steps. A button
-// locked while curves are compared takes no key either.
-struct FlechaTecleada {
+// Up and Down in a box are its buttons (for the wavelength the 0.1 ones) and
+// leave the new number selected for the next one typed; a screen reader's
+// press on the up button (Key_unknown) is a click. A number typed is taken
+// first, as leaving takes it; refused, nothing steps. A button locked while
+// curves are compared (null: after a geometry step with a curve) takes no key.
+struct Flecha {
     const char* nombre;
     int caja;
     QString tecleado;
+    Qt::Key tecla;
     double esperado;
     bool aceptado = true;
-    bool lector = false;
 };
-const FlechaTecleada tabla_flechas[] = {
-    {"N 7", 3, "7", 8},
-    {"N 600", 3, "600", 5, false},
-    {"L 0.5", 6, "0.5", 0.6},
-    {"extremo -0.3", 1, "-0.3", -0.1145},
-    {"L bloqueada", 6, "", 0.55},
-    {"N 7, lector", 3, "7", 8, true, true},
-    {"N 600, lector", 3, "600", 5, false, true},
+const Flecha tabla_flechas[] = {
+    {"N 7", 3, "7", Qt::Key_Up, 8},
+    {"N 600", 3, "600", Qt::Key_Up, 5, false},
+    {"a arriba", 4, "", Qt::Key_Up, 3},
+    {"d abajo", 5, "", Qt::Key_Down, 9},
+    {"L 0.5", 6, "0.5", Qt::Key_Up, 0.6},
+    {"L abajo", 6, "", Qt::Key_Down, 0.45},
+    {"extremo -0.3", 1, "-0.3", Qt::Key_Up, -0.1145},
+    {"superior abajo", 2, "", Qt::Key_Down, 0.4},
+    {"L bloqueada", 6, QString(), Qt::Key_Up, 0.55},
+    {"N 7, lector", 3, "7", Qt::Key_unknown, 8},
+    {"N 600, lector", 3, "600", Qt::Key_unknown, 5, false},
 };
 
 } // namespace
@@ -570,10 +576,12 @@ private slots:
         QCOMPARE(habilitados(e, true) + habilitados(e, false), 12);
         QCOMPARE(unica->text(), QStringLiteral("Banda única "));
     }
-    // Keys that write nothing, in the lower end's box just clicked: its number,
-    // the sector and the selection stay, so a digit then replaces the number
-    // (End gives the selection up: the digit goes after it). Ctrl+C copies.
-    void teclas_que_no_escriben_data() {
+    // Keys and pastes in the lower end's box just clicked. Keys that write
+    // nothing keep its number, the sector and the selection, so a digit then
+    // replaces the number (End gives the selection up: the digit goes after it);
+    // Ctrl+C copies. A paste of "0.3" moves the sector as typing does, whatever
+    // sends it (1: the paste() slot, 2: the context menu).
+    void teclas_en_extremo_data() {
         QTest::addColumn<int>("k");
         QTest::addColumn<int>("mod");
         QTest::addColumn<QString>("luego"); // the box after "0" is typed
@@ -583,27 +591,54 @@ private slots:
         QTest::newRow("Escape") << int(Qt::Key_Escape) << 0 << "0";
         QTest::newRow("Mayusculas") << int(Qt::Key_Shift) << 0 << "0";
         QTest::newRow("Fin") << int(Qt::Key_End) << 0 << "-0.510";
+        QTest::newRow("Ctrl+V") << int(Qt::Key_V) << ctrl << "0.30";
+        QTest::newRow("ranura paste()") << 1 << 0 << "0.30";
+        QTest::newRow("menu contextual") << 2 << 0 << "0.30";
     }
-    void teclas_que_no_escriben() {
+    void teclas_en_extremo() {
         QFETCH(int, k);
         QFETCH(int, mod);
         QFETCH(QString, luego);
         const LocalePrueba locale(locale_punto());
         const Escena e;
         CajaValor* c = caja(e, Magnitud::inferior);
+        const auto inferior = [&] { return e.parametros().valor(Magnitud::inferior); };
         clic(c);
         const Estado antes = estado(e, Magnitud::inferior);
-        QGuiApplication::clipboard()->clear();
-        // As X11 sends them: Ctrl+C carries character 3, Escape 27.
-        const QChar control(k == Qt::Key_Escape ? 27 : mod != 0 ? k - Qt::Key_A + 1 : 0);
-        tecla(c, Qt::Key(k), Qt::KeyboardModifiers(mod), control.isNull() ? QString() : control);
-        QVERIFY(estado(e, Magnitud::inferior) == antes || k == Qt::Key_End);
-        QVERIFY(e.parametros() == antes.parametros && en_pantalla(e));
-        QCOMPARE(QGuiApplication::clipboard()->text(), k == Qt::Key_C ? c->text() : QString());
+        const bool pega = luego == "0.30";
+        QGuiApplication::clipboard()->setText(pega ? QStringLiteral("0.3") : QString());
+        if (k == 1) {
+            c->paste();
+        } else if (k == 2) {
+            const std::unique_ptr<QMenu> menu(c->createStandardContextMenu());
+            const QString atajo = '\t' + QKeySequence(QKeySequence::Paste).toString();
+            const QList<QAction*> acciones = menu->actions();
+            const auto pegar = std::ranges::find_if(
+                acciones, [&](QAction* a) { return a->text().endsWith(atajo); });
+            QVERIFY(pegar != acciones.end());
+            (*pegar)->trigger();
+        } else { // as X11 sends them: Ctrl+C carries character 3, Escape 27
+            const QChar control(k == Qt::Key_Escape ? 27 : mod != 0 ? k - Qt::Key_A + 1 : 0);
+            tecla(c, Qt::Key(k), Qt::KeyboardModifiers(mod),
+                  control.isNull() ? QString() : control);
+        }
+        if (pega) {
+            QCOMPARE(c->text(), QStringLiteral("0.3"));
+            QCOMPARE(inferior(), f(0.3145));
+        } else {
+            QVERIFY(estado(e, Magnitud::inferior) == antes || k == Qt::Key_End);
+            QVERIFY(e.parametros() == antes.parametros);
+            QCOMPARE(QGuiApplication::clipboard()->text(), k == Qt::Key_C ? c->text() : QString());
+        }
+        QVERIFY(en_pantalla(e));
         QTest::keyClicks(c, QStringLiteral("0"));
         QCOMPARE(c->text(), luego);
         QVERIFY(!seleccionada(c) && en_pantalla(e));
-        QCOMPARE(e.parametros().valor(Magnitud::inferior), f(luego == "0" ? 0 : -0.5929));
+        const Fijo esperado = f(pega ? 0.3145 : luego == "0" ? 0 : -0.5929);
+        QCOMPARE(inferior(), esperado);
+        QTest::keyClick(c, Qt::Key_Tab);
+        QCOMPARE(inferior(), esperado);
+        QVERIFY(e.mensajes.textos.isEmpty() && en_pantalla(e));
     }
 
     // Enter takes a typed number as Tab does (checks, message, what is stored and
@@ -640,96 +675,30 @@ private slots:
         QVERIFY(enter == tab);
     }
 
-    // A paste into an end's box moves the sector as typing does, whatever sends it.
-    void pegar_en_extremo_data() {
-        QTest::addColumn<int>("como");
-        QTest::newRow("Ctrl+V") << 0;
-        QTest::newRow("ranura paste()") << 1;
-        QTest::newRow("menu contextual") << 2;
-    }
-    void pegar_en_extremo() {
-        QFETCH(int, como);
-        const LocalePrueba locale(locale_punto());
-        const Escena e;
-        CajaValor* c = caja(e, Magnitud::superior);
-        clic(c);
-        QGuiApplication::clipboard()->setText(QStringLiteral("0.3"));
-        const std::unique_ptr<QMenu> menu(c->createStandardContextMenu());
-        const QString atajo = '\t' + QKeySequence(QKeySequence::Paste).toString();
-        const QList<QAction*> acciones = menu->actions();
-        const auto pegar =
-            std::ranges::find_if(acciones, [&](QAction* a) { return a->text().endsWith(atajo); });
-        QVERIFY(pegar != acciones.end());
-        como == 0   ? tecla(c, Qt::Key_V, Qt::ControlModifier, QString(QChar(22)))
-        : como == 1 ? c->paste()
-                    : (*pegar)->trigger();
-        QCOMPARE(c->text(), QStringLiteral("0.3"));
-        QCOMPARE(e.parametros().valor(Magnitud::superior), f(0.3145));
-        QVERIFY(en_pantalla(e));
-        QTest::keyClick(c, Qt::Key_Tab);
-        QCOMPARE(e.parametros().valor(Magnitud::superior), f(0.3145));
-        QVERIFY(e.mensajes.textos.isEmpty() && en_pantalla(e));
-    }
-
-    // Up and Down in each box do what its spin buttons do (for the wavelength the
-    // 0.1 ones), and leave the new number selected for the next one typed.
-    void flecha_como_boton_data() {
-        QTest::addColumn<int>("caja");
-        QTest::addColumn<bool>("arriba");
-        for (Magnitud m : magnitudes) {
-            for (bool arriba : {true, false}) {
-                QTest::addRow("%s %s", qPrintable(nombre_caja(m)), arriba ? "arriba" : "abajo")
-                    << indice(m) << arriba;
-            }
-        }
-    }
-    void flecha_como_boton() {
-        QFETCH(int, caja);
-        QFETCH(bool, arriba);
-        const auto m = static_cast<Magnitud>(caja);
-        const auto paso = [&](bool teclado) {
-            const Escena e;
-            CajaValor* c = ::caja(e, m);
-            const Parametros antes = e.parametros();
-            if (teclado) {
-                clic(c);
-                QTest::keyClick(c, arriba ? Qt::Key_Up : Qt::Key_Down);
-                if (!c->hasFocus() || c->selectedText() != c->text()) {
-                    return Estado{};
-                }
-            } else {
-                clic(e.control(qPrintable((arriba ? "subir_" : "bajar_") + nombre_caja(m).mid(5))));
-            }
-            return e.parametros() == antes ? Estado{} : estado(e, m);
-        };
-        const Estado teclado = paso(true);
-        QVERIFY(!teclado.textos.isEmpty());
-        QVERIFY(teclado == paso(false));
-    }
-
-    void flecha_tras_teclear_data() { filas(tabla_flechas); }
-    void flecha_tras_teclear() {
-        const FlechaTecleada& r = fila(tabla_flechas);
+    void flechas_de_teclado_data() { filas(tabla_flechas); }
+    void flechas_de_teclado() {
+        const Flecha& r = fila(tabla_flechas);
         const LocalePrueba locale(locale_punto());
         const Escena e;
         const auto m = static_cast<Magnitud>(r.caja);
         CajaValor* c = caja(e, m);
-        if (r.tecleado.isEmpty()) { // a geometry step with a curve locks the wavelength
+        if (r.tecleado.isNull()) { // a geometry step with a curve locks the wavelength
             e.graficar();
             clic(e.control("subir_ranuras"));
         }
         clic(c);
         QTest::keyClicks(c, r.tecleado);
-        if (r.lector) {
+        if (r.tecla == Qt::Key_unknown) {
             QAccessible::queryAccessibleInterface(e.control("subir_ranuras"))
                 ->actionInterface()
                 ->doAction(QAccessibleActionInterface::pressAction());
         } else {
-            QTest::keyClick(c, Qt::Key_Up);
+            QTest::keyClick(c, r.tecla);
         }
         QCOMPARE(e.parametros().valor(m), f(r.esperado));
         QCOMPARE(e.mensajes.textos, r.aceptado ? QStringList() : QStringList{fuera});
-        QCOMPARE(c->hasFocus(), !r.lector || !r.aceptado); // a press takes the focus
+        QCOMPARE(c->hasFocus(), r.tecla != Qt::Key_unknown || !r.aceptado); // a press takes it
+        QVERIFY(!c->hasFocus() || c->selectedText() == c->text());
         QVERIFY(en_pantalla(e));
     }
 
@@ -773,7 +742,7 @@ private slots:
 
     // What a screen reader hears of each box: the name of its quantity, its number
     // as its value, its caption as its label; its up button's press steps it
-    // (after a number being typed, see flecha_tras_teclear).
+    // (after a number being typed, see flechas_de_teclado).
     void accesibles() {
         const Escena e;
         const char* const rotulos[] = {"",

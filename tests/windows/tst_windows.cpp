@@ -331,42 +331,30 @@ private slots:
             e.elegir("menu_copiar", QString::fromUtf8(entrada));
         };
         const QColor fondo(224, 224, 224);
-
-        // Before any plot: each picture as its box shows it, the size it has on
-        // screen, background only; the data text is empty, and so is the clipboard's.
-        for (const auto& [entrada, caja] : {std::pair{"Espectro de pantalla", "sector_ampliado"},
-                                            std::pair{"Gráfica de Intensidades", "grafica"}}) {
-            copiar(entrada);
-            QVERIFY(!portapapeles->mimeData()->hasText());
-            const auto* c = e.control(caja);
-            QCOMPARE(portapapeles->image().size(), c->size() * c->devicePixelRatioF());
-            QCOMPARE(imagen(), imagen_de(e, caja));
-            QCOMPARE(centro(imagen()), fondo);
-        }
-        copiar("Datos de Red y Luz incidente");
-        QVERIFY(!portapapeles->mimeData()->hasImage());
-        QCOMPARE(portapapeles->text(), QString());
-
+        // Each picture as its box shows it, the text as the graph wrote it, neither
+        // leaving the other kind behind; with nothing plotted, background and no text.
+        const auto copias = [&](int curvas) {
+            for (const auto& [entrada, caja, lleno] :
+                 {std::tuple{"Espectro de pantalla", "sector_ampliado", true},
+                  std::tuple{"Gráfica de Intensidades", "grafica", false}}) {
+                copiar(entrada);
+                QVERIFY(!portapapeles->mimeData()->hasText());
+                QCOMPARE(imagen(), imagen_de(e, caja));
+                const int w = imagen().width(), pintados = distinto_de(imagen(), fondo);
+                QVERIFY(curvas == 0 ? pintados == 0
+                                    : pintados > (lleno ? w * imagen().height() / 2 : w));
+            }
+            copiar("Datos de Red y Luz incidente");
+            QVERIFY(!portapapeles->mimeData()->hasImage());
+            QCOMPARE(portapapeles->text(), e.grafica().datos());
+            QCOMPARE(portapapeles->text().count(QStringLiteral("Longitud de Onda: ")), curvas);
+        };
+        copias(0);
         e.graficar();
         e.graficar();
-        copiar("Gráfica de Intensidades");
-        QCOMPARE(imagen(), imagen_de(e, "grafica"));
-        QVERIFY(distinto_de(imagen(), fondo) > imagen().width());
-        copiar("Espectro de pantalla");
-        QCOMPARE(imagen(), imagen_de(e, "sector_ampliado"));
-        QVERIFY(distinto_de(imagen(), fondo) > imagen().width() * imagen().height() / 2);
-        // The text of both cases, as the graph wrote it; no picture stays behind.
-        copiar("Datos de Red y Luz incidente");
-        QVERIFY(!portapapeles->mimeData()->hasImage());
-        QCOMPARE(portapapeles->text(), e.grafica().datos());
-        QCOMPARE(portapapeles->text().count(QStringLiteral("Longitud de Onda: ")), 2);
-
-        // After "Limpiar" the copies are empty again.
-        e.limpiar();
-        copiar("Datos de Red y Luz incidente");
-        QCOMPARE(portapapeles->text(), QString());
-        copiar("Gráfica de Intensidades");
-        QCOMPARE(distinto_de(imagen(), fondo), 0);
+        copias(2);
+        e.limpiar(); // the copies are empty again
+        copias(0);
     }
 
     void dibujos() {
