@@ -157,14 +157,15 @@ private slots:
         QCOMPARE(botones(e), 1);
     }
 
+    // The "Ver" pictures replace one another; a click or Escape closes them.
     // `unica`: the band mode when the last picture was opened, which the restore
     // spot brings back.
-    void ilustraciones_se_reemplazan_y_un_clic_las_cierra_data() {
+    void ilustraciones_data() {
         QTest::addColumn<bool>("unica");
         QTest::newRow("single band: kept with the graph") << true;
         QTest::newRow("separate bands: selected again") << false;
     }
-    void ilustraciones_se_reemplazan_y_un_clic_las_cierra() {
+    void ilustraciones() {
         QFETCH(bool, unica);
         Escena e;
         escribir_imagen(e.carpeta, "lab.bmp", Qt::red);
@@ -211,6 +212,21 @@ private slots:
         clic(e.control("punto_restaurar"));
         QCOMPARE(separadas->isChecked(), !unica);
         QCOMPARE(e.curvas(), unica ? 1 : 0); // a change of mode starts the graph over
+
+        // Escape, whichever control has the keyboard: the keyboard goes back where
+        // it was, and the box under the picture keeps its value.
+        auto* caja = e.control<QLineEdit>("caja_ranuras");
+        caja->setFocus();
+        QCOMPARE(mostrar(e, "Laboratorio"), QColor(Qt::red));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!ilustracion->isVisible());
+        QCOMPARE(botones(e), 1);
+        QCOMPARE(QApplication::focusWidget(), caja);
+        mostrar(e, "Laboratorio");
+        caja->setFocus(); // as Tab can take it under the picture
+        QTest::keyClick(caja, Qt::Key_Escape);
+        QVERIFY(!ilustracion->isVisible());
+        QCOMPARE(caja->text(), QStringLiteral("5"));
     }
 
     // A picture that cannot be shown is reported by its file's name and closes the
@@ -400,27 +416,6 @@ private slots:
         QCOMPARE(modelo.depth(), 1);
         const int negros = modelo.width() * modelo.height() - distinto_de(modelo, Qt::black);
         QVERIFY(negros > 1000 && negros < modelo.width() * modelo.height() / 3);
-    }
-
-    // Escape closes the picture whichever control has the keyboard, as a click
-    // does: the buttons come back, the keyboard goes back where it was and the
-    // box under it keeps its value.
-    void escape_cierra_la_ilustracion() {
-        Escena e;
-        escribir_imagen(e.carpeta, "lab.bmp", Qt::red);
-        auto* caja = e.control<QLineEdit>("caja_ranuras");
-        auto* ilustracion = e.control("ilustracion");
-        caja->setFocus();
-        QCOMPARE(mostrar(e, "Laboratorio"), QColor(Qt::red));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QVERIFY(!ilustracion->isVisible());
-        QCOMPARE(botones(e), 1);
-        QCOMPARE(QApplication::focusWidget(), caja);
-        mostrar(e, "Laboratorio");
-        caja->setFocus(); // as Tab can take it under the picture
-        QTest::keyClick(caja, Qt::Key_Escape);
-        QVERIFY(!ilustracion->isVisible());
-        QCOMPARE(caja->text(), QStringLiteral("5"));
     }
 
     // The program's pictures have the pixels the screen gives their place, never
