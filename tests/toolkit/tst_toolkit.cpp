@@ -180,6 +180,17 @@ private slots:
         QVERIFY(m.a_area(usuario, otra).width() >= 0 && m.a_area(usuario, otra).height() >= 0);
     }
 
+    void redimensionar_conserva_el_dibujo() {
+        Caja c;
+        c.p.caja_llena({100, 50}, {120, 60}, 0x0000FF);
+        QCOMPARE(pixel(c.p.imagen(), 110, 55), Color{0x0000FF});
+        c.p.resize(400, 200);
+        const QImage grande = c.p.imagen();
+        QCOMPARE(grande.size(), QSize(400, 200));
+        QCOMPARE(pixel(grande, 220, 110), Color{0x0000FF});
+        QCOMPARE(pixel(grande, 150, 110), Color{0xE0E0E0});
+    }
+
     // Lines and curves written straight into the picture follow the strokes
     // of the raster engine to within a pixel (the two may round ties
     // differently): an image format the direct path does not take makes the
