@@ -142,13 +142,10 @@ private slots:
             // to x_fin; at each sine, the model's curves added.
             const Seleccion& s = z.seleccion();
             const std::vector<Curva>& c = f.grafica().curvas();
-            const Curva* fina = &c[0];
-            for (const Curva& k : c) {
-                fina = Rejilla(k, s.x_ini, s.x_fin).paso() < Rejilla(*fina, s.x_ini, s.x_fin).paso()
-                           ? &k
-                           : fina;
-            }
-            const Rejilla rejilla(*fina, s.x_ini, s.x_fin);
+            const Rejilla rejilla(
+                *std::ranges::min_element(
+                    c, {}, [&](const Curva& k) { return Rejilla(k, s.x_ini, s.x_fin).paso(); }),
+                s.x_ini, s.x_fin);
             const Trazo suma = *trazar_suma(c, s.x_ini, s.x_fin, 25, {s.x_ini, s.ancho(), 1000});
             QCOMPARE(suma.front().x, s.x_ini);
             QCOMPARE(suma.back().x, s.x_fin);
