@@ -395,13 +395,11 @@ private slots:
         const QString& d = r.destino;
         if (d == "Tab") {
             QTest::keyClick(c, Qt::Key_Tab);
-        } else if (d == "mensaje real") { // answered when it shows; the program's own kind is kept
+        } else if (d == "mensaje real") { // answered when it shows
             set_contestador(nullptr);
             connect(&contestar, &QTimer::timeout, [&] {
                 if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                    const bool propia = m->windowTitle() == "Ondaris" && m->buttons().size() == 1 &&
-                                        m->icon() == QMessageBox::NoIcon;
-                    e.mensajes.textos << (propia ? m->text() : m->windowTitle());
+                    e.mensajes.textos << m->text();
                     m->done(0);
                 }
             });

@@ -393,7 +393,10 @@ private slots:
                 QCOMPARE(rotulo->height() / medidas.lineSpacing(), 2);
                 QVERIFY(rotulo->width() >= medidas.horizontalAdvance(texto.section('\n', 0, 0)));
             }
+            QCOMPARE(caja->buttons().size(), 1);
             QCOMPARE(caja->button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar"));
+            QCOMPARE(caja->windowTitle(), QStringLiteral("Ondaris"));
+            QCOMPARE(caja->icon(), QMessageBox::NoIcon);
             QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         });
         QVERIFY(QGuiApplication::overrideCursor() != nullptr); // back after the message
