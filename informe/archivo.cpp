@@ -1,5 +1,7 @@
 #include "informe/archivo.h"
 
+#include "toolkit/razones.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -9,58 +11,26 @@
 std::optional<QString> escribir_archivo(const QString& ruta, const QByteArray& bytes) {
     const QFileInfo info(ruta);
     if (info.isDir()) {
-        return QStringLiteral("ya hay una carpeta con ese nombre");
+        return razon(EISDIR, Operacion::crear);
     }
     if (!info.dir().exists()) {
-        return QStringLiteral("la carpeta no existe");
+        return razon(ENOENT, Operacion::crear);
     }
     QSaveFile archivo(ruta);
     errno = 0;
     if (!archivo.open(QIODevice::WriteOnly)) {
-        return razon_de_fallo(archivo.error(), errno);
+        return razon(errno, Operacion::crear, archivo.error(), archivo.errorString());
     }
     errno = 0;
     if (archivo.write(bytes) != bytes.size()) {
-        return razon_de_fallo(archivo.error(), errno); // the temporary file goes with it
+        // The temporary file goes with it.
+        return razon(errno, Operacion::escribir, archivo.error(), archivo.errorString());
     }
     errno = 0;
     if (!archivo.commit()) {
-        return razon_de_fallo(archivo.error(), errno);
+        return razon(errno, Operacion::escribir, archivo.error(), archivo.errorString());
     }
     return std::nullopt;
-}
-
-QString razon_de_fallo(QFileDevice::FileError error, int numero) {
-    switch (numero) {
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("no queda espacio en el disco");
-    case EFBIG:
-        return QStringLiteral("el archivo sería más grande de lo que el sistema permite");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("no hay permiso para escribir en esa carpeta");
-    case EROFS:
-        return QStringLiteral("el disco es de solo lectura");
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("la carpeta no existe");
-    case ENAMETOOLONG:
-        return QStringLiteral("el nombre es demasiado largo");
-    case EIO:
-        return QStringLiteral("el disco no respondió (error de lectura o escritura)");
-    default:
-        break;
-    }
-    switch (error) {
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-        return QStringLiteral("no se puede crear un archivo en esa carpeta");
-    case QFileDevice::RenameError:
-        return QStringLiteral("no se pudo reemplazar el archivo que tenía ese nombre");
-    default:
-        return QStringLiteral("la escritura no se completó");
-    }
 }
 
 QString mensaje_de_fallo(const QString& ruta, const QString& razon) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFileDevice>
 #include <QString>
 
 #include <optional>
@@ -11,10 +10,6 @@
 // name what was there before, or nothing. Nothing on success, else the
 // reason in Spanish.
 std::optional<QString> escribir_archivo(const QString& ruta, const QByteArray& bytes);
-
-// The reason for a failed write, from the system's error number where it says
-// one, else from Qt's kind of error.
-QString razon_de_fallo(QFileDevice::FileError error, int numero);
 
 // The message that tells the user: the file, by its whole path, and the reason.
 QString mensaje_de_fallo(const QString& ruta, const QString& razon);

@@ -32,6 +32,10 @@ QString por_numero(int numero, Operacion op) {
     case EBUSY:
     case ETXTBSY:
         return QStringLiteral("el archivo está en uso");
+    case ENAMETOOLONG:
+        return QStringLiteral("el nombre es demasiado largo");
+    case EIO:
+        return QStringLiteral("el disco no respondió");
     default:
         return QString();
     }
@@ -41,6 +45,8 @@ QString por_error(QFileDevice::FileError error, Operacion op) {
     switch (error) {
     case QFileDevice::PermissionsError:
         return sin_permiso(op);
+    case QFileDevice::RenameError:
+        return QStringLiteral("no se pudo reemplazar el archivo que tenía ese nombre");
     case QFileDevice::ResourceError:
         // Qt reports a full disk as a lack of resources when writing.
         return op == Operacion::leer ? QString() : QStringLiteral("disco lleno");

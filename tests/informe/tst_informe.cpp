@@ -437,8 +437,8 @@ private slots:
         QCOMPARE(QDir(e.carpeta.ruta(QString())).entryList(QDir::Files), antes);
         QCOMPARE(e.mensajes.textos,
                  QStringList{
-                     QStringLiteral("No se pudo guardar \"%1\": el archivo sería más grande "
-                                    "de lo que el sistema permite.")
+                     QStringLiteral("No se pudo guardar \"%1\": el archivo llegó al tamaño "
+                                    "máximo permitido.")
                          .arg(QDir::toNativeSeparators(e.carpeta.ruta(QStringLiteral("d.csv"))))});
     }
 };

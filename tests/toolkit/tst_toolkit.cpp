@@ -546,8 +546,12 @@ private slots:
             {"no folder to create in", ENOENT, C, 0, "", "la carpeta no existe"},
             {"a folder", EISDIR, E, 0, "", "hay una carpeta con ese nombre"},
             {"Qt's full disk", 0, E, QFileDevice::ResourceError, "", "disco lleno"},
-            {"the system's text", EIO, E, QFileDevice::WriteError, "Error de E/S", "Error de E/S"},
-            {"the number's text", EIO, E, 0, "", QString::fromLocal8Bit(std::strerror(EIO))},
+            {"disk not answering", EIO, E, 0, "", "el disco no respondió"},
+            {"name taken by another file", 0, E, QFileDevice::RenameError, "",
+             "no se pudo reemplazar el archivo que tenía ese nombre"},
+            {"the system's text", EXDEV, E, QFileDevice::WriteError, "Enlace entre discos",
+             "Enlace entre discos"},
+            {"the number's text", EXDEV, E, 0, "", QString::fromLocal8Bit(std::strerror(EXDEV))},
             {"Qt's empty default", 0, E, QFileDevice::UnspecifiedError, "Unknown error",
              "causa desconocida"}};
         for (const auto& [fila, numero, op, error, sistema, razon] : filas) {
