@@ -6,11 +6,11 @@
 #include <array>
 #include <utility>
 
-const char* const flechas[16] = {
-    "subir_inferior",       "bajar_inferior",       "subir_superior",      "bajar_superior",
-    "subir_ranuras",        "bajar_ranuras",        "subir_ancho",         "bajar_ancho",
-    "subir_distancia",      "bajar_distancia",      "subir_onda",          "bajar_onda",
-    "subir_onda_centesima", "bajar_onda_centesima", "subir_onda_milesima", "bajar_onda_milesima"};
+QString flecha(int cual) {
+    static const char* const cajas[] = {"inferior",  "superior", "ranuras",        "ancho",
+                                        "distancia", "onda",     "onda_centesima", "onda_milesima"};
+    return QLatin1String(cual % 2 == 0 ? "subir_" : "bajar_") + QLatin1String(cajas[cual / 2]);
+}
 
 namespace {
 
@@ -29,26 +29,16 @@ double real(Azar& a, double desde, double hasta) {
 QString trozo(Azar& a) {
     static const char* const sueltos[] = {".", ",", "-", "+", "e",      "E",      "d", " ",
                                           "x", "ñ", "−", "٣", "\u200F", "\u00A0", "0", "00"};
-    static const char* const numeros[] = {"1e999",
-                                          "-1e999",
-                                          "1e99999999999999999999",
-                                          "nan",
-                                          "inf",
-                                          "0x10",
-                                          "1e-999",
-                                          "99999999999999999999",
-                                          "0,0001",
-                                          "-0.55",
-                                          "2.5e1",
-                                          "3D2",
-                                          "1.",
-                                          ".5"};
+    static const QStringList numeros =
+        QStringLiteral("1e999 -1e999 1e99999999999999999999 nan inf 0x10 1e-999 "
+                       "99999999999999999999 0,0001 -0.55 2.5e1 3D2 1. .5")
+            .split(QLatin1Char(' '));
     switch (entero(a, 0, 9)) {
     case 0:
     case 1:
         return QString::fromUtf8(sueltos[entero(a, 0, std::size(sueltos) - 1)]);
     case 2:
-        return QString::fromUtf8(numeros[entero(a, 0, std::size(numeros) - 1)]);
+        return numeros[entero(a, 0, numeros.size() - 1)];
     default: {
         QString cifras;
         for (int i = entero(a, 1, 4); i > 0; --i) {
@@ -263,7 +253,7 @@ QString describir(const Accion& a) {
     case T::enfocar:
         return QStringLiteral("focus %1 %2").arg(a.cual).arg(puntos(a.puntos));
     case T::flecha:
-        return QStringLiteral("spin %1 x%2").arg(QLatin1String(flechas[a.cual])).arg(a.veces);
+        return QStringLiteral("spin %1 x%2").arg(flecha(a.cual)).arg(a.veces);
     case T::graficar:
         return QStringLiteral("Graficar");
     case T::limpiar:

@@ -54,5 +54,5 @@ struct Accion {
 Accion accion_al_azar(std::mt19937_64& azar);
 QString describir(const Accion& a);
 
-// The spin buttons, by the `cual` of a spin action.
-extern const char* const flechas[16];
+// The spin button of a spin action's `cual` (0..15): up, down, for each box in turn.
+QString flecha(int cual);

@@ -3,7 +3,6 @@
 #include "grafica/grafica.h"
 #include "screen/marcador.h"
 #include "session/reloj.h"
-#include "tests/estres/gestos.h"
 #include "toolkit/picture_box.h"
 #include "windows/ventana_modelo.h"
 
@@ -14,6 +13,43 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+
+QPoint en(const QWidget* w, QPointF fraccion) {
+    return QPoint(static_cast<int>(fraccion.x() * w->width()),
+                  static_cast<int>(fraccion.y() * w->height()));
+}
+
+std::pair<QWidget*, QPoint> bajo(QWidget* w, QPoint p) {
+    QWidget* v = w->window();
+    const QPoint g = w->mapTo(v, p);
+    QWidget* b = v->childAt(g);
+    if (b == nullptr) {
+        b = v;
+    }
+    return {b, b->mapFrom(v, g)};
+}
+
+void clic_en(QWidget* w, QPoint p) {
+    const auto [b, q] = bajo(w, p);
+    QTest::mouseClick(b, Qt::LeftButton, {}, q);
+}
+
+void clic_en(QWidget* w) {
+    clic_en(w, w->rect().center());
+}
+
+void activar(QWidget* w) {
+    w->activateWindow();
+    // Some platforms refuse; the story goes on with the focus where it is.
+    static_cast<void>(QTest::qWaitFor([w] { return w->isActiveWindow(); }, 500));
+}
+
+QWidget* con_foco(QWidget* ventana) {
+    if (QWidget* f = QApplication::focusWidget()) {
+        return f;
+    }
+    return QApplication::activeWindow() != nullptr ? QApplication::activeWindow() : ventana;
+}
 
 namespace {
 
@@ -243,7 +279,7 @@ QString Escenario::hacer(const Accion& a) {
         break;
     case T::flecha:
         for (int i = 0; i < a.veces; ++i) {
-            clic_en(escena_.control(flechas[a.cual]));
+            clic_en(buscar(escena_.ventana.get(), flecha(a.cual)));
         }
         break;
     case T::graficar:

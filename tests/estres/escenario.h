@@ -13,6 +13,18 @@
 class VentanaZoom;
 class QWidget;
 
+// The user's hand: the point of `w` at fractions of its size; the topmost
+// widget of `w`'s window under its point `p`, and the point in it (a picture
+// over the window covers what is under it); a click landing there; the window
+// made active, as a click on its frame does; where a key goes (the focus, else
+// the active window, else `ventana`).
+QPoint en(const QWidget* w, QPointF fraccion);
+std::pair<QWidget*, QPoint> bajo(QWidget* w, QPoint p);
+void clic_en(QWidget* w, QPoint p);
+void clic_en(QWidget* w); // at its centre
+void activar(QWidget* w);
+QWidget* con_foco(QWidget* ventana);
+
 class Escenario {
 public:
     // `coma`: the boxes in a comma locale, else a point one.

@@ -32,6 +32,11 @@ QString Escenario::comprobar() {
         if (w->isVisible() && qobject_cast<VentanaZoom*>(w) != nullptr) {
             return QStringLiteral("zoom window left open");
         }
+        for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+            if (b->isDown()) {
+                return QStringLiteral("button left pressed: ") + b->objectName();
+            }
+        }
     }
     if (escena_.control("marco_zoom")->isVisible()) {
         return QStringLiteral("zoom window left open: its outline stays on the graph");
@@ -65,38 +70,26 @@ QString Escenario::comprobar() {
         valores_[i] = v;
     }
 
-    // A box the user has not edited since the program wrote it shows the stored value.
-    for (Magnitud m : {Magnitud::ranuras, Magnitud::ancho, Magnitud::distancia, Magnitud::onda}) {
+    // A box the user has not edited since the program wrote it shows the stored
+    // value; an end's box its sine, to two decimals.
+    for (Magnitud m : magnitudes) {
         const auto* caja = escena_.control<QLineEdit>(qPrintable(nombre_caja(m)));
+        const bool extremo = m == Magnitud::inferior || m == Magnitud::superior;
+        const double v = extremo ? seno_de_tangente(p.valor(m)) : p.valor(m).a_double();
         const double leido = leer_numero(convertir(caja->text()));
-        if (!caja->isModified() && !(std::abs(leido - p.valor(m).a_double()) < 5e-5)) {
+        if (!caja->isModified() && !(std::abs(leido - v) < (extremo ? 0.0051 : 5e-5))) {
             return QStringLiteral("box and value: %1 shows \"%2\", holds %3")
                 .arg(caja->objectName(), caja->text())
-                .arg(p.valor(m).a_double());
-        }
-    }
-
-    // ...and an end's box its sine, to two decimals.
-    for (Magnitud m : {Magnitud::inferior, Magnitud::superior}) {
-        const auto* caja = escena_.control<QLineEdit>(qPrintable(nombre_caja(m)));
-        const double leido = leer_numero(convertir(caja->text()));
-        if (!caja->isModified() && !(std::abs(leido - seno_de_tangente(p.valor(m))) < 0.0051)) {
-            return QStringLiteral("box and value: %1 shows \"%2\", holds the sine %3")
-                .arg(caja->objectName(), caja->text())
-                .arg(seno_de_tangente(p.valor(m)));
+                .arg(v);
         }
     }
 
     const std::vector<Curva>& curvas = escena_.grafica().curvas();
     const int n = static_cast<int>(curvas.size());
     auto* grafica = escena_.control<PictureBox>("grafica");
-    if (n > 6) {
-        return QStringLiteral("curve count: %1").arg(n);
-    }
-    if (escena_.control<QListWidget>("lista_intensidades")->count() != n) {
-        return QStringLiteral("curve count: %1 curves, %2 central intensities")
-            .arg(n)
-            .arg(escena_.control<QListWidget>("lista_intensidades")->count());
+    const int lista = escena_.control<QListWidget>("lista_intensidades")->count();
+    if (n > 6 || lista != n) {
+        return QStringLiteral("curve count: %1 curves, %2 central intensities").arg(n).arg(lista);
     }
     for (int k = 1; k <= 6; ++k) {
         const Color c =
@@ -157,13 +150,6 @@ QString Escenario::comprobar() {
         }
     }
 
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
-            if (b->isDown()) {
-                return QStringLiteral("button left pressed: ") + b->objectName();
-            }
-        }
-    }
     for (BotonSpin* b : escena_->findChildren<BotonSpin*>()) {
         if (b->figuras() % 2 != 0) { // the press mark is drawn twice, inverted
             return QStringLiteral("button left pressed: ") + b->objectName();

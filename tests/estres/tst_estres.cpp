@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QMap>
 #include <QTest>
 
@@ -31,20 +30,15 @@ struct Cifras {
     QStringList mensajes;
 };
 
-// The messages answered, by their first line, the most frequent first.
+// The messages answered, counted by their first line.
 QString por_clase(const QStringList& mensajes) {
     QMap<QString, int> cuenta;
     for (const QString& m : mensajes) {
         ++cuenta[m.trimmed().section(QLatin1Char('\n'), 0, 0).trimmed().left(60)];
     }
-    QList<std::pair<int, QString>> lista;
-    for (auto i = cuenta.cbegin(); i != cuenta.cend(); ++i) {
-        lista.append({i.value(), i.key()});
-    }
-    std::sort(lista.begin(), lista.end(), std::greater<>());
     QStringList t;
-    for (const auto& [n, m] : lista) {
-        t << QStringLiteral("%1 \"%2\"").arg(n).arg(m);
+    for (auto i = cuenta.cbegin(); i != cuenta.cend(); ++i) {
+        t << QStringLiteral("%1 \"%2\"").arg(i.value()).arg(i.key());
     }
     return t.join(QStringLiteral(", "));
 }
@@ -66,15 +60,13 @@ Fallo correr(const std::vector<Accion>& acciones, const std::vector<int>& lista,
             f.que = e.comprobar();
         }
         if (ver) {
-            QWidget* foco = QApplication::focusWidget();
-            const auto* caja = qobject_cast<QLineEdit*>(foco);
             QStringList valores;
             for (Magnitud m : magnitudes) {
                 valores << QString::number(e.parametros().valor(m).a_double());
             }
-            qInfo("   %s; focus %s %s \"%s\"; %d messages", qPrintable(valores.join(' ')),
-                  foco ? foco->metaObject()->className() : "-",
-                  foco ? qPrintable(foco->objectName()) : "", caja ? qPrintable(caja->text()) : "",
+            const QWidget* foco = QApplication::focusWidget();
+            qInfo("   %s; focus %s; %d messages", qPrintable(valores.join(' ')),
+                  foco ? qPrintable(foco->objectName()) : "-",
                   static_cast<int>(e.mensajes().size()));
         }
         if (cifras != nullptr) {

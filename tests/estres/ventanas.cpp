@@ -2,7 +2,6 @@
 #include "tests/estres/escenario.h"
 
 #include "session/visor_sesiones.h"
-#include "tests/estres/gestos.h"
 #include "toolkit/picture_box.h"
 #include "zoom/ventana_zoom.h"
 
@@ -12,6 +11,14 @@
 #include <QTest>
 
 #include <cmath>
+
+namespace {
+// A window opened by no action, or by one without a plan, is closed at once.
+const std::vector<int>& plan_de(const Accion* a) {
+    static const std::vector<int> nada{0};
+    return a != nullptr && !a->ventana.empty() ? a->ventana : nada;
+}
+} // namespace
 
 void Escenario::en_modal(QWidget* w) {
     if (auto* z = qobject_cast<VentanaZoom*>(w)) {
@@ -26,9 +33,7 @@ void Escenario::en_modal(QWidget* w) {
 }
 
 void Escenario::trabajar_zoom(VentanaZoom& z) {
-    const std::vector<int> nada{0};
-    const std::vector<int>& plan =
-        actual_ != nullptr && !actual_->ventana.empty() ? actual_->ventana : nada;
+    const std::vector<int>& plan = plan_de(actual_);
     auto* barra = buscar<QScrollBar>(&z, "barra");
     auto* dibujo = buscar<PictureBox>(&z, "dibujo");
     for (std::size_t i = 0; i + 1 < plan.size() && z.isVisible(); ++i) {
@@ -91,9 +96,7 @@ void Escenario::trabajar_zoom(VentanaZoom& z) {
 }
 
 void Escenario::trabajar_visor(QWidget* v) {
-    const std::vector<int> nada{0};
-    const std::vector<int>& plan =
-        actual_ != nullptr && !actual_->ventana.empty() ? actual_->ventana : nada;
+    const std::vector<int>& plan = plan_de(actual_);
     auto* lista = buscar<QListWidget>(v, "archivos");
     for (std::size_t i = 0; i + 1 < plan.size() && v->isVisible(); ++i) {
         const int k = plan[i] % 1000;
