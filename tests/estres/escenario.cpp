@@ -226,19 +226,13 @@ QString Escenario::mensaje_real(const Accion& a) {
             return;
         }
         ++cerradas;
-        switch (a.ventana.front() / 1000) {
-        case 0:
+        const int modo = a.ventana.front() / 1000; // its button, Return, Escape, the close box
+        if (modo == 0) {
             clic_en(caja->button(QMessageBox::Ok));
-            break;
-        case 1:
-            QTest::keyClick(caja, Qt::Key_Return);
-            break;
-        case 2:
-            QTest::keyClick(caja, Qt::Key_Escape);
-            break;
-        default:
+        } else if (modo < 3) {
+            QTest::keyClick(caja, modo == 1 ? Qt::Key_Return : Qt::Key_Escape);
+        } else {
             caja->close();
-            break;
         }
     });
     set_contestador(nullptr);
