@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
+
 Parametros parametros_de_fabrica() {
     Parametros p;
     const double tabla[7][3] = {{0, 0, 0},     {-0.6, -2, 2}, {0.6, -2, 2},      {5, 1, 500},
@@ -35,11 +37,19 @@ QString nombre(int i) {
     return QString::fromUtf8(nombres[i]);
 }
 
-// A field holds a number when all of it is one (blanks aside).
+// A field holds a number when all of it is one, blanks aside: only the blanks
+// `leer_numero` skips (before a vertical tab or form feed it reads 0).
 bool es_numero(const QString& campo) {
     static const QRegularExpression patron(
-        QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eEdD][+-]?\d+)?\s*$)"));
+        QStringLiteral(R"(^[ \t]*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eEdD][+-]?[0-9]+)?[ \t]*$)"));
     return patron.match(campo).hasMatch();
+}
+
+// A field as a message quotes it: trimmed, and cut when long.
+QString cita(const QString& campo) {
+    constexpr qsizetype largo = 40;
+    const QString t = campo.trimmed();
+    return t.size() <= largo ? t : t.left(largo) + QStringLiteral("…");
 }
 
 } // namespace
@@ -47,10 +57,13 @@ bool es_numero(const QString& campo) {
 LecturaInicio leer_inic(const QString& texto) {
     LecturaInicio r;
     r.parametros = parametros_de_fabrica();
+    // CR, LF and CR LF end lines alike.
     static const QRegularExpression separador(QStringLiteral(R"([,\n\r]+)"));
     QStringList campos = texto.split(separador, Qt::SkipEmptyParts);
     campos.removeIf([](const QString& c) { return c.trimmed().isEmpty(); });
-    if (campos.size() < 18) {
+    const bool todos_numeros =
+        std::all_of(campos.cbegin(), campos.cend(), [](const QString& c) { return es_numero(c); });
+    if (campos.size() < 18 || (campos.size() > 18 && todos_numeros)) {
         r.error = QStringLiteral("tiene %1 números y se necesitan 18 (seis renglones de tres)")
                       .arg(campos.size());
         return r;
@@ -63,7 +76,7 @@ LecturaInicio leer_inic(const QString& texto) {
             const double x = leer_numero(campo);
             if (!es_numero(campo) || !Fijo::representable(x)) {
                 r.error = QStringLiteral("el dato «%1» del renglón %2 no es un número válido")
-                              .arg(campo.trimmed())
+                              .arg(cita(campo))
                               .arg(i);
                 return r;
             }
@@ -88,6 +101,10 @@ LecturaInicio leer_inic(const QString& texto) {
             return r;
         }
     }
+    if (campos.size() > 18) {
+        r.error = QStringLiteral("después de los 18 números sobra «%1»").arg(cita(campos[18]));
+        return r;
+    }
     // Quantities the model divides by or counts with, and the strip's reach.
     const Fijo pequeno = Fijo::crudo(1);
     if (minimo[3] < 1 || minimo[4] < pequeno || minimo[5] < pequeno || minimo[6] < pequeno) {
@@ -96,7 +113,7 @@ LecturaInicio leer_inic(const QString& texto) {
         return r;
     }
     for (int i = 3; i <= 6; ++i) {
-        if (maximo[i] > 100000) {
+        if (maximo[i] > limite_mayor) {
             r.error = QStringLiteral("el límite superior del renglón %1 (%2) es demasiado grande")
                           .arg(i)
                           .arg(nombre(i));
@@ -139,7 +156,9 @@ LecturaInicio leer_inic(const QString& texto) {
 Parametros parametros_de_inicio() {
     QFile archivo(ruta_de_datos(QStringLiteral("inic.dat")));
     QString problema;
-    if (!archivo.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    // Not in text mode, which drops every CR and so glues the lines of a file
+    // that ends them with CR alone.
+    if (!archivo.open(QIODevice::ReadOnly)) {
         problema = QStringLiteral("No se puede leer el archivo \"inic.dat\" de la carpeta del "
                                   "programa (%1).")
                        .arg(archivo.exists() ? archivo.errorString() : QStringLiteral("no existe"));

@@ -10,8 +10,9 @@ Parametros parametros_de_fabrica();
 
 // Reads the text of "inic.dat": six records of three numbers (value, lowest,
 // highest) for the six quantities in order, separated by commas or line
-// breaks, "." as the decimal mark. On success `error` is empty; otherwise it
-// says in Spanish what is wrong, and `parametros` holds the built-in values.
+// breaks (CR, LF or CR LF), "." as the decimal mark, nothing after them. On
+// success `error` is empty; otherwise it says in Spanish what is wrong, and
+// `parametros` holds the built-in values.
 struct LecturaInicio {
     Parametros parametros;
     QString error;

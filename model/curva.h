@@ -3,8 +3,9 @@
 #include "model/color.h"
 #include "model/fijo.h"
 #include "model/intens.h"
+#include "model/parametros.h"
 
-class Parametros;
+#include <limits>
 
 // The enlarged sector shows the screen between a curve's ends as this many
 // rows, evenly spaced in screen position (the tangent) from the lower end up.
@@ -42,6 +43,9 @@ struct Curva {
         return ancho == o.ancho && distancia == o.distancia && ranuras == o.ranuras;
     }
 };
+
+static_assert(std::numeric_limits<decltype(Curva::ranuras)>::max() >= limite_mayor,
+              "a curve's slit count must hold the largest N the limits allow");
 
 // The current case over the current sector, in the colour of its wavelength.
 Curva curva_de(const Parametros& p);

@@ -19,6 +19,10 @@ constexpr bool es_extremo(Magnitud m) {
     return m == Magnitud::inferior || m == Magnitud::superior;
 }
 
+// The highest upper limit a start-up file may give N, a, d and L; every record
+// of a case holds it (the curve's slit count included).
+inline constexpr int limite_mayor = 100000;
+
 // The position on the screen (the tangent of the deviation angle) of a sine,
 // rounded to four decimals; nothing when the sine has no place on the screen
 // (magnitude 1 or more, or not a number).

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -25,7 +26,10 @@ ArchivosSesion listar_archivos_sesion(const QString& carpeta) {
 }
 
 std::uint8_t leer_traza(const QString& contenido) {
-    const QString primera = contenido.section(QLatin1Char('\n'), 0, 0);
+    // CR, LF and CR LF end a line alike; blanks inside it are skipped, so a
+    // line glued to the next would read as another number.
+    static const QRegularExpression fin(QStringLiteral("[\r\n]"));
+    const QString primera = contenido.section(fin, 0, 0);
     const double x = round_even(leer_numero(primera.section(QLatin1Char(','), 0, 0)));
     if (!(x >= 0 && x <= 255)) {
         return 0;

@@ -15,8 +15,8 @@ struct ArchivosSesion {
 ArchivosSesion listar_archivos_sesion(const QString& carpeta);
 
 // The documentation switch as "trazo.txt" holds it: the first field of the first
-// line, blanks ignored, rounded to a whole number. Anything that is not a number
-// from 0 to 255 reads as 0 (off).
+// line (ended by CR, LF or CR LF), blanks ignored, rounded to a whole number. Anything that is not
+// a number from 0 to 255 reads as 0 (off).
 std::uint8_t leer_traza(const QString& contenido);
 // ...and as it is written: " 1 " and CR LF.
 QByteArray texto_traza(std::uint8_t traza);

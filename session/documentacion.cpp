@@ -248,6 +248,25 @@ void Documentacion::abrir_visor() {
 }
 
 void Documentacion::guardar_interruptor() {
-    escribir_archivo(QStringLiteral("trazo.txt"), texto_traza(traza_));
     documento_.cerrar();
+    const QString trazo = QStringLiteral("trazo.txt");
+    const int e = escribir_archivo(trazo, texto_traza(traza_));
+    if (e == 0) {
+        return;
+    }
+    // Told only when the next start would differ: a folder that cannot be
+    // written costs no message while the switch stays as the file says.
+    QFile actual(trazo);
+    const std::uint8_t guardada =
+        actual.open(QIODevice::ReadOnly) ? leer_traza(QString::fromUtf8(actual.readAll())) : 0;
+    if (guardada == traza_) {
+        return;
+    }
+    mensaje(QStringLiteral("No se pudo escribir \"%1\": %2.")
+                .arg(absoluto(trazo), razon(e, Operacion::crear)) +
+            fin_linea +
+            (guardada == 1 ? QStringLiteral("Por eso la opción de DOCUMENTAR SESIÓN volverá a "
+                                            "estar activada al próximo inicio.")
+                           : QStringLiteral("Por eso la opción de DOCUMENTAR SESIÓN no estará "
+                                            "activada al próximo inicio.")));
 }

@@ -45,7 +45,8 @@ public:
     void documentar(const Curva& c);
     // Shows in one message what failed since the last call, if anything.
     void informar();
-    // "Salir": the switch written to "trazo.txt" and the file closed.
+    // "Salir": the file closed and the switch written to "trazo.txt"; a failure
+    // that leaves another switch for the next start is told.
     void guardar_interruptor();
 
 private:

@@ -17,6 +17,11 @@
 #include <memory>
 #include <vector>
 
+// The picture in `archivo`, or a null image when it is missing, is not a picture
+// or is cut short (a BMP that lacks rows its header announces, which Qt would
+// show black).
+QImage leer_imagen(const QString& archivo);
+
 // A drawing surface in the manner of a classic picture box: user coordinates,
 // line / box / filled box / point / polyline figures in copy or invert (XOR)
 // mode, and a persistent picture that survives covering and resizing.

@@ -10,6 +10,7 @@
 QString convertir(const QString& cadena) {
     QString r = cadena;
     r.replace(QLatin1Char(','), QLatin1Char('.'));
+    r.replace(QLocale().decimalPoint(), QStringLiteral("."));
     return r;
 }
 
@@ -37,9 +38,12 @@ double leer_numero(const QString& texto) {
     bool punto = false;
     bool exponente = false;
     bool digitos_exp = false;
-    int cifras_enteras = 0; // significant digits before the point, for overflow
-    bool ceros_iniciales = true;
-    int pos_exp = -1;
+    // Where the first significant digit stands: the count of significant
+    // digits before the point, or minus the zeros after it, for deciding
+    // between an infinity and a zero.
+    long long orden = 0;
+    bool significativa = false;
+    std::size_t pos_exp = 0;
     for (QChar c : texto) {
         if (es_blanco(c)) {
             continue;
@@ -53,9 +57,14 @@ double leer_numero(const QString& texto) {
                 digitos_exp = true;
             } else {
                 digitos = true;
-                if (!punto && !(ceros_iniciales && c == QLatin1Char('0'))) {
-                    ceros_iniciales = false;
-                    ++cifras_enteras;
+                const bool cero = c == QLatin1Char('0');
+                if (!significativa && !cero) {
+                    significativa = true;
+                    orden += punto ? 0 : 1;
+                } else if (!significativa && punto) {
+                    --orden;
+                } else if (significativa && !punto) {
+                    ++orden;
                 }
             }
         } else if (c == QLatin1Char('.') && !punto && !exponente) {
@@ -65,7 +74,7 @@ double leer_numero(const QString& texto) {
                     c == QLatin1Char('D')) &&
                    digitos && !exponente) {
             exponente = true;
-            pos_exp = static_cast<int>(n.size());
+            pos_exp = n.size();
             n.push_back('e');
         } else {
             break;
@@ -76,7 +85,7 @@ double leer_numero(const QString& texto) {
     }
     if (exponente && !digitos_exp) {
         // "1e" or "1e-": the exponent never started, so the mantissa stands alone.
-        n.resize(static_cast<std::size_t>(pos_exp));
+        n.resize(pos_exp);
     }
     const char* inicio = n.data();
     if (*inicio == '+') {
@@ -86,14 +95,22 @@ double leer_numero(const QString& texto) {
     const auto [fin, error] = std::from_chars(inicio, n.data() + n.size(), valor);
     (void)fin;
     if (error == std::errc::result_out_of_range) {
-        // Too large or too small for a double: decide by the decimal magnitude.
+        // Too large or too small for a double: the decimal magnitude decides. The
+        // exponent is read saturated, so that any count of its digits is safe.
+        constexpr long long tope = 1'000'000'000'000;
         long long exp10 = 0;
         if (exponente && digitos_exp) {
-            exp10 = std::strtoll(n.c_str() + pos_exp + 1, nullptr, 10);
+            const bool exp_negativo = n[pos_exp + 1] == '-';
+            for (std::size_t i = pos_exp + 1; i < n.size(); ++i) {
+                if (n[i] >= '0' && n[i] <= '9' && exp10 < tope) {
+                    exp10 = exp10 * 10 + (n[i] - '0');
+                }
+            }
+            exp10 = exp_negativo ? -exp10 : exp10;
         }
         const bool negativo = n.front() == '-';
         const double infinito = std::numeric_limits<double>::infinity();
-        if (exp10 + cifras_enteras > 0) {
+        if (exp10 + orden > 0) {
             return negativo ? -infinito : infinito;
         }
         return negativo ? -0.0 : 0.0;
@@ -103,18 +120,19 @@ double leer_numero(const QString& texto) {
 
 namespace {
 
-QLocale local() {
-    QLocale l;
-    l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
-    return l;
+// The C locale's text of a number with the user's decimal mark in place of its point.
+QString con_separador(const QString& c) {
+    QString r = c;
+    r.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    return r;
 }
 
-QString sin_ceros_finales(QString s, QChar separador) {
-    if (s.contains(separador)) {
+QString sin_ceros_finales(QString s) {
+    if (s.contains(QLatin1Char('.'))) {
         while (s.endsWith(QLatin1Char('0'))) {
             s.chop(1);
         }
-        if (s.endsWith(separador)) {
+        if (s.endsWith(QLatin1Char('.'))) {
             s.chop(1);
         }
     }
@@ -127,13 +145,12 @@ QString texto_numero(double x) {
     if (x == 0) {
         return QStringLiteral("0"); // never "-0"
     }
-    return local().toString(x, 'g', 15);
+    return con_separador(QLocale::c().toString(x, 'g', 15));
 }
 
 QString texto_fijo(Fijo x) {
     if (x == Fijo{}) {
         return QStringLiteral("0");
     }
-    const QLocale l = local();
-    return sin_ceros_finales(l.toString(x.a_double(), 'f', 4), l.decimalPoint().at(0));
+    return con_separador(sin_ceros_finales(QLocale::c().toString(x.a_double(), 'f', 4)));
 }

@@ -86,8 +86,8 @@ Ilustraciones::Ilustraciones(QWidget* cliente, Diseno& diseno)
 
 void Ilustraciones::mostrar(Cual cual) {
     const Dibujo dibujo = dibujo_de(cual);
-    QImage imagen;
-    if (!imagen.load(ruta_de_datos(dibujo.archivo))) {
+    const QImage imagen = leer_imagen(ruta_de_datos(dibujo.archivo));
+    if (imagen.isNull()) {
         // Nothing to click away: close the overlay now, so the buttons come back.
         cerrar();
         mensaje(QStringLiteral("No se puede mostrar la imagen \"%1\": falta el archivo o no es "

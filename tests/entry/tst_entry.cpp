@@ -179,6 +179,8 @@ const Salida tabla_salidas[] = {
     {"punto: -1 en caja 2", false, 2, "-1", "-1", 0, 0, false},
     {"punto: 5 en caja 2", false, 2, "5", "0.89", 1.9519, 1.9519, true, "0.89"},
     {"punto: 1e999 en caja 1", false, 1, "1e999", "1e999", -0.6, -0.6, false},
+    {"punto: exponente de 20 cifras en caja 1", false, 1, "1e99999999999999999999",
+     "1e99999999999999999999", -0.6, -0.6, false},
     {"punto: -1e999 en caja 1", false, 1, "-1e999", "-0.89", -2, -2, true, "-0.9"},
     {"punto: nan en caja 1", false, 1, "nan", "0", 0, 0, true},
     {"punto: 0.9999999 en caja 1", false, 1, "0.9999999", "0.89", 2, 2, true},

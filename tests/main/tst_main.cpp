@@ -60,6 +60,14 @@ private slots:
         QTest::newRow("wavelength 0") << inic_con({{6, "0, 0, 0.78"}}) << "positivos";
         QTest::newRow("end off the strip") << inic_con({{2, "0.6, -2, 3"}}) << "entre -2 y 2";
         QTest::newRow("limit too large") << inic_con({{5, "10, 1, 100001"}}) << "demasiado grande";
+        QTest::newRow("exponent of 20 digits")
+            << inic_con({{1, "-0.6, -2, 1e99999999999999999999"}}) << "«1e99999999999999999999»";
+        QTest::newRow("a 19th number") << inic_con({}) + "\n7"
+                                       << "19 números";
+        QTest::newRow("text after the 18th") << inic_con({}) + "\nfin del archivo"
+                                             << "después de los 18 números sobra «fin";
+        // A blank the number reader does not skip would make the value 0.
+        QTest::newRow("a vertical tab") << inic_con({{1, "\v-0.6, -2, 2"}}) << "renglón 1 no es";
         // 100000 slits 100 micrometres apart: some 10⁸ samples a curve.
         QTest::newRow("too many samples") << inic_con({{3, "5, 1, 100000"}}) << "2000000";
     }
@@ -138,6 +146,29 @@ private slots:
         // "Graficar" plots the start-up case at once.
         e.graficar();
         QCOMPARE(e.curvas(), 1);
+    }
+
+    // The file as read from the working folder: CR, LF and CR LF end lines alike.
+    void inic_con_cualquier_fin_de_linea_data() {
+        QTest::addColumn<QByteArray>("contenido");
+        const QString texto = inic_con({{3, "7, 1, 500"}});
+        QTest::newRow("LF") << texto.toUtf8();
+        QTest::newRow("CR LF") << QString(texto).replace("\n", "\r\n").toUtf8();
+        QTest::newRow("CR") << QString(texto).replace("\n", "\r").toUtf8();
+        QTest::newRow("CR, no commas")
+            << QString(texto).replace("\n", "\r").replace(", ", "\r").toUtf8();
+    }
+    void inic_con_cualquier_fin_de_linea() {
+        QFETCH(QByteArray, contenido);
+        CarpetaTrabajo c;
+        c.escribir("inic.dat", contenido);
+        Mensajes mensajes;
+        const Parametros p = parametros_de_inicio();
+        QCOMPARE(mensajes.textos, QStringList());
+        QCOMPARE(p.valor(Magnitud::inferior), f(-0.6));
+        QCOMPARE(p.valor(Magnitud::ranuras), Fijo(7));
+        QCOMPARE(p.valor(Magnitud::superior), f(0.6));
+        QCOMPARE(p.valor(Magnitud::onda), f(0.55));
     }
 
     void inic_invalido_avisa_y_usa_valores_de_fabrica_data() {
@@ -233,6 +264,33 @@ private slots:
         QVERIFY(e.mensajes.textos.isEmpty());
         QCOMPARE(e.curvas(), 1);
         QCOMPARE(e.grafica().seno_min(), seno_de_tangente(f(0.2 / std::sqrt(0.96))));
+    }
+
+    // Locales with their own minus sign, digits or direction marks: the ends the
+    // boxes show are read back as shown, so typing the upper end and plotting
+    // keeps the lower one.
+    void extremos_leidos_como_se_muestran_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("Basque") << QLocale(QLocale::Basque, QLocale::Spain);
+        QTest::newRow("Swedish") << QLocale(QLocale::Swedish, QLocale::Sweden);
+        QTest::newRow("Arabic") << QLocale(QLocale::Arabic, QLocale::Egypt);
+        QTest::newRow("Hebrew") << QLocale(QLocale::Hebrew, QLocale::Israel);
+        QTest::newRow("Persian") << QLocale(QLocale::Persian, QLocale::Iran);
+    }
+    void extremos_leidos_como_se_muestran() {
+        QFETCH(QLocale, locale);
+        LocalePrueba l(locale);
+        Escena e;
+        const QString coma = locale.decimalPoint();
+        QCOMPARE(cajas(e).mid(0, 2), (QStringList{"-0" + coma + "51", "0" + coma + "51"}));
+        // Keys type Latin-1 only; the point is read in every locale.
+        e.escribir(Magnitud::superior, coma.at(0).unicode() < 256 ? "0" + coma + "6" : "0.6");
+        e.graficar();
+        QVERIFY(e.mensajes.textos.isEmpty());
+        // The lower end read again from its box: the sine -0.51, tangent -0.5929.
+        QCOMPARE(e.parametros().valor(Magnitud::inferior), f(-0.5929));
+        QCOMPARE(e.grafica().seno_min(), seno_de_tangente(f(-0.5929)));
+        QCOMPARE(e.grafica().seno_max(), seno_de_tangente(f(0.75)));
     }
 
     void distancia_menor_que_el_ancho() {

@@ -267,6 +267,12 @@ private slots:
         QCOMPARE(c.alto(), 4.0);
         QCOMPARE(c.seno_min(), -0.5929 / std::sqrt(1 + 0.5929 * 0.5929));
         QCOMPARE(c.red()(0.1), p.red()(0.1));
+        // The record holds the largest N a start-up file may allow.
+        p.fijar(Magnitud::ranuras, Fijo(limite_mayor));
+        const Curva mayor = curva_de(p);
+        QCOMPARE(Fijo(mayor.ranuras), Fijo(100000));
+        QCOMPARE(mayor.alto(), 1e10);
+        QCOMPARE(mayor.red()(0), 1e10);
     }
 };
 

@@ -24,6 +24,7 @@
 #include <csignal>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <sys/resource.h>
 #include <tuple>
 
@@ -209,6 +210,7 @@ private slots:
         QTest::addColumn<QString>("despues");
         QTest::newRow("2: off, written back") << " 2 \r\n" << 0 << QString() << " 2 \r\n";
         QTest::newRow("spaces, second field") << "   1  ,7\r\n" << 0 << QString() << encendido;
+        QTest::newRow("lines ended by CR alone") << "1\r0\r" << 0 << QString() << encendido;
         QTest::newRow("not a number") << "si\r\n" << 0 << QString() << apagado;
         QTest::newRow("rounded, kept") << "6.6, 1\r\n" << 0 << QString() << " 7 \r\n";
         QTest::newRow("past 255") << "300\r\n" << 0 << QString() << apagado;
@@ -319,6 +321,55 @@ private slots:
                                                         c.ruta("14_35.log"), desactivada)});
         QVERIFY(!p.documentando());
         QCOMPARE(c.leer("trazo.txt"), encendido.toUtf8());
+    }
+
+    // "Salir" that cannot rewrite "trazo.txt" says so when the next start would
+    // differ from this session: a read-only folder whose file said on (its
+    // documentation file could not be opened), or a folder in the file's place
+    // while documentation was switched on; a switch that stays as the file says
+    // costs no message.
+    void salir_sin_poder_escribir_el_interruptor_data() {
+        QTest::addColumn<QString>("antes"); // null: a folder named "trazo.txt"
+        QTest::addColumn<bool>("encender");
+        QTest::addColumn<QString>("aviso"); // null: none at "Salir"
+        QTest::newRow("read-only, on at start")
+            << encendido << false
+            << "disco de solo lectura.\r\nPor eso la opción de DOCUMENTAR SESIÓN volverá a "
+               "estar activada al próximo inicio.";
+        QTest::newRow("read-only, off") << apagado << false << QString();
+        QTest::newRow("a folder, switched on")
+            << QString() << true
+            << "hay una carpeta con ese nombre.\r\nPor eso la opción de DOCUMENTAR SESIÓN no "
+               "estará activada al próximo inicio.";
+    }
+    void salir_sin_poder_escribir_el_interruptor() {
+        QFETCH(QString, antes);
+        QFETCH(bool, encender);
+        QFETCH(QString, aviso);
+        const CarpetaTrabajo c;
+        std::optional<Disco> d;
+        if (antes.isNull()) {
+            QVERIFY(QFile::remove("trazo.txt") && QDir::current().mkdir("trazo.txt"));
+        } else {
+            d.emplace(c, antes);
+            if (!d->fallo.isEmpty()) {
+                QSKIP(qPrintable("a small tmpfs could not be mounted (needs root): " + d->fallo));
+            }
+            QCOMPARE(
+                ::mount("tmpfs", qPrintable(d->ruta), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr), 0);
+        }
+        Mensajes mensajes;
+        const Programa p;
+        if (encender) {
+            p.documentar();
+            QVERIFY(p.documentando());
+        }
+        mensajes.textos.clear();
+        p.pulsar("boton_salir");
+        QCOMPARE(mensajes.textos, aviso.isNull()
+                                      ? QStringList()
+                                      : QStringList{"No se pudo escribir \"" + c.ruta("trazo.txt") +
+                                                    "\": " + aviso});
     }
 
     // What "14_35.log" is: "" a folder, "limite" a file whose size limit stops

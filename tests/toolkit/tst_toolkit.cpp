@@ -10,12 +10,14 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -292,6 +294,45 @@ private slots:
         QVERIFY(!c.p.cargar_imagen(QStringLiteral("/no/existe.bmp")));
         QCOMPARE(pixel(c.p.imagen(), 50, 50), Color{0xFF0000});
     }
+
+    // A picture cut short is refused as one that is no picture, whatever its kind;
+    // the box keeps the picture it had.
+    void imagen_incompleta_data() {
+        QTest::addColumn<QImage>("imagen");
+        QTest::addColumn<QByteArray>("formato");
+        QImage color(300, 200, QImage::Format_RGB32);
+        color.fill(QColor(200, 30, 30));
+        QTest::newRow("BMP, 24 bits") << color << QByteArray("BMP");
+        QTest::newRow("BMP, 256 colours")
+            << color.convertToFormat(QImage::Format_Indexed8) << QByteArray("BMP");
+        QTest::newRow("BMP, 32 bits with alpha")
+            << color.convertToFormat(QImage::Format_ARGB32) << QByteArray("BMP");
+        QImage ruido(300, 200, QImage::Format_RGB32); // so that the PNG is large enough to cut
+        std::mt19937 azar(7);
+        for (int y = 0; y < ruido.height(); ++y) {
+            for (int x = 0; x < ruido.width(); ++x) {
+                ruido.setPixel(x, y, azar() & 0xFFFFFF);
+            }
+        }
+        QTest::newRow("PNG") << ruido << QByteArray("PNG");
+    }
+    void imagen_incompleta() {
+        QFETCH(QImage, imagen);
+        QFETCH(QByteArray, formato);
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath(QStringLiteral("imagen"));
+        QVERIFY(imagen.save(ruta, formato.constData()));
+        QCOMPARE(leer_imagen(ruta).size(), imagen.size());
+        Caja c;
+        c.p.resize(100, 100);
+        QVERIFY(c.p.cargar_imagen(ruta));
+        QFile f(ruta);
+        QVERIFY(f.size() > 3000);
+        QVERIFY(f.resize(3000));
+        QVERIFY(leer_imagen(ruta).isNull());
+        QVERIFY(!c.p.cargar_imagen(ruta));
+        QCOMPARE(c.p.imagen_fondo().size(), imagen.size());
+    }
 };
 
 class PruebaDiseno : public QObject {
@@ -494,6 +535,15 @@ private slots:
         // Huge numbers read as infinities, never NaN, so limits still compare.
         QTest::newRow("huge") << "1e400" << qInf();
         QTest::newRow("a thousand nines") << "-" + QString(1000, QLatin1Char('9')) << -qInf();
+        // Exponents past any integer type: the magnitude still decides.
+        QTest::newRow("exponent of 20 digits") << "1e99999999999999999999" << qInf();
+        QTest::newRow("negative, exponent of 20 digits") << "-1e99999999999999999999" << -qInf();
+        QTest::newRow("exponent of -20 digits") << "1e-99999999999999999999" << 0.0;
+        QTest::newRow("small fraction, huge exponent") << "0.0001e99999999999999999999" << qInf();
+        QTest::newRow("tiny fraction, exponent up")
+            << "0." + QString(400, QLatin1Char('0')) + "1e50" << 0.0;
+        QTest::newRow("many digits, exponent down")
+            << QString(400, QLatin1Char('9')) + "e-750" << 0.0;
     }
 
     void leer_numero() {
@@ -526,6 +576,37 @@ private slots:
                                     texto_fijo(Fijo(25))};
         QCOMPARE(obtenidos, textos); // the locale's separator, never a group separator
         QCOMPARE(texto_numero(-0.0), QStringLiteral("0"));
+    }
+
+    // In every locale Qt knows, what the program writes into a box reads back as
+    // the number written, and shows the locale's decimal mark.
+    void cada_texto_se_lee_en_todo_locale() {
+        const double numeros[] = {-0.51, 0.89, -0.9, 0.5, 1234.5, 0.3, -1.5e-7, 2.5e20};
+        const Fijo fijos[] = {Fijo::desde(0.55), Fijo::desde(-12345.5), Fijo(25), Fijo::crudo(-1),
+                              Fijo::crudo(922337203685477)};
+        const QLocale anterior;
+        QStringList fallos;
+        const auto locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                      QLocale::AnyTerritory);
+        for (const QLocale& l : locales) {
+            QLocale::setDefault(l);
+            const auto comprobar = [&](const QString& t, double x) {
+                if (::leer_numero(convertir(t)) != x ||
+                    (x != std::trunc(x) && !t.contains(l.decimalPoint()))) {
+                    fallos << l.name() + ": " + t;
+                }
+            };
+            for (double x : numeros) {
+                comprobar(texto_numero(x), x);
+            }
+            for (Fijo x : fijos) {
+                comprobar(texto_fijo(x), x.a_double());
+            }
+        }
+        QLocale::setDefault(anterior);
+        QVERIFY(locales.size() > 500);
+        QVERIFY2(fallos.isEmpty(), qPrintable(QStringLiteral("%1 fallos: ").arg(fallos.size()) +
+                                              fallos.mid(0, 12).join(QStringLiteral(" | "))));
     }
 
     // The system's number first, Qt's kind of error next, its English text last.

@@ -249,6 +249,8 @@ private slots:
         no_se_muestra(1);
         escribir_imagen(e.carpeta, "lab.bmp", Qt::red);
         QCOMPARE(mostrar(e, "Laboratorio"), QColor(Qt::red));
+        e.carpeta.escribir("lab.bmp", e.carpeta.leer("lab.bmp").left(3000)); // cut short
+        no_se_muestra(1);
         no_se_muestra(2);
     }
 
