@@ -145,7 +145,12 @@ QString texto_numero(double x) {
     if (x == 0) {
         return QStringLiteral("0"); // never "-0"
     }
-    return con_separador(QLocale::c().toString(x, 'g', 15));
+    QString t = QLocale::c().toString(x, 'g', 15);
+    if (std::isinf(leer_numero(t))) {
+        // Fifteen digits round the largest doubles up past the largest of all.
+        t = QLocale::c().toString(x, 'g', QLocale::FloatingPointShortest);
+    }
+    return con_separador(t);
 }
 
 QString texto_fijo(Fijo x) {

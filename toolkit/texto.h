@@ -21,7 +21,7 @@ double formato(double X);
 // exponent; reading stops at the first character that does not fit. A text that
 // does not begin with a number reads as 0; a number too large for a double reads
 // as an infinity of its sign, so callers compare it with their limits as usual,
-// and one below a double's normal range as a zero of its sign.
+// and one too small for a double as a zero of its sign.
 double leer_numero(const QString& texto);
 
 // Numbers with the user's decimal mark, but ASCII digits and "-" whatever the

@@ -27,6 +27,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <random>
 #include <tuple>
 
@@ -581,7 +582,9 @@ private slots:
     // In every locale Qt knows, what the program writes into a box reads back as
     // the number written, and shows the locale's decimal mark.
     void cada_texto_se_lee_en_todo_locale() {
-        const double numeros[] = {-0.51, 0.89, -0.9, 0.5, 1234.5, 0.3, -1.5e-7, 2.5e20};
+        const double numeros[] = {-0.51,   0.89,   -0.9,
+                                  0.5,     1234.5, 0.3,
+                                  -1.5e-7, 2.5e20, -std::numeric_limits<double>::max()};
         const Fijo fijos[] = {Fijo::desde(0.55), Fijo::desde(-12345.5), Fijo(25), Fijo::crudo(-1),
                               Fijo::crudo(922337203685477)};
         const QLocale anterior;
