@@ -8,6 +8,16 @@ float pi_simple() {
     return pi;
 }
 
+namespace {
+
+// x less its nearest whole multiple of π, to a few units in the last place of the result.
+double sin_vueltas(double x) {
+    const double m = std::nearbyint(x / pi_doble);
+    return std::fma(-m, pi_resto, std::fma(-m, pi_doble, x));
+}
+
+} // namespace
+
 Red::Red(Fijo L, Fijo a, Fijo d, Fijo N) : n_(N.a_double()) {
     const float dos_pi = 2 * pi_simple();
     k_ancho_ = static_cast<double>(dos_pi) * a.a_double() / L.a_double();
@@ -22,20 +32,21 @@ double Red::operator()(double seno) const {
         return n_ * n_;
     }
     const double rendija = std::sin(u / 2) / (u / 2);
-    const double s = std::sin(v / 2);
-    const double red = s * s < 1e-20 ? n_ : std::sin(n_ * v / 2) / s;
+    const double w = sin_vueltas(v / 2);
+    const double s = std::sin(w);
+    const double red = s * s < 1e-20 ? n_ : std::sin(n_ * w) / s;
     return c * c * (rendija * rendija) * (red * red);
 }
 
-// In intens_vectorial.cpp, built for AVX2: four sines at a time, `cuantos` a
-// multiple of four.
+// In intens_vectorial.cpp, built for AVX2 and FMA: four sines at a time,
+// `cuantos` a multiple of four.
 void intensidades_avx2(double k_ancho, double k_distancia, double n, const double* s, double* I,
                        std::size_t cuantos);
 
 namespace {
 
 bool& vectorial() {
-    static bool activo = __builtin_cpu_supports("avx2");
+    static bool activo = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
     return activo;
 }
 
@@ -46,7 +57,7 @@ bool calculo_vectorial() {
 }
 
 void set_calculo_vectorial(bool activo) {
-    vectorial() = activo && __builtin_cpu_supports("avx2");
+    vectorial() = activo && __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
 }
 
 void Red::evaluar_escalar(const double* s, double* I, std::size_t n) const {

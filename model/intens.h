@@ -18,7 +18,15 @@ float pi_simple();
 //
 // with 2π formed in single precision. The centre (u = 0) gives N² exactly, and
 // where sin²(v/2) < 1e-20 the grating factor takes its limit N². |seno| < 1.
+// The grating factor repeats as v/2 goes by π, and both of its sines take v/2
+// less its nearest multiple of π: at a far order, rounding the two large angles
+// apart would make the factor exceed N near its maxima.
 double Intens(Fijo L, Fijo a, Fijo d, Fijo N, double seno);
+
+// π for that reduction, split into the double nearest it and what that one
+// misses, both paths alike.
+inline constexpr double pi_doble = 3.141592653589793116;
+inline constexpr double pi_resto = 1.2246467991473531772e-16;
 
 #include <cstddef>
 
@@ -42,6 +50,6 @@ private:
 };
 
 // Whether `Red::evaluar` uses the vector unit: it does when the processor has
-// AVX2, unless told not to (to compare the two paths).
+// AVX2 and FMA, unless told not to (to compare the two paths).
 bool calculo_vectorial();
 void set_calculo_vectorial(bool activo);

@@ -28,9 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
     for (std::size_t i = 0; i < 4; ++i) {
         s[i] = s1 + (s2 - s1) * (static_cast<double>(e.tomar<std::uint32_t>()) / 4294967295.0);
     }
-    // Principal maxima stand at whole multiples of L / d; the offsets from one
-    // run from a part in 2^60 to a part in 2^8 of its sine, either side.
-    const double paso = L.a_double() / d.a_double();
+    // Principal maxima stand where v/2 is a whole multiple of π, as the model
+    // forms v (its 2π in single precision); the offsets from one run from a
+    // part in 2^60 to a part in 2^8 of its sine, either side.
+    const double paso =
+        2 * M_PI / (static_cast<double>(2 * pi_simple()) * d.a_double() / L.a_double());
     const double k1 = std::ceil(s1 / paso), k2 = std::floor(s2 / paso);
     const double orden = k2 < k1 ? 0
                                  : k1 + static_cast<double>(e.entre(

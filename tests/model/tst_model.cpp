@@ -141,6 +141,34 @@ private slots:
         }
     }
 
+    // Beside a principal maximum of a far order the grating factor stays within
+    // N, on both paths: its two sines must see the same angle, not two large
+    // ones rounded apart.
+    void intens_no_pasa_de_n2_en_ordenes_lejanos() {
+        for (const int N : {2, 3, 1000}) {
+            const Red red(f(0.38), f(0.0001), f(20000), Fijo(N));
+            std::vector<double> s;
+            for (const int orden : {1, 100, 10000, 40000}) {
+                const double maximo = orden * 0.38 / 20000;
+                for (double r = 1e-17; r < 1e-6; r *= 1.07) {
+                    s.insert(s.end(), {maximo * (1 + r), maximo * (1 - r)});
+                }
+            }
+            std::vector<double> vector(s.size()), escalar(s.size());
+            red.evaluar(s.data(), vector.data(), s.size());
+            red.evaluar_escalar(s.data(), escalar.data(), s.size());
+            const double tope = double(N) * N * (1 + 1e-9);
+            for (std::size_t i = 0; i < s.size(); ++i) {
+                QVERIFY2(escalar[i] <= tope && vector[i] <= tope,
+                         qPrintable(QStringLiteral("N %1, sine %2: %3, %4")
+                                        .arg(N)
+                                        .arg(s[i], 0, 'g', 17)
+                                        .arg(escalar[i] / N / N, 0, 'g', 17)
+                                        .arg(vector[i] / N / N, 0, 'g', 17)));
+            }
+        }
+    }
+
     void intens_simetrico() {
         for (double s : {0.013, 0.25, 0.5, 0.777}) {
             QCOMPARE(Intens(f(0.63), f(1.5), f(4.5), Fijo(7), -s),
