@@ -11,7 +11,7 @@ float pi_simple() {
 namespace {
 
 // x less its nearest whole multiple of π, to a few units in the last place of the result.
-double sin_vueltas(double x) {
+double menos_multiplo_de_pi(double x) {
     const double m = std::nearbyint(x / pi_doble);
     return std::fma(-m, pi_resto, std::fma(-m, pi_doble, x));
 }
@@ -32,7 +32,7 @@ double Red::operator()(double seno) const {
         return n_ * n_;
     }
     const double rendija = std::sin(u / 2) / (u / 2);
-    const double w = sin_vueltas(v / 2);
+    const double w = menos_multiplo_de_pi(v / 2);
     const double s = std::sin(w);
     const double red = s * s < 1e-20 ? n_ : std::sin(n_ * w) / s;
     return c * c * (rendija * rendija) * (red * red);

@@ -27,7 +27,7 @@ void intensidades_avx2(double k_ancho, double k_distancia, double n, const doubl
         const __m256d mu = _mm256_mul_pd(u, medio);
         const __m256d rendija = _mm256_blendv_pd(
             _mm256_div_pd(_ZGVdN4v_sin(mu), _mm256_blendv_pd(mu, uno, centro)), uno, centro);
-        // v/2 less its nearest multiple of π, as sin_vueltas does it.
+        // v/2 less its nearest multiple of π, as menos_multiplo_de_pi does it.
         const __m256d h = _mm256_mul_pd(v, medio);
         const __m256d m = _mm256_round_pd(_mm256_div_pd(h, pi_doble_),
                                           _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
