@@ -51,29 +51,22 @@ private slots:
         QTest::addColumn<QByteArray>("contenido");
         QTest::addColumn<int>("ranuras");
         QTest::addColumn<QString>("dice");
-        QTest::addColumn<QString>("falla"); // why it goes wrong today, if it does
         const QByteArray siete = inic_siete();
-        QTest::newRow("empty") << QByteArray() << 0 << "0 números" << QString();
-        QTest::newRow("17 numbers")
-            << siete.left(siete.lastIndexOf(',')) << 0 << "17 números" << QString();
+        QTest::newRow("empty") << QByteArray() << 0 << "0 números";
+        QTest::newRow("17 numbers") << siete.left(siete.lastIndexOf(',')) << 0 << "17 números";
         QTest::newRow("1e999") << inic_con({{5, "1e999, 1, 100"}}).toUtf8() << 0
-                               << "«1e999» del renglón 5" << QString();
+                               << "«1e999» del renglón 5";
         QTest::newRow("an exponent of 20 digits")
-            << inic_con({{1, "-0.6, -2, 1e99999999999999999999"}}).toUtf8() << 0 << "renglón 1"
-            << "a 20-digit exponent overflows the number parse and reads as 0";
-        QTest::newRow("text after the 18th number") << siete + "\nfin\n"
-                                                    << 0 << "fin"
-                                                    << "text after the 18th number is not refused";
-        QTest::newRow("a BOM") << "\xEF\xBB\xBF" + siete << 7 << QString() << QString();
-        QTest::newRow("CR line ends") << QByteArray(siete).replace('\n', '\r') << 7 << QString()
-                                      << "CR-only line ends glue the lines together";
-        QTest::newRow("a folder of that name") << QByteArray("/") << 0 << "inic.dat" << QString();
+            << inic_con({{1, "-0.6, -2, 1e99999999999999999999"}}).toUtf8() << 0 << "renglón 1";
+        QTest::newRow("text after the 18th number") << siete + "\nfin\n" << 0 << "fin";
+        QTest::newRow("a BOM") << "\xEF\xBB\xBF" + siete << 7 << QString();
+        QTest::newRow("CR line ends") << QByteArray(siete).replace('\n', '\r') << 7 << QString();
+        QTest::newRow("a folder of that name") << QByteArray("/") << 0 << "inic.dat";
     }
     void inicio() {
         QFETCH(QByteArray, contenido);
         QFETCH(int, ranuras);
         QFETCH(QString, dice);
-        QFETCH(QString, falla);
         const bool carpeta = contenido == "/";
         const CarpetaTrabajo c(carpeta ? QString() : QString::fromUtf8(contenido));
         if (carpeta) {
@@ -83,9 +76,6 @@ private slots:
         }
         Mensajes m;
         const Programa p;
-        if (!falla.isEmpty()) {
-            QEXPECT_FAIL("", qPrintable(falla), Abort);
-        }
         if (ranuras == 0) {
             QCOMPARE(m.textos.size(), 1);
             const QString& t = m.textos[0];
@@ -126,7 +116,6 @@ private slots:
         QCOMPARE(m.textos.size(), 1);
         p.pulsar("boton_salir");
         QCOMPARE(c.leer("trazo.txt"), encendido.toUtf8());
-        QEXPECT_FAIL("", "\"Salir\" says nothing when \"trazo.txt\" cannot be written", Abort);
         QCOMPARE(m.textos.size(), 2);
         QVERIFY2(m.textos[1].contains("trazo.txt"), qPrintable(m.textos[1]));
     }
@@ -140,7 +129,6 @@ private slots:
         QFile f(e.carpeta.ruta("lab.bmp"));
         QVERIFY(f.resize(3000));
         e.elegir("menu_ver", "Laboratorio");
-        QEXPECT_FAIL("", "a BMP cut short loads as a black panel with no message", Abort);
         QCOMPARE(e.mensajes.textos.size(), 1);
         QVERIFY2(e.mensajes.textos[0].contains("\"lab.bmp\""), qPrintable(e.mensajes.textos[0]));
         QVERIFY(!e.control("ilustracion")->isVisible());
