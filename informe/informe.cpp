@@ -1,7 +1,5 @@
 #include "informe/informe.h"
 
-#include <QCursor> // toolkit/reloj_arena.h uses it without including it
-
 #include "grafica/grafica.h"
 #include "informe/archivo.h"
 #include "informe/csv.h"

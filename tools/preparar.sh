@@ -7,9 +7,9 @@ paquetes=(
     libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
 )
-# ./test only: clang with its sanitizer and libFuzzer runtimes, and the symbolizer
-# that puts names and lines in their reports.
-paquetes_prueba=(clang libclang-rt-14-dev llvm)
+# ./test only: clang with its sanitizer and libFuzzer runtimes, the symbolizer
+# that puts names and lines in their reports, and the formatter the tree is checked with.
+paquetes_prueba=(clang libclang-rt-14-dev llvm clang-format)
 
 instalar_lo_que_falta() {
     local faltan=()
