@@ -7,7 +7,7 @@
 
 BotonSpin::BotonSpin(bool arriba, QWidget* parent) : PictureBox(parent), arriba_(arriba) {
     setFocusPolicy(Qt::ClickFocus);
-    set_fondo(0xC0C0C0);
+    set_fondo(gris_boton);
     scale(0, 0, 19.2, 13.6); // 288 x 204 twips in designed pixels
     set_modo(Modo::invertir);
     set_rol(QAccessible::Button);

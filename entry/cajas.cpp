@@ -11,10 +11,6 @@
 
 namespace {
 
-// A box counts as selected exactly while it has this background.
-const Color fondo_seleccion = RGB(0, 0, 130);
-const Color texto_seleccion = RGB(200, 200, 200);
-
 // The whole number is selected (an empty box has nothing to select).
 bool todo_seleccionado(const CajaValor* c) {
     return c->text().isEmpty() || c->selectedText() == c->text();
@@ -35,19 +31,15 @@ double EntradaValores::leer(Magnitud m) const {
 
 // The selection of a selected box takes its colours, so the box reads as one block.
 void EntradaValores::colorear(Magnitud m, bool seleccion) {
+    seleccionada_[indice(m)] = seleccion;
     QPalette p = caja(m)->palette();
-    const QColor fondo = a_qcolor(seleccion ? fondo_seleccion : color_fondo_);
-    const QColor texto = a_qcolor(seleccion ? texto_seleccion : color_texto_);
+    const QColor fondo = seleccion ? fondo_caja_seleccionada : color_fondo_;
+    const QColor texto = seleccion ? texto_caja_seleccionada : color_texto_;
     p.setColor(QPalette::Base, fondo);
     p.setColor(QPalette::Text, texto);
     p.setColor(QPalette::Highlight, seleccion ? fondo : resaltado_);
     p.setColor(QPalette::HighlightedText, seleccion ? texto : texto_resaltado_);
     caja(m)->setPalette(p);
-}
-
-bool EntradaValores::seleccionada(Magnitud m) const {
-    const QColor c = caja(m)->palette().color(QPalette::Base);
-    return RGB(c.red(), c.green(), c.blue()) == fondo_seleccion;
 }
 
 // A real selection of the whole number: what is typed or pasted replaces it, a
@@ -64,14 +56,14 @@ void EntradaValores::al_presionar(Magnitud m) {
 }
 
 void EntradaValores::al_cambiar_seleccion(Magnitud m) {
-    if (seleccionada(m) && !todo_seleccionado(caja(m))) {
+    if (seleccionada_[indice(m)] && !todo_seleccionado(caja(m))) {
         colorear(m, false);
     }
 }
 
 // Any change the user makes (typed, pasted, cut, undone, dropped), never one the program makes.
 void EntradaValores::al_editar(Magnitud m) {
-    if (seleccionada(m)) {
+    if (seleccionada_[indice(m)]) {
         colorear(m, false);
     }
     if (es_extremo(m)) {

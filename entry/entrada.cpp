@@ -137,10 +137,8 @@ void EntradaValores::mostrar_parametros() {
     mostrar_seno(Magnitud::inferior);
     mostrar_seno(Magnitud::superior);
     const QPalette paleta = caja(Magnitud::inferior)->palette();
-    const QColor fondo = paleta.color(QPalette::Base);
-    const QColor texto = paleta.color(QPalette::Text);
-    color_fondo_ = RGB(fondo.red(), fondo.green(), fondo.blue());
-    color_texto_ = RGB(texto.red(), texto.green(), texto.blue());
+    color_fondo_ = paleta.color(QPalette::Base);
+    color_texto_ = paleta.color(QPalette::Text);
     resaltado_ = paleta.color(QPalette::Highlight);
     texto_resaltado_ = paleta.color(QPalette::HighlightedText);
     emit extremos_cambiados();

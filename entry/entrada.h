@@ -5,7 +5,6 @@
 // kinds of control; reglas_paso: the pure step rules of the spin buttons.
 
 #include "entry/reglas_paso.h"
-#include "model/color.h"
 #include "model/parametros.h"
 
 #include <QColor>
@@ -104,7 +103,6 @@ private:
     void seguir_extremos();
     void seleccionar(Magnitud m);
     void colorear(Magnitud m, bool seleccionada);
-    bool seleccionada(Magnitud m) const;
     double leer(Magnitud m) const;
 
     // Spin buttons: one click (press mark, step, pause); the step alone, with
@@ -129,9 +127,10 @@ private:
     BotonSpin* subir_milesima_ = nullptr; // ...and by 0.001
     BotonSpin* bajar_milesima_ = nullptr;
 
-    Color color_fondo_ = 0xFFFFFF; // the boxes' own colours, from box 1 at start-up
-    Color color_texto_ = 0;
+    QColor color_fondo_ = Qt::white; // the boxes' own colours, from box 1 at start-up
+    QColor color_texto_ = Qt::black;
     QColor resaltado_, texto_resaltado_; // and of their selections
+    std::array<bool, 7> seleccionada_{}; // by quantity: the box shows its whole number selected
     Magnitud ultima_presionada_ = Magnitud::inferior;
     bool presionada_alguna_ = false;
     bool rechazando_ = false; // a refused exit is under way: its focus moves are not exits

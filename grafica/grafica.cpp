@@ -19,8 +19,6 @@
 
 namespace {
 
-// The rubber band, inverted over the curves.
-constexpr Color azul_banda = 0xFF0000;
 // Rows of the list are as tall as the pitch of the colour squares beside them (twips).
 constexpr double alto_fila = 240;
 
@@ -111,7 +109,7 @@ void Grafica::crear_controles(QWidget* cliente, const Parametros& parametros) {
     for (int k = 1; k <= 6; ++k) {
         cuadros_lista_[k] = new Forma(marco_datos_);
         cuadros_lista_[k]->setObjectName(QStringLiteral("cuadro_lista_%1").arg(k));
-        cuadros_lista_[k]->set_relleno(0xFFFFFF);
+        cuadros_lista_[k]->set_relleno(blanco);
         cuadros_lista_[k]->setAccessibleName(QStringLiteral("Sin curva"));
         d.colocar(cuadros_lista_[k], {2580, 495.0 + (k - 1) * 240, 255, 255}, 0);
     }
@@ -131,7 +129,7 @@ void Grafica::crear_controles(QWidget* cliente, const Parametros& parametros) {
     aviso_seleccione_ = rotulo(d, marco_datos_, QStringLiteral("Seleccione "),
                                {2940, 1620, 915, 255}, Qt::AlignCenter);
     aviso_seleccione_->setObjectName(QStringLiteral("aviso_seleccione"));
-    pintar_fondo(aviso_seleccione_, 0xC0FFFF);
+    pintar_fondo(aviso_seleccione_, amarillo_aviso);
     aviso_seleccione_->hide();
 
     grafica_ = new PictureBox(marco_datos_);
@@ -140,13 +138,13 @@ void Grafica::crear_controles(QWidget* cliente, const Parametros& parametros) {
     // Tab reaches it, a click does not: the frame is the keyboard's way to the zoom.
     grafica_->setFocusPolicy(Qt::TabFocus);
     grafica_->installEventFilter(this);
-    grafica_->set_fondo(0xE0E0E0);
+    grafica_->set_fondo(fondo_dibujo);
     d.colocar(grafica_, {60, 1980, 3795, 3150}, 0);
-    marco_teclado_.emplace(grafica_, azul_banda);
+    marco_teclado_.emplace(grafica_, azul_seleccion);
     marco_zoom_ = new Forma(grafica_);
     marco_zoom_->setObjectName(QStringLiteral("marco_zoom"));
     marco_zoom_->setAccessibleName(QStringLiteral("Zona ampliada"));
-    marco_zoom_->set_borde(0xFF0000);
+    marco_zoom_->set_borde(azul_seleccion);
     marco_zoom_->hide();
 
     rotulo(d, marco_datos_, QStringLiteral("Seno (Angulo de Desviación)"), {660, 5190, 2655, 255},
@@ -155,7 +153,7 @@ void Grafica::crear_controles(QWidget* cliente, const Parametros& parametros) {
     seno->setObjectName(QStringLiteral("lectura_seno"));
     seno->setAccessibleName(QStringLiteral("Seno"));
     for (QLabel* l : {seno, intensidad}) {
-        pintar_fondo(l, 0xFFFFFF);
+        pintar_fondo(l, blanco);
         l->setWordWrap(false);
     }
     lecturas_.emplace(seno, intensidad, parametros);
@@ -191,8 +189,8 @@ Muestreo Grafica::agregar(const Curva& c) {
         dibujar_grilla(c);
     }
     Muestreo m = muestrear(c, {e.left, e.width, grafica_->tamano_pixeles().width()});
-    grafica_->polilinea(m.trazo, c.color);
-    cuadros_lista_[k]->set_relleno(c.color);
+    grafica_->polilinea(m.trazo, a_qcolor(c.color));
+    cuadros_lista_[k]->set_relleno(a_qcolor(c.color));
     cuadros_lista_[k]->setAccessibleName(
         QStringLiteral("Curva %1: %2 micrones").arg(k).arg(texto_fijo(c.onda)));
     const double n = c.ranuras, a = c.ancho.a_double();
@@ -212,10 +210,10 @@ void Grafica::dibujar_grilla(const Curva& c) {
     const double h = static_cast<float>(c.alto());
     const double paso = std::fabs(s1 - s0) / 1000;
     for (double y = 0; y <= h; y += h / 5) {
-        grafica_->linea({s0, y}, {s1, y}, QBColor(8));
+        grafica_->linea({s0, y}, {s1, y}, a_qcolor(QBColor(8)));
     }
     for (double x = s0; x <= s1; x += 100 * paso) {
-        grafica_->linea({x, h}, {x, 0}, QBColor(8));
+        grafica_->linea({x, h}, {x, 0}, a_qcolor(QBColor(8)));
         if (!(paso > 0)) {
             break; // an empty range has one column
         }
@@ -228,7 +226,7 @@ void Grafica::borrar() {
     grafica_->limpiar();
     lista_intensidades_->clear();
     for (int k = 1; k <= 6; ++k) {
-        cuadros_lista_[k]->set_relleno(0xFFFFFF);
+        cuadros_lista_[k]->set_relleno(blanco);
         cuadros_lista_[k]->setAccessibleName(QStringLiteral("Sin curva"));
     }
     marco_teclado_->olvidar();
@@ -275,7 +273,7 @@ void Grafica::al_mover(double x, double y) {
         // The band is the graph's only transient figure: dropping it erases the
         // previous outline, and the curves under it are never drawn again.
         grafica_->descartar_transitorias();
-        grafica_->caja({seleccion_.x_ini, seleccion_.y_ini}, {x, y}, azul_banda);
+        grafica_->caja({seleccion_.x_ini, seleccion_.y_ini}, {x, y}, azul_seleccion);
         seleccion_.x_fin = static_cast<float>(x);
         seleccion_.y_fin = static_cast<float>(y);
     }

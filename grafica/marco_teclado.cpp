@@ -18,7 +18,8 @@ QString texto_seno(float x) {
 
 } // namespace
 
-MarcoTeclado::MarcoTeclado(PictureBox* grafica, Color color) : grafica_(grafica), color_(color) {
+MarcoTeclado::MarcoTeclado(PictureBox* grafica, const QColor& color)
+    : grafica_(grafica), color_(color) {
     grafica_->setAccessibleDescription(ayuda);
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "grafica/seleccion.h"
-#include "model/color.h"
-
+#include <QColor>
 #include <Qt>
 
 #include <optional>
@@ -16,7 +15,7 @@ class PictureBox;
 // accessible description says where it stands.
 class MarcoTeclado {
 public:
-    MarcoTeclado(PictureBox* grafica, Color color);
+    MarcoTeclado(PictureBox* grafica, const QColor& color);
 
     enum class Respuesta { ajena, tomada, elegida };
     // A key pressed on the graph, the frame inside `extension`: not one of
@@ -30,7 +29,7 @@ public:
 
 private:
     PictureBox* grafica_;
-    Color color_;
+    QColor color_;
     std::optional<Seleccion> seleccion_;
     bool visible_ = false;
 };

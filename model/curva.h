@@ -19,7 +19,7 @@ struct Curva {
     Fijo ancho;
     Fijo distancia;
     int ranuras = 1;
-    Color color = 0;
+    Color color;
     Fijo inferior;
     Fijo superior;
 

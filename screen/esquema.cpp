@@ -20,7 +20,7 @@ Esquema::Esquema(QWidget* cliente, Diseno& diseno) : QObject(cliente), diseno_(d
     superficie_->scale(0, 2.5, 10, -3.5);
     tira_pantalla_->scale(0, 2.2, 1, -2.2);
     // From the emitter up to the box of its wavelength.
-    superficie_->linea({0.69, -0.41}, {1.5, 1.56}, QBColor(7));
+    superficie_->linea({0.69, -0.41}, {1.5, 1.56}, a_qcolor(QBColor(7)));
 
     connect(superficie_, &PictureBox::movido, this, &Esquema::puntero_fuera);
     for (Marcador* m : {marcador_superior_, marcador_inferior_}) {
@@ -47,7 +47,7 @@ void Esquema::crear_controles(QWidget* cliente) {
     emisor->setAccessibleName(QStringLiteral("Emisor"));
     d.colocar(emisor, {240, 2880, 930, 465}, 8.25, true);
     auto* red = new Forma(cliente);
-    red->set_relleno(0x404040);
+    red->set_relleno(gris_red);
     red->setAccessibleName(QStringLiteral("Red"));
     d.colocar(red, {1770, 2280, 45, 1665}, 0);
     rotulo(d, cliente, QStringLiteral("Red"), {1560, 2010, 480, 240}, Qt::AlignCenter);
@@ -56,14 +56,14 @@ void Esquema::crear_controles(QWidget* cliente) {
     tira_pantalla_ = new PictureBox(cliente);
     tira_pantalla_->setObjectName(QStringLiteral("tira_pantalla"));
     tira_pantalla_->setAccessibleName(QStringLiteral("Pantalla"));
-    tira_pantalla_->set_fondo(0xE0E0E0);
+    tira_pantalla_->set_fondo(fondo_dibujo);
     d.colocar(tira_pantalla_, {3120, 600, 135, 5175}, 0);
     mascara_superior_ = new Forma(tira_pantalla_);
     mascara_superior_->setObjectName(QStringLiteral("mascara_superior"));
     mascara_inferior_ = new Forma(tira_pantalla_);
     mascara_inferior_->setObjectName(QStringLiteral("mascara_inferior"));
     for (Forma* m : {mascara_superior_, mascara_inferior_}) {
-        m->set_relleno(0x808080);
+        m->set_relleno(gris_mascara);
         m->set_sin_borde();
         m->setAccessibleName(QStringLiteral("Fuera del sector"));
         d.colocar(m, {0, 0, 135, 0}, 0);
@@ -80,7 +80,8 @@ void Esquema::crear_controles(QWidget* cliente) {
     }
 }
 
-void Esquema::pintar_rayos(Color c) {
+void Esquema::pintar_rayos(Color luz) {
+    const QColor c = a_qcolor(luz);
     for (Fijo t = Fijo::desde(0.15); t <= 1; t += Fijo::desde(0.25)) {
         const double h = 1.3 * std::tan(t.a_double());
         superficie_->linea({1.83, -0.56}, {3.15, -0.56 + h}, c);
@@ -108,7 +109,7 @@ void Esquema::seguir_sector(Fijo inferior, Fijo superior) {
 
 void Esquema::lineas(Fijo inferior, Fijo superior) {
     // Inverted, so that drawing the old pair again erases it.
-    const Color c = QBColor(7);
+    const QColor c = a_qcolor(QBColor(7));
     superficie_->set_modo(PictureBox::Modo::invertir);
     if (lineas_dibujadas_) {
         superficie_->linea({3.29, altura_en_ventana(superior_anterior_.a_double())}, {4.05, 1.69},

@@ -1,5 +1,6 @@
 #include "screen/marcador.h"
 
+#include "toolkit/colores.h"
 #include "toolkit/forma.h"
 
 #include <QApplication>
@@ -30,7 +31,7 @@ void Marcador::mouseMoveEvent(QMouseEvent* e) {
             // On the window itself, so the outline can leave the strip.
             contorno_ = new Forma(window());
             contorno_->set_sin_relleno();
-            contorno_->set_borde(0x000000);
+            contorno_->set_borde(negro);
         }
         contorno_->resize(size());
         contorno_->raise();

@@ -1,6 +1,7 @@
 #include "screen/sector_ampliado.h"
 
 #include "model/color_onda.h"
+#include "toolkit/colores.h"
 #include "toolkit/diseno.h"
 #include "toolkit/forma.h"
 #include "toolkit/picture_box.h"
@@ -21,10 +22,11 @@ double tope(double x) {
 }
 
 // The caption colour of an option, as a classic colour number (255 pure red, 1 near black).
-void color_rotulo(QRadioButton* b, Color c) {
+void color_rotulo(QRadioButton* b, std::uint32_t numero) {
+    const QColor c = a_qcolor(Color::de_numero(numero));
     QPalette p = b->palette();
-    p.setColor(QPalette::WindowText, a_qcolor(c));
-    p.setColor(QPalette::ButtonText, a_qcolor(c));
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::ButtonText, c);
     b->setPalette(p);
 }
 
@@ -52,12 +54,12 @@ void SectorAmpliado::crear_controles(QWidget* cliente) {
     sector_ = new PictureBox(cliente);
     sector_->setObjectName(QStringLiteral("sector_ampliado"));
     sector_->setAccessibleName(QStringLiteral("Espectro de sector de pantalla ampliado"));
-    sector_->set_fondo(0xE0E0E0);
+    sector_->set_fondo(fondo_dibujo);
     d.colocar(sector_, {4020, 840, 1455, 4815}, 0);
     for (int k = 1; k <= 6; ++k) {
         cuadros_bandas_[k] = new Forma(cliente);
         cuadros_bandas_[k]->setObjectName(QStringLiteral("cuadro_bandas_%1").arg(k));
-        cuadros_bandas_[k]->set_relleno(0xFFFFFF);
+        cuadros_bandas_[k]->set_relleno(blanco);
         cuadros_bandas_[k]->setAccessibleName(QStringLiteral("Sin curva"));
         d.colocar(cuadros_bandas_[k], {4020.0 + 15 + (k - 1) * 240, 5715, 255, 255}, 0);
     }
@@ -83,7 +85,7 @@ void SectorAmpliado::pintar(const Curva& c, int k, const std::array<double, fila
     const double azul_luz = luz.b.a_double();
     const double n2 = c.alto();
     const bool una = banda_unica();
-    auto colores = std::make_shared<std::vector<Color>>(filas_bandas);
+    auto colores = std::make_shared<std::vector<QRgb>>(filas_bandas);
     for (int i = 0; i < filas_bandas; ++i) {
         const double f = filas[i] / n2;
         if (solo_esta) {
@@ -95,25 +97,26 @@ void SectorAmpliado::pintar(const Curva& c, int k, const std::array<double, fila
         rojo_[i] = static_cast<std::int16_t>(round_even(R));
         verde_[i] = static_cast<std::int16_t>(round_even(G));
         azul_[i] = static_cast<std::int16_t>(round_even(B));
-        (*colores)[i] =
-            una ? RGB(rojo_[i], verde_[i], azul_[i]) : RGB(f * luz.r, f * luz.g, f * azul_luz);
+        (*colores)[i] = a_qcolor(una ? RGB(rojo_[i], verde_[i], azul_[i])
+                                     : RGB(f * luz.r, f * luz.g, f * azul_luz))
+                            .rgb();
     }
     if (una) {
         sector_->bandas({0, v1}, {6, v2}, std::move(colores));
     } else {
         sector_->bandas({double(k - 1), v1}, {double(k), v2}, std::move(colores));
         if (k < 6) {
-            sector_->caja_llena({double(k), v1}, {6, v2}, 0xFFFFFF);
+            sector_->caja_llena({double(k), v1}, {6, v2}, blanco);
         }
     }
     // A screen reader hears whose colour each square shows.
     const QString de_la_curva =
         QStringLiteral("Curva %1: %2 micrones").arg(k).arg(texto_fijo(c.onda));
     for (int j = una ? 1 : k; j <= 6; ++j) {
-        cuadros_bandas_[j]->set_relleno(una ? c.color : 0xFFFFFF);
+        cuadros_bandas_[j]->set_relleno(una ? a_qcolor(c.color) : blanco);
         cuadros_bandas_[j]->setAccessibleName(una ? de_la_curva : QStringLiteral("Sin curva"));
     }
-    cuadros_bandas_[k]->set_relleno(c.color);
+    cuadros_bandas_[k]->set_relleno(a_qcolor(c.color));
     cuadros_bandas_[k]->setAccessibleName(de_la_curva);
 }
 
@@ -121,7 +124,7 @@ void SectorAmpliado::borrar() {
     opcion_banda_unica_->setText(QStringLiteral("Banda única "));
     sector_->limpiar();
     for (int k = 1; k <= 6; ++k) {
-        cuadros_bandas_[k]->set_relleno(0xFFFFFF);
+        cuadros_bandas_[k]->set_relleno(blanco);
         cuadros_bandas_[k]->setAccessibleName(QStringLiteral("Sin curva"));
     }
     borrar_acumulados();

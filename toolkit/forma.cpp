@@ -1,7 +1,5 @@
 #include "toolkit/forma.h"
 
-#include "toolkit/picture_box.h"
-
 #include <QPainter>
 
 #include <algorithm>
@@ -11,7 +9,7 @@ Forma::Forma(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Forma::set_relleno(Color c) {
+void Forma::set_relleno(const QColor& c) {
     relleno_ = c;
     relleno_activo_ = true;
     update();
@@ -22,7 +20,7 @@ void Forma::set_sin_relleno() {
     update();
 }
 
-void Forma::set_borde(Color c) {
+void Forma::set_borde(const QColor& c) {
     borde_ = c;
     borde_activo_ = true;
     update();
@@ -44,8 +42,8 @@ void Forma::paintEvent(QPaintEvent*) {
                    QPointF(std::round(d.right()), std::round(d.bottom())));
     const double g = std::max(1.0, std::round(t.m11()));
     const QTransform a_widget = t.inverted();
-    const auto llenar = [&](QRectF en_dispositivo, Color c) {
-        p.fillRect(a_widget.mapRect(en_dispositivo), a_qcolor(c));
+    const auto llenar = [&](QRectF en_dispositivo, const QColor& c) {
+        p.fillRect(a_widget.mapRect(en_dispositivo), c);
     };
     if (relleno_activo_) {
         llenar(r, relleno_);

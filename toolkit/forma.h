@@ -1,7 +1,6 @@
 #pragma once
 
-#include "model/color.h"
-
+#include <QColor>
 #include <QWidget>
 
 // A rectangle shape: an optional solid fill and an optional border. It never
@@ -11,19 +10,19 @@ class Forma : public QWidget {
 public:
     explicit Forma(QWidget* parent = nullptr);
 
-    void set_relleno(Color c);
+    void set_relleno(const QColor& c);
     void set_sin_relleno();
     bool tiene_relleno() const { return relleno_activo_; }
-    Color relleno() const { return relleno_; }
-    void set_borde(Color c);
+    const QColor& relleno() const { return relleno_; }
+    void set_borde(const QColor& c);
     void set_sin_borde();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    Color relleno_ = 0xFFFFFF;
+    QColor relleno_ = Qt::white;
     bool relleno_activo_ = false;
-    Color borde_ = 0;
+    QColor borde_ = Qt::black;
     bool borde_activo_ = true;
 };

@@ -127,7 +127,7 @@ void PictureBox::set_persistente(bool p) {
     persistente_ = p;
 }
 
-void PictureBox::set_fondo(Color c) {
+void PictureBox::set_fondo(const QColor& c) {
     fondo_ = c;
     cache_valida_ = false;
     update();
@@ -141,30 +141,33 @@ void PictureBox::set_grosor(double pixeles) {
     }
 }
 
-void PictureBox::linea(QPointF a, QPointF b, Color c) {
-    agregar({Figura::Tipo::linea, modo_ == Modo::invertir, c, escala_, a, b, nullptr, nullptr});
-}
-
-void PictureBox::caja(QPointF a, QPointF b, Color c) {
-    agregar({Figura::Tipo::caja, modo_ == Modo::invertir, c, escala_, a, b, nullptr, nullptr});
-}
-
-void PictureBox::caja_llena(QPointF a, QPointF b, Color c) {
+void PictureBox::linea(QPointF a, QPointF b, const QColor& c) {
     agregar(
-        {Figura::Tipo::caja_llena, modo_ == Modo::invertir, c, escala_, a, b, nullptr, nullptr});
+        {Figura::Tipo::linea, modo_ == Modo::invertir, c.rgb(), escala_, a, b, nullptr, nullptr});
 }
 
-void PictureBox::punto(QPointF p, Color c) {
-    agregar({Figura::Tipo::punto, modo_ == Modo::invertir, c, escala_, p, p, nullptr, nullptr});
+void PictureBox::caja(QPointF a, QPointF b, const QColor& c) {
+    agregar(
+        {Figura::Tipo::caja, modo_ == Modo::invertir, c.rgb(), escala_, a, b, nullptr, nullptr});
 }
 
-void PictureBox::polilinea(std::shared_ptr<const Trazo> puntos, Color c) {
+void PictureBox::caja_llena(QPointF a, QPointF b, const QColor& c) {
+    agregar({Figura::Tipo::caja_llena, modo_ == Modo::invertir, c.rgb(), escala_, a, b, nullptr,
+             nullptr});
+}
+
+void PictureBox::punto(QPointF p, const QColor& c) {
+    agregar(
+        {Figura::Tipo::punto, modo_ == Modo::invertir, c.rgb(), escala_, p, p, nullptr, nullptr});
+}
+
+void PictureBox::polilinea(std::shared_ptr<const Trazo> puntos, const QColor& c) {
     if (!puntos || puntos->empty()) {
         return;
     }
     agregar({Figura::Tipo::polilinea,
              modo_ == Modo::invertir,
-             c,
+             c.rgb(),
              escala_,
              {},
              {},
@@ -172,7 +175,7 @@ void PictureBox::polilinea(std::shared_ptr<const Trazo> puntos, Color c) {
              nullptr});
 }
 
-void PictureBox::bandas(QPointF a, QPointF b, std::shared_ptr<const std::vector<Color>> colores) {
+void PictureBox::bandas(QPointF a, QPointF b, std::shared_ptr<const std::vector<QRgb>> colores) {
     if (!colores || colores->empty()) {
         return;
     }
@@ -332,7 +335,7 @@ void PictureBox::asegurar_cache() {
         return;
     }
     cache_ = QImage(tam, QImage::Format_RGB32);
-    cache_.fill(a_qcolor(fondo_));
+    cache_.fill(fondo_);
     QPainter p(&cache_);
     pintar_imagen(p, QRect(QPoint(0, 0), tam));
     // Curves are reduced to the pixel grid on every core before they are painted.

@@ -5,7 +5,7 @@
 // diseno: places in twips; mensaje: the message box and modal windows; texto:
 // numbers as text in the user's locale; portapapeles, reloj_arena, paralelo.
 
-#include "model/color.h"
+#include "toolkit/colores.h"
 #include "toolkit/mapa.h"
 #include "toolkit/trazado.h"
 
@@ -58,20 +58,20 @@ public:
     // A click made by other means than the mouse (the keyboard, a screen reader).
     void pulsar() { emit pulsado(); }
 
-    void set_fondo(Color c);
-    Color fondo() const { return fondo_; }
+    void set_fondo(const QColor& c);
+    const QColor& fondo() const { return fondo_; }
     // Stroke width in logical pixels (the layout's scale factor), at least one device pixel.
     void set_grosor(double pixeles);
 
-    void linea(QPointF a, QPointF b, Color c);
-    void caja(QPointF a, QPointF b, Color c);
-    void caja_llena(QPointF a, QPointF b, Color c);
-    void punto(QPointF p, Color c);
+    void linea(QPointF a, QPointF b, const QColor& c);
+    void caja(QPointF a, QPointF b, const QColor& c);
+    void caja_llena(QPointF a, QPointF b, const QColor& c);
+    void punto(QPointF p, const QColor& c);
     // A curve drawn point to point, as one figure however many points it has.
-    void polilinea(std::shared_ptr<const Trazo> puntos, Color c);
+    void polilinea(std::shared_ptr<const Trazo> puntos, const QColor& c);
     // Rows of colour evenly spaced from a.y to b.y across a.x..b.x, in copy mode;
     // where several rows share a pixel row the brightest shows.
-    void bandas(QPointF a, QPointF b, std::shared_ptr<const std::vector<Color>> colores);
+    void bandas(QPointF a, QPointF b, std::shared_ptr<const std::vector<QRgb>> colores);
     // Clears the picture and the transient layer to the background.
     void limpiar();
     // Drops the transient layer, as a repaint of the screen would.
@@ -123,7 +123,7 @@ private:
     Escala escala_;
     Modo modo_ = Modo::copiar;
     bool persistente_ = true;
-    Color fondo_ = 0xE0E0E0;
+    QColor fondo_ = fondo_dibujo;
     double grosor_ = 1;
     QImage imagen_fondo_;
 

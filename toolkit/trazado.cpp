@@ -163,8 +163,8 @@ bool recortar(QPointF& a, QPointF& b, const QRectF& r) {
     return true;
 }
 
-int brillo(Color c) {
-    return rojo_de(c) + verde_de(c) + azul_de(c);
+int brillo(QRgb c) {
+    return qRed(c) + qGreen(c) + qBlue(c);
 }
 
 } // namespace
@@ -227,7 +227,7 @@ void pintar_figura(QPainter& p, const Figura& f, QSize tam, int grosor, const QP
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setCompositionMode(f.invertir ? QPainter::RasterOp_SourceXorDestination
                                     : QPainter::CompositionMode_SourceOver);
-    const QColor color = a_qcolor(f.color);
+    const QColor color = QColor::fromRgb(f.color);
     const int w = grosor;
     const Mapa m(f.escala, tam);
     const int xa = celda(m.x(f.a.x())), ya = celda(m.y(f.a.y()));
@@ -303,7 +303,7 @@ void pintar_figura(QPainter& p, const Figura& f, QSize tam, int grosor, const QP
     case Figura::Tipo::bandas: {
         // Rows narrower than a pixel share it: the brightest of them shows, so
         // that a pixel shows the light that falls in it.
-        const std::vector<Color>& colores = *f.colores;
+        const std::vector<QRgb>& colores = *f.colores;
         const int n = static_cast<int>(colores.size());
         const int alto = tam.height();
         std::vector<int> elegida(static_cast<std::size_t>(alto), -1);
@@ -324,7 +324,7 @@ void pintar_figura(QPainter& p, const Figura& f, QSize tam, int grosor, const QP
             if (e < 0) {
                 continue;
             }
-            const QColor c = a_qcolor(colores[std::size_t(e)]);
+            const QColor c = QColor::fromRgb(colores[std::size_t(e)]);
             if (img) {
                 Lienzo(*img, 1).rectangulo(x0, y, x1, y, c.rgb());
             } else {

@@ -2,11 +2,10 @@
 
 // The figures of a picture box and how they become pixels of an image.
 
-#include "model/color.h"
-#include "toolkit/colores.h"
 #include "toolkit/mapa.h"
 
 #include <QColor>
+#include <QPointF>
 #include <QPolygonF>
 #include <QSize>
 
@@ -30,12 +29,12 @@ struct Figura {
     enum class Tipo : std::uint8_t { linea, caja, caja_llena, punto, polilinea, bandas };
     Tipo tipo;
     bool invertir;
-    Color color;
+    QRgb color;
     Escala escala;
     QPointF a;
     QPointF b;
     std::shared_ptr<const Trazo> trazo;
-    std::shared_ptr<const std::vector<Color>> colores;
+    std::shared_ptr<const std::vector<QRgb>> colores;
     bool operator==(const Figura& o) const;
 };
 

@@ -83,7 +83,7 @@ VentanaModelo::VentanaModelo(QWidget* padre) : QWidget(padre, Qt::Window) {
     auto* dibujo = new DibujoModelo(this);
     dibujo->setObjectName(QStringLiteral("dibujo"));
     dibujo->setAccessibleName(QStringLiteral("Ilustración del modelo"));
-    dibujo->set_fondo(0xFFFFFF);
+    dibujo->set_fondo(blanco);
     dibujo->setFixedSize(tamano_modelo);
 
     auto* salir = new QPushButton(QStringLiteral("Salir"), this);

@@ -41,7 +41,7 @@ public:
     BotonLupa(bool acercar, QWidget* padre) : PictureBox(padre), acercar_(acercar) {
         set_rol(QAccessible::Button);
         setFocusPolicy(Qt::TabFocus);
-        set_fondo(0xC0C0C0);
+        set_fondo(gris_boton);
         setCursor(Qt::PointingHandCursor);
     }
 
@@ -118,7 +118,7 @@ void VentanaZoom::crear_controles(double factor) {
     dibujo_ = new PictureBox(this);
     dibujo_->setObjectName(QStringLiteral("dibujo"));
     dibujo_->setAccessibleName(QStringLiteral("Gráfica ampliada"));
-    dibujo_->set_fondo(0xE0E0E0);
+    dibujo_->set_fondo(fondo_dibujo);
     d.colocar(dibujo_, {60, 0, 5415, 4215}, 0);
 
     barra_ = new QScrollBar(Qt::Horizontal, this);
@@ -244,7 +244,7 @@ void VentanaZoom::dibujar() {
         dibujo_->scale(s.x_ini, arriba, s.x_fin, abajo);
 
         // Sampled as the graph samples, so that dense gratings keep their true pattern.
-        dibujo_->polilinea(trazar(c, s.x_ini, s.x_fin, columnas()), c.color);
+        dibujo_->polilinea(trazar(c, s.x_ini, s.x_fin, columnas()), a_qcolor(c.color));
     }
     const double w = static_cast<double>(s.x_fin) - s.x_ini;
     barra_->setSingleStep(static_cast<int>(round_even(1 + 20 * w / (seno_max_ - seno_min_ - w))));
@@ -257,7 +257,7 @@ void VentanaZoom::dibujar_suma() {
         // On the vertical scale of the last curve, whose N all the curves share.
         const Seleccion& s = seleccion_;
         const double n2 = static_cast<float>(curvas_.back().alto());
-        dibujo_->polilinea(trazar_suma(curvas_, s.x_ini, s.x_fin, n2, columnas()), 0x000000);
+        dibujo_->polilinea(trazar_suma(curvas_, s.x_ini, s.x_fin, n2, columnas()), negro);
         dibujo_->scale(s.x_ini, s.y_ini, s.x_fin, s.y_fin);
     }
     boton_suma_->setEnabled(false);

@@ -234,7 +234,7 @@ QString infidelidad(PictureBox* p, const Curva& c, Color color, double s0, doubl
             alcanzar(k * delta);
         }
         for (int y = 0; y < alto; ++y) {
-            if ((img.pixel(x, y) & 0xFFFFFF) == (a_qcolor(color).rgb() & 0xFFFFFF)) {
+            if (img.pixel(x, y) == a_qcolor(color).rgb()) {
                 luz_arriba[x] = std::min(luz_arriba[x], y);
                 luz_abajo[x] = std::max(luz_abajo[x], y);
             }

@@ -94,7 +94,7 @@ int contar(const QImage& imagen, const std::function<bool(QRgb, int, int)>& cump
     int n = 0;
     for (int y = 0; y < imagen.height(); ++y) {
         for (int x = 0; x < imagen.width(); ++x) {
-            n += cumple(imagen.pixel(x, y) & 0xFFFFFF, x, y) ? 1 : 0;
+            n += cumple(imagen.pixel(x, y), x, y) ? 1 : 0;
         }
     }
     return n;
@@ -102,7 +102,7 @@ int contar(const QImage& imagen, const std::function<bool(QRgb, int, int)>& cump
 
 // Pixels of the sketch in the rays' colour for wavelength L.
 int pixeles_de_onda(const Escena& e, double L) {
-    const QRgb buscado = a_qcolor(color_de_onda(f(L)).compuesto()).rgb() & 0xFFFFFF;
+    const QRgb buscado = a_qcolor(color_de_onda(f(L)).compuesto()).rgb();
     return contar(e.control<PictureBox>("esquema")->imagen(),
                   [&](QRgb p, int, int) { return p == buscado; });
 }
@@ -519,7 +519,7 @@ private slots:
         // While the click holds the window the button shows inverted with grey...
         QCOMPARE(marcada.size(), antes.size());
         const int invertidos = contar(antes, [&](QRgb p, int x, int y) {
-            return (p ^ 0x646464) == (marcada.pixel(x, y) & 0xFFFFFF); // grey 100
+            return (p ^ gris_marca.rgb() ^ marcada.pixel(x, y)) == qRgba(0, 0, 0, 255);
         });
         QVERIFY(invertidos > antes.width() * antes.height() * 3 / 4);
         // ...and the second drawing restores it, whether the step was taken or not.
@@ -556,8 +556,8 @@ private slots:
         QCOMPARE(unica->text(), rotulo);
         if (onda) { // single band is selected without clearing the curve being compared
             QVERIFY(unica->isChecked() && !separada->isChecked());
-            QCOMPARE(unica->palette().color(QPalette::WindowText), a_qcolor(255));
-            QCOMPARE(separada->palette().color(QPalette::WindowText), a_qcolor(1));
+            QCOMPARE(unica->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+            QCOMPARE(separada->palette().color(QPalette::WindowText), QColor(1, 0, 0));
         }
         e.graficar(); // a second curve keeps the lock
         QCOMPARE(e.curvas(), 2);

@@ -92,13 +92,13 @@ QString Escenario::comprobar() {
         return QStringLiteral("curve count: %1 curves, %2 central intensities").arg(n).arg(lista);
     }
     for (int k = 1; k <= 6; ++k) {
-        const Color c =
+        const QColor c =
             escena_.control<Forma>(qPrintable(QStringLiteral("cuadro_lista_%1").arg(k)))->relleno();
-        if (c != (k <= n ? curvas[k - 1].color : Color(0xFFFFFF))) {
+        if (c != (k <= n ? a_qcolor(curvas[k - 1].color) : blanco)) {
             return QStringLiteral("curve count: square %1 of %2 curves in colour %3")
                 .arg(k)
                 .arg(n)
-                .arg(c, 6, 16);
+                .arg(c.name());
         }
     }
     const int figuras = static_cast<int>(grafica->figuras());

@@ -295,7 +295,7 @@ private slots:
         QCOMPARE(c.onda, f(0.7));
         QCOMPARE(c.color, RGB(219, 0, 0));
         QCOMPARE(e.grafica().datos().count(QStringLiteral("Angulo Mínimo")), 1);
-        QCOMPARE(e.control<Forma>("cuadro_lista_2")->relleno(), Color{0xFFFFFF});
+        QCOMPARE(e.control<Forma>("cuadro_lista_2")->relleno(), blanco);
     }
 
     // The keyboard's way to the zoom: Tab reaches the graph after every other

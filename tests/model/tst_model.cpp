@@ -72,17 +72,17 @@ private slots:
     }
 
     void rgb_y_paleta() {
-        QCOMPARE(RGB(255, 0, 0), Color{0x0000FF});
-        QCOMPARE(RGB(0, 127.49999999999989, 127.5), Color{0x807F00});
-        QCOMPARE(RGB(300, 255.6, -3), Color{0x00FFFF});
-        QCOMPARE(RGB(100, 100, 100), Color{0x646464});
-        QCOMPARE(QBColor(7), Color{0xC0C0C0});
-        QCOMPARE(QBColor(8), Color{0x808080});
-        QCOMPARE(QBColor(9), Color{0xFF0000}); // blue is the highest byte
-        QCOMPARE(QBColor(12), Color{0x0000FF});
-        QCOMPARE(QBColor(14), Color{0x00FFFF});
-        QCOMPARE(rojo_de(QBColor(12)), 255);
-        QCOMPARE(azul_de(QBColor(1)), 128);
+        QCOMPARE(RGB(0, 127.49999999999989, 127.5), Color::rgb(0, 127, 128));
+        QCOMPARE(RGB(300, 255.6, -3), Color::rgb(255, 255, 0));
+        QCOMPARE(QBColor(7), Color::rgb(192, 192, 192));
+        QCOMPARE(QBColor(9), Color::rgb(0, 0, 255));
+        QCOMPARE(QBColor(12), Color::rgb(255, 0, 0));
+        QCOMPARE(QBColor(14), Color::rgb(255, 255, 0));
+        QCOMPARE(QBColor(16), Color());
+        // The classic colour number keeps red in its lowest byte.
+        QCOMPARE(Color::de_numero(255), Color::rgb(255, 0, 0));
+        QCOMPARE(Color::de_numero(1 + 2 * 256 + 3 * 65536), Color::rgb(1, 2, 3));
+        QCOMPARE(Color::rgb(0, 0, 128).numero(), 128u * 65536);
     }
 
     void intens_valores_trabajados_data() {

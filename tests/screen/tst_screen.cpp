@@ -24,7 +24,7 @@
 
 namespace {
 
-const QColor gris(224, 224, 224), blanco(255, 255, 255), rojo(255, 0, 0), violeta(73, 0, 255);
+const QColor gris(224, 224, 224), rojo(255, 0, 0), violeta(73, 0, 255);
 
 // A single slit of 0.5 micrometres: a broad central maximum, so the rows around
 // the centre carry the full colour of the light.
@@ -56,7 +56,7 @@ int cuantos(PictureBox* p, QPointF usuario, QColor c) {
 
 QColor cuadro(const Escena& f, const char* tipo, int k) {
     const QString nombre = QStringLiteral("cuadro_%1_%2").arg(QLatin1String(tipo)).arg(k);
-    return a_qcolor(buscar<Forma>(f.ventana.get(), nombre)->relleno());
+    return buscar<Forma>(f.ventana.get(), nombre)->relleno();
 }
 
 // Drags a marker with the mouse and lets it go at height Y of the strip, `fuera`
@@ -383,7 +383,8 @@ private slots:
             for (int x = 0; x < vista.width(); ++x) {
                 if (vista.pixel(x, y) != antes.pixel(x, y)) {
                     ++distintos;
-                    QCOMPARE(vista.pixel(x, y) ^ antes.pixel(x, y), 0x0000FFu);
+                    QCOMPARE(vista.pixel(x, y) ^ antes.pixel(x, y),
+                             qRgba(0, 0, 255, 0)); // the band's blue
                     const QPoint d = QPoint(x, y) - a;
                     QVERIFY(std::abs(d.x()) <= 1 || std::abs(d.x() - 60) <= 1 ||
                             std::abs(d.y()) <= 1 || std::abs(d.y() - 80) <= 1);
@@ -513,7 +514,7 @@ private slots:
         }
         auto* tira = caja(f, "tira_pantalla");
         auto* esquema = caja(f, "esquema");
-        const QColor fondo = a_qcolor(esquema->fondo());
+        const QColor fondo = esquema->fondo();
         const Estado antes = estado(f);
         arrastrar(f, marcadores[es_sup], Y, fuera ? tira->width() + 150 : 0);
         QVERIFY(cuantos(esquema, linea(extremo, es_sup), fondo) < 25); // a connector line there

@@ -36,9 +36,8 @@ Q_DECLARE_METATYPE(Operacion)
 
 namespace {
 
-Color pixel(const QImage& img, int x, int y) {
-    const QRgb c = img.pixel(x, y);
-    return RGB(qRed(c), qGreen(c), qBlue(c));
+QColor pixel(const QImage& img, int x, int y) {
+    return img.pixelColor(x, y);
 }
 
 // A box shown at a given size, ready to draw on.
@@ -46,7 +45,7 @@ struct Caja {
     PictureBox p;
     explicit Caja(int w = 200, int h = 100) {
         p.resize(w, h);
-        p.set_fondo(0xE0E0E0);
+        p.set_fondo(fondo_dibujo);
         p.scale(0, 0, 200, 100);
     }
 };
@@ -64,7 +63,7 @@ QImage pintada(const Figura& f, QSize tam, int grosor, QImage::Format formato) {
 bool vecino_encendido(const QImage& img, int x, int y) {
     for (int v = -1; v <= 1; ++v) {
         for (int u = -1; u <= 1; ++u) {
-            if (img.rect().contains(x + u, y + v) && img.pixel(x + u, y + v) != 0xFFFFFFFF) {
+            if (img.rect().contains(x + u, y + v) && img.pixel(x + u, y + v) != blanco.rgb()) {
                 return true;
             }
         }
@@ -85,19 +84,19 @@ private slots:
     // nested or interleaved with others (the connector lines' pattern).
     void invertir_dos_veces_restaura() {
         Caja c;
-        c.p.linea({10, 10}, {150, 80}, 0x00FF00);
+        c.p.linea({10, 10}, {150, 80}, Qt::green);
         const QImage antes = c.p.imagen();
         c.p.set_modo(PictureBox::Modo::invertir);
         for (double i = 0; i < 500; ++i) {
-            c.p.caja({20, 20}, {120, 70}, 0xFF0000);
-            c.p.caja_llena({5, 5}, {50, 50}, 0x646464);
-            c.p.linea({0, i}, {199, 0}, 0xC0C0C0);
-            c.p.linea({3, -i}, {199, 50}, 0xC0C0C0);
+            c.p.caja({20, 20}, {120, 70}, Qt::blue);
+            c.p.caja_llena({5, 5}, {50, 50}, gris_marca);
+            c.p.linea({0, i}, {199, 0}, Qt::lightGray);
+            c.p.linea({3, -i}, {199, 50}, Qt::lightGray);
             QVERIFY(i > 0 || c.p.imagen() != antes);
-            c.p.linea({0, i}, {199, 0}, 0xC0C0C0);
-            c.p.linea({3, -i}, {199, 50}, 0xC0C0C0);
-            c.p.caja_llena({5, 5}, {50, 50}, 0x646464);
-            c.p.caja({20, 20}, {120, 70}, 0xFF0000);
+            c.p.linea({0, i}, {199, 0}, Qt::lightGray);
+            c.p.linea({3, -i}, {199, 50}, Qt::lightGray);
+            c.p.caja_llena({5, 5}, {50, 50}, gris_marca);
+            c.p.caja({20, 20}, {120, 70}, Qt::blue);
         }
         QCOMPARE(c.p.imagen(), antes);
         QCOMPARE(c.p.figuras(), std::size_t{1});
@@ -107,7 +106,7 @@ private slots:
         // Rays redrawn in a new colour at every wavelength step, crossed by an
         // inverted line: the picture is as if only the last rays had been drawn.
         Caja c, referencia;
-        auto rayos = [](PictureBox& p, Color color) {
+        auto rayos = [](PictureBox& p, const QColor& color) {
             for (int i = 0; i < 8; ++i) {
                 p.linea({10, 50}, {190, 5.0 + 12 * i}, color);
             }
@@ -115,13 +114,13 @@ private slots:
         };
         for (Caja* k : {&c, &referencia}) {
             k->p.set_modo(PictureBox::Modo::invertir);
-            k->p.linea({100, 0}, {100, 100}, 0xC0C0C0);
+            k->p.linea({100, 0}, {100, 100}, Qt::lightGray);
             k->p.set_modo(PictureBox::Modo::copiar);
         }
         for (int paso = 0; paso < 3000; ++paso) {
-            rayos(c.p, RGB(paso % 256, 255 - paso % 256, 40));
+            rayos(c.p, QColor(paso % 256, 255 - paso % 256, 40));
         }
-        rayos(referencia.p, RGB(2999 % 256, 255 - 2999 % 256, 40));
+        rayos(referencia.p, QColor(2999 % 256, 255 - 2999 % 256, 40));
         QVERIFY2(c.p.figuras() < 2200, qPrintable(QString::number(c.p.figuras())));
         c.p.resize(300, 150); // replays the list
         referencia.p.resize(300, 150);
@@ -130,14 +129,14 @@ private slots:
 
     void capa_transitoria_no_marca_la_imagen() {
         Caja c;
-        c.p.linea({0, 50}, {200, 50}, 0x0000FF);
+        c.p.linea({0, 50}, {200, 50}, Qt::red);
         const QImage antes = c.p.imagen();
         c.p.set_persistente(false);
         c.p.set_modo(PictureBox::Modo::invertir);
-        c.p.caja({10, 10}, {100, 90}, 0xFF0000);
+        c.p.caja({10, 10}, {100, 90}, Qt::blue);
         QCOMPARE(c.p.imagen(), antes);
         QVERIFY(c.p.imagen_visible() != antes);
-        c.p.caja({10, 10}, {100, 90}, 0xFF0000); // erases the band
+        c.p.caja({10, 10}, {100, 90}, Qt::blue); // erases the band
         QCOMPARE(c.p.imagen_visible(), antes);
         QCOMPARE(c.p.figuras(), std::size_t{1});
     }
@@ -185,13 +184,13 @@ private slots:
 
     void redimensionar_conserva_el_dibujo() {
         Caja c;
-        c.p.caja_llena({100, 50}, {120, 60}, 0x0000FF);
-        QCOMPARE(pixel(c.p.imagen(), 110, 55), Color{0x0000FF});
+        c.p.caja_llena({100, 50}, {120, 60}, Qt::red);
+        QCOMPARE(pixel(c.p.imagen(), 110, 55), QColor(Qt::red));
         c.p.resize(400, 200);
         const QImage grande = c.p.imagen();
         QCOMPARE(grande.size(), QSize(400, 200));
-        QCOMPARE(pixel(grande, 220, 110), Color{0x0000FF});
-        QCOMPARE(pixel(grande, 150, 110), Color{0xE0E0E0});
+        QCOMPARE(pixel(grande, 220, 110), QColor(Qt::red));
+        QCOMPARE(pixel(grande, 150, 110), fondo_dibujo);
     }
 
     // Lines and curves written straight into the picture follow the strokes
@@ -214,19 +213,19 @@ private slots:
         for (int i = 0; i < 200; ++i) {
             const QPointF a(x(azar), y(azar)), b(x(azar) + 0.5, y(azar) + 0.25);
             figuras.push_back(
-                {Figura::Tipo::linea, false, 0x0000FF, escala, a, b, nullptr, nullptr});
+                {Figura::Tipo::linea, false, qRgb(255, 0, 0), escala, a, b, nullptr, nullptr});
         }
         auto trazo = std::make_shared<Trazo>();
         for (int i = 0; i < 330; ++i) {
             trazo->push_back({float(i * 0.29), float(30 + 29 * std::sin(i * 0.37))});
         }
         figuras.push_back(
-            {Figura::Tipo::polilinea, false, 0x0000FF, escala, {}, {}, trazo, nullptr});
+            {Figura::Tipo::polilinea, false, qRgb(255, 0, 0), escala, {}, {}, trazo, nullptr});
         // Every lit pixel of one image has a lit pixel of the other next to it.
         const auto cerca = [&](const QImage& de, const QImage& en) {
             for (int py = 0; py < tam.height(); ++py) {
                 for (int px = 0; px < tam.width(); ++px) {
-                    if (de.pixel(px, py) != 0xFFFFFFFF && !vecino_encendido(en, px, py)) {
+                    if (de.pixel(px, py) != blanco.rgb() && !vecino_encendido(en, px, py)) {
                         return QStringLiteral("pixel %1,%2").arg(px).arg(py);
                     }
                 }
@@ -253,7 +252,8 @@ private slots:
         for (int i = 0; i < 200; ++i) {
             const QPointF a = i % 2 ? QPointF(x(azar), y(azar)) : QPointF(lejos(azar), lejos(azar));
             const QPointF b(lejos(azar), lejos(azar));
-            const Figura f{Figura::Tipo::linea, false, 0x0000FF, escala, a, b, nullptr, nullptr};
+            const Figura f{
+                Figura::Tipo::linea, false, qRgb(255, 0, 0), escala, a, b, nullptr, nullptr};
             const QImage img = pintada(f, tam, 1, QImage::Format_RGB32);
             // Distances from pixel centres to the segment between the ends, whose
             // coordinates are pixel corners.
@@ -266,7 +266,7 @@ private slots:
             };
             for (int py = 0; py < tam.height(); ++py) {
                 for (int px = 0; px < tam.width(); ++px) {
-                    const bool encendido = img.pixel(px, py) != 0xFFFFFFFF;
+                    const bool encendido = img.pixel(px, py) != blanco.rgb();
                     const double dist = distancia(px + 0.5, py + 0.5);
                     // Lit pixels are crossed by the line, and the line leaves no
                     // gap: a pixel it crosses near its centre is lit or touches one
@@ -288,12 +288,12 @@ private slots:
         fondo.fill(QColor(0, 0, 255));
         c.p.resize(100, 100);
         c.p.set_imagen(fondo);
-        c.p.linea({0, 0}, {200, 100}, 0xFFFFFF);
+        c.p.linea({0, 0}, {200, 100}, Qt::white);
         c.p.limpiar();
         QCOMPARE(c.p.figuras(), std::size_t{0});
-        QCOMPARE(pixel(c.p.imagen(), 50, 50), Color{0xFF0000});
+        QCOMPARE(pixel(c.p.imagen(), 50, 50), QColor(Qt::blue));
         QVERIFY(!c.p.cargar_imagen(QStringLiteral("/no/existe.bmp")));
-        QCOMPARE(pixel(c.p.imagen(), 50, 50), Color{0xFF0000});
+        QCOMPARE(pixel(c.p.imagen(), 50, 50), QColor(Qt::blue));
     }
 
     // A picture cut short is refused as one that is no picture, whatever its kind;

@@ -394,9 +394,8 @@ private slots:
                 static_cast<int>(std::floor(franja.left() + (L - 0.38) / 0.4 * franja.width()));
             const Color c = color_de_onda(Fijo::desde(L)).compuesto();
             const auto igual = [&](QColor en) {
-                return std::abs(en.red() - rojo_de(c)) <= 4 &&
-                       std::abs(en.green() - verde_de(c)) <= 4 &&
-                       std::abs(en.blue() - azul_de(c)) <= 4;
+                return std::abs(en.red() - c.rojo()) <= 4 &&
+                       std::abs(en.green() - c.verde()) <= 4 && std::abs(en.blue() - c.azul()) <= 4;
             };
             QVERIFY2(
                 igual(img.pixelColor(x - 1, y)) || igual(img.pixelColor(x, y)) ||
