@@ -1,10 +1,10 @@
 // Timings of the program's hot paths, each as wall time and as the CPU time of
 // the whole process (every thread). Run headless:
 //   QT_QPA_PLATFORM=offscreen ./build-test/bin/ondaris_bench
-#include "grafica/muestreo.h"
 #include "main/ventana_principal.h"
 #include "model/curva.h"
 #include "model/intens.h"
+#include "model/muestreo.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
 
@@ -69,7 +69,7 @@ void BM_muestrear_peor_caso(benchmark::State& estado) {
     c.superior = Fijo::desde(1.9519);
     const double s0 = c.seno_min(), s1 = c.seno_max();
     for (auto _ : estado) {
-        benchmark::DoNotOptimize(muestrear(c, {s0, s1 - s0, 584}).trazo->size());
+        benchmark::DoNotOptimize(muestrear(c, {s0, s1 - s0, 584}).curva.size());
     }
 }
 BENCHMARK(BM_muestrear_peor_caso)

@@ -1,5 +1,6 @@
 #include "grafica/grafica.h"
 
+#include "grafica/ordenada.h"
 #include "model/parametros.h"
 #include "toolkit/colores.h"
 #include "toolkit/diseno.h"
@@ -182,14 +183,13 @@ Muestreo Grafica::agregar(const Curva& c) {
     datos_ += bloque_datos(c);
     // Each curve takes a scale of its own; the curves already drawn stay as drawn.
     const double s0 = c.seno_min(), s1 = c.seno_max();
-    const Escala e{static_cast<float>(s0), 0, static_cast<float>(s1 - s0),
-                   static_cast<float>(c.alto())};
+    const Escala e{static_cast<float>(s0), 0, static_cast<float>(s1 - s0), alto_de_grafica(c)};
     grafica_->set_escala(e);
     if (primera) {
         dibujar_grilla(c);
     }
     Muestreo m = muestrear(c, {e.left, e.width, grafica_->tamano_pixeles().width()});
-    grafica_->polilinea(m.trazo, a_qcolor(c.color));
+    grafica_->polilinea(trazo_de_grafica(m.curva, e.height), a_qcolor(c.color));
     cuadros_lista_[k]->set_relleno(a_qcolor(c.color));
     cuadros_lista_[k]->setAccessibleName(
         QStringLiteral("Curva %1: %2 micrones").arg(k).arg(texto_fijo(c.onda)));
@@ -207,7 +207,7 @@ void Grafica::dibujar_grilla(const Curva& c) {
     // Five rows of N²/5 and ten columns across the range; a last line that the
     // stepping pushes past the end is not drawn.
     const double s0 = c.seno_min(), s1 = c.seno_max();
-    const double h = static_cast<float>(c.alto());
+    const double h = alto_de_grafica(c);
     const double paso = std::fabs(s1 - s0) / 1000;
     for (double y = 0; y <= h; y += h / 5) {
         grafica_->linea({s0, y}, {s1, y}, a_qcolor(QBColor(8)));

@@ -1,15 +1,15 @@
 #pragma once
 
 // grafica/: the data frame and its graph. grafica: the frame's controls and
-// the curves drawn; muestreo: how a curve is sampled (pure); lecturas: the
-// read-outs of sine and intensity; seleccion: the rectangle the zoom window
-// shows; marco_teclado: the keyboard's way to choose it.
+// the curves drawn; ordenada: the graph's vertical scale, where the samples of
+// a curve stand; lecturas: the read-outs of sine and intensity; seleccion: the
+// rectangle the zoom window shows; marco_teclado: the keyboard's way to choose it.
 
 #include "grafica/lecturas.h"
 #include "grafica/marco_teclado.h"
-#include "grafica/muestreo.h"
 #include "grafica/seleccion.h"
 #include "model/curva.h"
+#include "model/muestreo.h"
 
 #include <QObject>
 #include <QRect>

@@ -1,10 +1,9 @@
 #include "informe/composicion.h"
 
-#include "grafica/muestreo.h"
 #include "informe/marcas.h"
 #include "informe/ordenes.h"
+#include "model/muestreo.h"
 #include "toolkit/colores.h"
-#include "toolkit/trazado.h"
 
 #include <algorithm>
 #include <cmath>
@@ -128,22 +127,17 @@ struct Ejes {
     }
 };
 
-// Curve `c` sampled and reduced as the graph does, to the columns of the frame.
+// Curve `c` sampled as the graph samples it, one bin to each of the frame's
+// columns, each sample where the figure's axes put it.
 QPolygonF puntos_curva(const Curva& c, const Ejes& e, double columnas_por_mm) {
-    const double ancho = e.s1 - e.s0;
     const auto columnas =
         std::max(1, static_cast<int>(std::ceil(e.marco.width() * columnas_por_mm)));
-    const CurvaReducida trazo = trazar(c, e.s0, e.s1, Columnas{e.s0, ancho, columnas});
-    // The picture's scale for the curve: 0 at the top, N² (in single precision) at the bottom.
-    const Escala escala{e.s0, 0, ancho, static_cast<float>(c.alto())};
-    const QPolygonF celdas =
-        reducir(*trazo, Mapa(escala, QSizeF(e.marco.width() * columnas_por_mm,
-                                            e.curvas.height() * columnas_por_mm)));
+    const Muestras muestras =
+        muestrear_tramo(c, e.s0, e.s1, Columnas{e.s0, e.s1 - e.s0, columnas, 1});
     QPolygonF puntos;
-    puntos.reserve(celdas.size());
-    for (const QPointF& q : celdas) {
-        puntos << QPointF(e.marco.left() + (q.x() + 0.5) / columnas_por_mm,
-                          e.curvas.top() + (q.y() + 0.5) / columnas_por_mm);
+    puntos.reserve(static_cast<qsizetype>(muestras.size()));
+    for (const Muestra& m : muestras) {
+        puntos << QPointF(e.x(m.seno), e.y(m.I / c.alto()));
     }
     return puntos;
 }

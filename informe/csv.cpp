@@ -1,14 +1,12 @@
 #include "informe/csv.h"
 
-#include "grafica/muestreo.h"
 #include "informe/marcas.h"
 #include "informe/ordenes.h"
+#include "model/muestreo.h"
 
 #include <QStringList>
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <numbers>
@@ -37,17 +35,6 @@ QString fijo(Fijo x, const QLocale& l) {
 // The fewest digits that read back as the same number.
 QString exacto(double x, const QLocale& l) {
     return x == 0 ? QStringLiteral("0") : l.toString(x, 'g', QLocale::FloatingPointShortest);
-}
-
-QString exacto(float x, const QLocale& l) {
-    if (x == 0) {
-        return QStringLiteral("0");
-    }
-    std::array<char, 32> b{};
-    const auto fin = std::to_chars(b.data(), b.data() + b.size(), x).ptr;
-    QString s = QString::fromLatin1(b.data(), fin - b.data());
-    s.replace(QLatin1Char('.'), l.decimalPoint());
-    return s;
 }
 
 void fila(QString& texto, const QStringList& campos, QChar separador) {
@@ -94,19 +81,15 @@ QString csv_muestras(const std::vector<Curva>& curvas, const QLocale& locale) {
     for (std::size_t i = 0; i < curvas.size(); ++i) {
         const Curva& c = curvas[i];
         const double s0 = c.seno_min(), s1 = c.seno_max();
-        // The graph keeps at least this picture's bins whatever its width: one column.
-        const CurvaReducida trazo = trazar(c, s0, s1, Columnas{s0, s1 - s0, 1});
-        const Red red = c.red();
+        // The samples the graph keeps whatever its width: its least number of bins, as one column.
+        const Muestras muestras = muestrear_tramo(c, s0, s1, Columnas{s0, s1 - s0, 1});
         const QStringList comunes = parametros(static_cast<int>(i) + 1, c, l);
-        texto.reserve(texto.size() + static_cast<qsizetype>(trazo->size()) * 120);
-        for (const PuntoF& p : *trazo) {
-            // The sine as the picture holds it, read back as the one the row stands for.
-            const QString seno = exacto(p.x, l);
-            const double s = l.toDouble(seno);
-            const double I = red(s);
+        texto.reserve(texto.size() + static_cast<qsizetype>(muestras.size()) * 120);
+        for (const Muestra& m : muestras) {
             QStringList campos = comunes;
-            campos << seno << texto_marca(std::asin(s) * 180 / std::numbers::pi, 6, l)
-                   << exacto(I, l) << exacto(I / c.alto(), l);
+            campos << exacto(m.seno, l)
+                   << texto_marca(std::asin(m.seno) * 180 / std::numbers::pi, 6, l)
+                   << exacto(m.I, l) << exacto(m.I / c.alto(), l);
             fila(texto, campos, sep);
         }
     }

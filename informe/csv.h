@@ -14,10 +14,11 @@
 QChar separador_csv(const QLocale& locale);
 QString campo_csv(const QString& campo, QChar separador);
 
-// Long form: one row per sample the graph keeps for each curve (its reduced
-// polyline at the graph's least number of bins), with the curve's number, L,
-// a, d and N, the sine, the angle in degrees, the intensity and I / N². The
-// intensities are the model's at the sine as written.
+// Long form: one row per sample the graph keeps for each curve (reduced to the
+// graph's least number of bins), with the curve's number, L, a, d and N, the
+// sine, the angle in degrees, the intensity and I / N². Every number is written
+// with the fewest digits that read back as itself, so the intensity is the
+// model's at the sine as written.
 QString csv_muestras(const std::vector<Curva>& curvas, const QLocale& locale);
 
 // The session summary: one row per curve with L, a, d, N, the sector's ends,

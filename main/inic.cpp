@@ -1,6 +1,6 @@
 #include "main/inic.h"
 
-#include "grafica/muestreo.h"
+#include "model/muestreo.h"
 #include "toolkit/datos.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/texto.h"

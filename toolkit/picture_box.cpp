@@ -1,6 +1,6 @@
 #include "toolkit/picture_box.h"
 
-#include "toolkit/paralelo.h"
+#include "model/paralelo.h"
 
 #include <QAccessibleWidget>
 #include <QFile>

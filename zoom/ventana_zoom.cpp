@@ -1,6 +1,6 @@
 #include "zoom/ventana_zoom.h"
 
-#include "grafica/muestreo.h"
+#include "grafica/ordenada.h"
 #include "toolkit/datos.h"
 #include "toolkit/diseno.h"
 #include "toolkit/mensaje.h"
@@ -244,7 +244,8 @@ void VentanaZoom::dibujar() {
         dibujo_->scale(s.x_ini, arriba, s.x_fin, abajo);
 
         // Sampled as the graph samples, so that dense gratings keep their true pattern.
-        dibujo_->polilinea(trazar(c, s.x_ini, s.x_fin, columnas()), a_qcolor(c.color));
+        const Muestras m = muestrear_tramo(c, s.x_ini, s.x_fin, columnas());
+        dibujo_->polilinea(trazo_de_grafica(m, alto_de_grafica(c)), a_qcolor(c.color));
     }
     const double w = static_cast<double>(s.x_fin) - s.x_ini;
     barra_->setSingleStep(static_cast<int>(round_even(1 + 20 * w / (seno_max_ - seno_min_ - w))));
@@ -256,8 +257,8 @@ void VentanaZoom::dibujar_suma() {
     if (!curvas_.empty()) {
         // On the vertical scale of the last curve, whose N all the curves share.
         const Seleccion& s = seleccion_;
-        const double n2 = static_cast<float>(curvas_.back().alto());
-        dibujo_->polilinea(trazar_suma(curvas_, s.x_ini, s.x_fin, n2, columnas()), negro);
+        const Muestras suma = muestrear_suma(curvas_, s.x_ini, s.x_fin, columnas());
+        dibujo_->polilinea(trazo_de_grafica(suma, alto_de_grafica(curvas_.back())), negro);
         dibujo_->scale(s.x_ini, s.y_ini, s.x_fin, s.y_fin);
     }
     boton_suma_->setEnabled(false);

@@ -2,9 +2,9 @@
 
 // zoom/: the zoom window; lugar: where it opens (pure).
 
-#include "grafica/muestreo.h"
 #include "grafica/seleccion.h"
 #include "model/curva.h"
+#include "model/muestreo.h"
 
 #include <QPoint>
 #include <QRect>

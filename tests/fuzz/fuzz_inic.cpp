@@ -1,8 +1,8 @@
 // The start-up values reader: any bytes give values or a short message. Values
 // keep their own limits and the limits the plot can serve, and are the 18
 // numbers of the file as the reference reads them.
-#include "grafica/muestreo.h"
 #include "main/inic.h"
+#include "model/muestreo.h"
 #include "tests/fuzz/comun.h"
 #include "tests/fuzz/referencia.h"
 

@@ -2,8 +2,8 @@
 // up to their largest limit, a sector of the strip whose worst case the plot
 // can sample) at sines of its sector, near its principal maxima too: finite,
 // at least 0, at most N²·(1 + 1e-9); the vector path agrees with the scalar one.
-#include "grafica/muestreo.h"
 #include "model/intens.h"
+#include "model/muestreo.h"
 #include "model/parametros.h"
 #include "tests/fuzz/comun.h"
 

@@ -3,6 +3,7 @@
 #include "model/curva.h"
 #include "model/fijo.h"
 #include "model/intens.h"
+#include "model/muestreo.h"
 #include "model/parametros.h"
 
 #include <QTest>
@@ -12,6 +13,17 @@
 namespace {
 Fijo f(double x) {
     return Fijo::desde(x);
+}
+
+Curva curva(double inferior, double superior, int N, double a, double d, double L) {
+    Curva c;
+    c.inferior = f(inferior);
+    c.superior = f(superior);
+    c.ranuras = N;
+    c.ancho = f(a);
+    c.distancia = f(d);
+    c.onda = f(L);
+    return c;
 }
 } // namespace
 
@@ -174,6 +186,113 @@ private slots:
             QCOMPARE(Intens(f(0.63), f(1.5), f(4.5), Fijo(7), -s),
                      Intens(f(0.63), f(1.5), f(4.5), Fijo(7), s));
         }
+    }
+
+    void muestreo_data() {
+        QTest::addColumn<double>("inferior"); // the sector's ends, tangents
+        QTest::addColumn<double>("superior");
+        QTest::addColumn<int>("N");
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("d");
+        QTest::addColumn<double>("L");
+        QTest::addColumn<int>("muestras"); // -1: between 4096 and 8192
+        QTest::newRow("start-up case") << -0.5929 << 0.5929 << 5 << 2.0 << 10.0 << 0.55 << -1;
+        // Sines ±0.8899978 are ±117104.97 fringes of 7.6e-6: four samples a fringe,
+        // the quarters from -117104.75 to 117104.75, and the two ends.
+        QTest::newRow("many fringes")
+            << -1.9519 << 1.9519 << 500 << 100.0 << 100.0 << 0.38 << 2 * 468419 + 1 + 2;
+        // Narrower than one fringe, whatever d (which a single slit does not feel).
+        QTest::newRow("one fringe, d 1") << 0.1005 << 0.3145 << 1 << 1.0 << 1.0 << 0.78 << -1;
+        QTest::newRow("one fringe, d 100") << 0.1005 << 0.3145 << 1 << 1.0 << 100.0 << 0.78 << -1;
+        QTest::newRow("one side") << 0.2 << 0.75 << 2 << 0.5 << 1.0 << 0.78 << -1;
+        // A single slit wider than the distance: its zeros are L / a apart.
+        QTest::newRow("one wide slit") << -0.5929 << 0.5929 << 1 << 100.0 << 1.0 << 0.38 << -1;
+        QTest::newRow("start-up sector, chord at the left")
+            << -0.5929 << 0.5929 << 2 << 0.5 << 1.0 << 0.78 << -1;
+    }
+
+    // The samples run from the sector's lower end to its upper end, both
+    // evaluated exactly, never further apart than 1/4096 of the range, and meet
+    // every zero and principal maximum of the grating; each band row holds the
+    // greatest intensity over the sines it covers on the screen.
+    void muestreo() {
+        QFETCH(double, inferior);
+        QFETCH(double, superior);
+        QFETCH(int, N);
+        QFETCH(double, a);
+        QFETCH(double, d);
+        QFETCH(double, L);
+        QFETCH(int, muestras);
+        const Curva c = curva(inferior, superior, N, a, d, L);
+        const double s0 = c.seno_min(), s1 = c.seno_max();
+        const Rejilla r(c, s0, s1);
+        if (muestras < 0) {
+            QVERIFY(r.muestras() >= muestras_minimas && r.muestras() <= 2 * muestras_minimas);
+        } else {
+            QCOMPARE(r.muestras(), muestras);
+        }
+        const Muestreo m = muestrear(c, {s0, s1 - s0, 600});
+        const Muestras& t = m.curva;
+        const Red red = c.red();
+        std::vector<double> senos(static_cast<std::size_t>(r.muestras())), I(senos.size());
+        for (std::size_t i = 0; i < senos.size(); ++i) {
+            senos[i] = r.seno(static_cast<long long>(i));
+            QVERIFY(i == 0 || senos[i] - senos[i - 1] <= (s1 - s0) / muestras_minimas * 1.000001);
+        }
+        red.evaluar(senos.data(), I.data(), senos.size());
+        // Samples fewer than the bins are all kept; more are reduced to four a bin.
+        QCOMPARE(t.front().seno, s0);
+        QCOMPARE(t.back().seno, s1);
+        QCOMPARE(t.back().I, I.back());
+        if (senos.size() <= 16384) {
+            QCOMPARE(t.size(), senos.size());
+            for (std::size_t i = 0; i < t.size(); i += 97) {
+                QCOMPARE(t[i].seno, senos[i]);
+                QCOMPARE(t[i].I, I[i]);
+            }
+        } else {
+            QVERIFY(t.size() <= 4 * (16384 + 600));
+        }
+        const double delta = N > 1 ? L / (N * d) : L / a;
+        for (auto k = static_cast<long long>(std::ceil(s0 / delta)); double(k) * delta <= s1; ++k) {
+            const double s = double(k) * delta;
+            QVERIFY2(std::binary_search(senos.begin(), senos.end(), s) || s == s0 || s == s1,
+                     qPrintable(QString::number(s)));
+        }
+        // Band rows, evenly spaced on the screen between the ends: the same maxima
+        // as a plain loop over the samples finds.
+        for (int j = 0; j < filas_bandas; ++j) {
+            std::array<double, 2> borde{}, en_borde{};
+            for (int e = 0; e < 2; ++e) {
+                const double t = inferior + (superior - inferior) * (j + e) / filas_bandas;
+                borde[e] = j + e == 0 ? s0 : j + e == filas_bandas ? s1 : t / std::sqrt(1 + t * t);
+            }
+            red.evaluar(borde.data(), en_borde.data(), 2);
+            double maximo = std::max(en_borde[0], en_borde[1]);
+            for (auto i = std::lower_bound(senos.begin(), senos.end(), borde[0]);
+                 i != senos.end() && *i < borde[1]; ++i) {
+                maximo = std::max(maximo, I[std::size_t(i - senos.begin())]);
+            }
+            QVERIFY2(m.filas[j] == maximo, qPrintable(QString::number(j)));
+        }
+    }
+
+    void el_peor_caso_tiene_limite() {
+        // Limits a start-up file may hold: the samples stop at the bound.
+        const Curva c = curva(-2, 2, 100000, 100, 100000, 0.01);
+        const Rejilla r(c, c.seno_min(), c.seno_max());
+        QCOMPARE(r.muestras(), muestras_maximas);
+        QCOMPARE(r.seno(0), c.seno_min());
+        QCOMPARE(r.seno(r.muestras() - 1), c.seno_max());
+        QVERIFY(r.seno(1) > r.seno(0) && r.seno(muestras_maximas / 2) > r.seno(1));
+        QVERIFY(muestras_del_peor_caso(100000, 100, 100000, -0.9, 0.9, 0.01) > muestras_maximas);
+        QVERIFY(muestras_del_peor_caso(500, 100, 100, -0.8944, 0.8944, 0.38) < muestras_maximas);
+        QVERIFY(muestras_del_peor_caso(1, 100000, 1, -0.9, 0.9, 0.01) > muestras_maximas);
+        // An empty range is its two ends.
+        const Rejilla vacia(c, 0.25, 0.25);
+        QCOMPARE(vacia.muestras(), 2LL);
+        QCOMPARE(vacia.seno(0), 0.25);
+        QCOMPARE(vacia.seno(1), 0.25);
     }
 
     void pi_de_precision_simple() {

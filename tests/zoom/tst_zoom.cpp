@@ -1,6 +1,7 @@
 #include "grafica/grafica.h"
-#include "grafica/muestreo.h"
+#include "grafica/ordenada.h"
 #include "model/intens.h"
+#include "model/muestreo.h"
 #include "tests/common/entorno.h"
 #include "toolkit/forma.h"
 #include "toolkit/picture_box.h"
@@ -146,7 +147,8 @@ private slots:
                 *std::ranges::min_element(
                     c, {}, [&](const Curva& k) { return Rejilla(k, s.x_ini, s.x_fin).paso(); }),
                 s.x_ini, s.x_fin);
-            const Trazo suma = *trazar_suma(c, s.x_ini, s.x_fin, 25, {s.x_ini, s.ancho(), 1000});
+            const Trazo suma = *trazo_de_grafica(
+                muestrear_suma(c, s.x_ini, s.x_fin, {s.x_ini, s.ancho(), 1000}), 25);
             QCOMPARE(suma.front().x, s.x_ini);
             QCOMPARE(suma.back().x, s.x_fin);
             // A few thousand samples in 17000 narrow bins: each kept, in order.
@@ -199,8 +201,9 @@ private slots:
             // The sum in black, at 0.98 (N² - sum) over each sample's sine.
             QCOMPARE(negros(), 0);
             const Mapa mapa(dibujo(z)->escala(), dibujo(z)->size());
-            const Trazo sumada = *trazar_suma(f.grafica().curvas(), s.x_ini, s.x_fin, 25,
-                                              {s.x_ini, s.ancho(), 1000});
+            const Trazo sumada = *trazo_de_grafica(
+                muestrear_suma(f.grafica().curvas(), s.x_ini, s.x_fin, {s.x_ini, s.ancho(), 1000}),
+                25);
             clic(suma);
             QVERIFY(!suma->isEnabled());
             const QImage img = dibujo(z)->imagen();

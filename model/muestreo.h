@@ -1,10 +1,9 @@
 #pragma once
 
 #include "model/curva.h"
-#include "toolkit/trazado.h"
 
 #include <array>
-#include <memory>
+#include <cstddef>
 #include <vector>
 
 // Samples a curve takes at the least across its range, so that on any screen
@@ -42,39 +41,47 @@ private:
     long long k_max_;
 };
 
-// The pixel columns of the picture a curve is drawn on: its user coordinates
-// from `izquierda` across `ancho`, over `pixeles` device pixels.
+// The columns of the picture a curve is drawn on: the sines from `izquierda`
+// across `ancho`, over `pixeles` columns (device pixels, or a figure's fine
+// grid), each taking a whole number of a curve's bins, at least
+// `cubetas_minimas` bins in all.
 struct Columnas {
     double izquierda = 0;
     double ancho = 1;
     int pixeles = 1;
+    long long cubetas_minimas = 16384;
 };
 
-// A curve as the pictures keep it: its samples reduced to the first, lowest,
-// highest and last point of each of many narrow bins, a whole number of them to
-// each pixel column of the picture it was drawn for (at least 16384 bins in
-// all), so that it paints the pixels every segment would, and a resize paints
-// it again from these few points. Points (sine, 0.98 (N² - I)), in order.
-using CurvaReducida = std::shared_ptr<Trazo>;
+// A sample: a sine and the intensity there.
+struct Muestra {
+    double seno;
+    double I;
+};
 
-// One curve sampled as the graph draws it over its sector, in one pass on every
-// core: its reduced polyline, and for each row of the enlarged sector the
-// greatest intensity over the sines that the row covers on the screen (its two
-// edges and the samples between them).
+// A curve as the pictures keep it: its samples reduced to the first, the
+// lowest, the highest and the last of each bin, in order, so that drawn at the
+// pixels of its columns it lights every pixel each segment would, and with many
+// bins to a pixel (16384 bins at the least) it is drawn again at another size
+// from these few.
+using Muestras = std::vector<Muestra>;
+
+// One curve sampled over its sector as the graph plots it, in one pass on every
+// core: its samples reduced for `columnas`, and for each row of the enlarged
+// sector the greatest intensity over the sines that the row covers on the
+// screen (its two edges and the samples between them).
 struct Muestreo {
-    CurvaReducida trazo;
+    Muestras curva;
     std::array<double, filas_bandas> filas{};
 };
 Muestreo muestrear(const Curva& c, const Columnas& columnas);
 
 // Curve `c` over the sines s0..s1, sampled on its grid, reduced for `columnas`.
-CurvaReducida trazar(const Curva& c, double s0, double s1, const Columnas& columnas);
+Muestras muestrear_tramo(const Curva& c, double s0, double s1, const Columnas& columnas);
 
 // The sum of the intensities of `curvas` over the sines s0..s1, on the grid of
-// the finest of them (the one whose samples are closest), drawn at
-// 0.98 (`alto` - sum) and reduced for `columnas`.
-CurvaReducida trazar_suma(const std::vector<Curva>& curvas, double s0, double s1, double alto,
-                          const Columnas& columnas);
+// the finest of them (the one whose samples are closest), reduced for `columnas`.
+Muestras muestrear_suma(const std::vector<Curva>& curvas, double s0, double s1,
+                        const Columnas& columnas);
 
 // How many samples the worst case of a grating would take: the largest N, a and
 // d over the widest range of sines at the shortest wavelength (for checking the

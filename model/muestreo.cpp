@@ -1,7 +1,7 @@
-#include "grafica/muestreo.h"
+#include "model/muestreo.h"
 
+#include "model/paralelo.h"
 #include "model/parametros.h"
-#include "toolkit/paralelo.h"
 
 #include <algorithm>
 #include <cmath>
@@ -72,23 +72,21 @@ namespace {
 // Samples go through the model this many at a time: few enough to stay in the
 // cache, enough for the vector unit.
 constexpr std::size_t tanda = 256;
-// At least this many bins across a curve, a whole number to each pixel column.
-constexpr long long cubetas_minimas = 16384;
 
 // A set of values at the samples: one curve's intensities, or a sum of them.
 using Evaluador = std::function<void(const double* s, double* I, std::size_t n)>;
 
-// The first, lowest, highest and last sample of one bin, by index and height.
+// The first, lowest, highest and last sample of one bin, by index and intensity.
 struct Cubeta {
     long long i_primero = -1, i_ultimo = -1, i_bajo = -1, i_alto = -1;
-    float y_primero = 0, y_ultimo = 0, y_bajo = 0, y_alto = 0;
+    double y_primero = 0, y_ultimo = 0, y_bajo = 0, y_alto = 0;
 
-    void empezar(long long i, float y) {
+    void empezar(long long i, double y) {
         i_primero = i_bajo = i_alto = i_ultimo = i;
         y_primero = y_bajo = y_alto = y_ultimo = y;
     }
     // Without branches: the samples swing up and down, which no prediction follows.
-    void agregar(long long i, float y) {
+    void agregar(long long i, double y) {
         i_bajo = y < y_bajo ? i : i_bajo;
         i_alto = y > y_alto ? i : i_alto;
         y_bajo = std::min(y_bajo, y);
@@ -96,17 +94,15 @@ struct Cubeta {
         i_ultimo = i;
         y_ultimo = y;
     }
-    // The four points in the order of their samples, each sample once.
-    void emitir(const Rejilla& r, Trazo& t) const {
+    // The four samples in their order, each once.
+    void emitir(const Rejilla& r, Muestras& t) const {
         if (i_primero < 0) {
             return;
         }
-        const auto punto = [&](long long i, float y) {
-            t.push_back({static_cast<float>(r.seno(i)), y});
-        };
+        const auto punto = [&](long long i, double y) { t.push_back({r.seno(i), y}); };
         punto(i_primero, y_primero);
         const bool bajo_antes = i_bajo < i_alto;
-        const std::pair<long long, float> medio[] = {
+        const std::pair<long long, double> medio[] = {
             {bajo_antes ? i_bajo : i_alto, bajo_antes ? y_bajo : y_alto},
             {bajo_antes ? i_alto : i_bajo, bajo_antes ? y_alto : y_bajo}};
         long long previo = i_primero;
@@ -132,7 +128,7 @@ struct Filas {
 // What one share of the samples leaves: the points of its bins, and the
 // greatest intensity it met in each band row.
 struct Parte {
-    Trazo puntos;
+    Muestras puntos;
     std::array<double, filas_bandas> maximo{};
 };
 
@@ -140,12 +136,12 @@ struct Parte {
 // makes its samples, evaluates them, and reduces them to its bins (a whole
 // number to each of the columns, so that the shares meet at a bin's edge) and,
 // when `filas` is given, to its band maxima; the shares are joined in order.
-CurvaReducida recorrer(const Rejilla& r, const Evaluador& evaluar, double alto,
-                       const Columnas& columnas, const Filas* filas,
-                       std::array<double, filas_bandas>* maximos) {
+Muestras recorrer(const Rejilla& r, const Evaluador& evaluar, const Columnas& columnas,
+                  const Filas* filas, std::array<double, filas_bandas>* maximos) {
     const long long n = r.muestras();
     const int pixeles = std::max(1, columnas.pixeles);
-    const long long cubetas = (cubetas_minimas + pixeles - 1) / pixeles * pixeles;
+    const long long minimas = std::max(1LL, columnas.cubetas_minimas);
+    const long long cubetas = (minimas + pixeles - 1) / pixeles * pixeles;
     const double escala = double(cubetas) / columnas.ancho;
     const auto cubeta = [&](double x) {
         return std::clamp<long long>(
@@ -197,7 +193,7 @@ CurvaReducida recorrer(const Rejilla& r, const Evaluador& evaluar, double alto,
                     evaluar(s.data(), I.data(), m);
                     for (std::size_t j = 0; j < m; ++j) {
                         const double x = s[j];
-                        const auto y = static_cast<float>(0.98 * (alto - I[j]));
+                        const double y = I[j];
                         const long long k = i + static_cast<long long>(j);
                         if (x < fin_cubeta) {
                             actual.agregar(k, y);
@@ -223,14 +219,14 @@ CurvaReducida recorrer(const Rejilla& r, const Evaluador& evaluar, double alto,
         },
         1);
 
-    auto trazo = std::make_shared<Trazo>();
+    Muestras muestras;
     std::size_t total = 0;
     for (const Parte& p : parte) {
         total += p.puntos.size();
     }
-    trazo->reserve(total);
+    muestras.reserve(total);
     for (const Parte& p : parte) {
-        trazo->insert(trazo->end(), p.puntos.begin(), p.puntos.end());
+        muestras.insert(muestras.end(), p.puntos.begin(), p.puntos.end());
     }
     if (maximos) {
         for (int j = 0; j < filas_bandas; ++j) {
@@ -241,7 +237,7 @@ CurvaReducida recorrer(const Rejilla& r, const Evaluador& evaluar, double alto,
             (*maximos)[j] = m;
         }
     }
-    return trazo;
+    return muestras;
 }
 
 Evaluador de(const Red& red) {
@@ -263,21 +259,18 @@ Muestreo muestrear(const Curva& c, const Columnas& columnas) {
     }
     red.evaluar(filas.borde.data(), filas.I.data(), filas.borde.size());
     Muestreo m;
-    // The graph's height, N², as the picture holds it: in single precision.
-    m.trazo = recorrer(Rejilla(c, s0, s1), de(red), static_cast<float>(c.alto()), columnas, &filas,
-                       &m.filas);
+    m.curva = recorrer(Rejilla(c, s0, s1), de(red), columnas, &filas, &m.filas);
     return m;
 }
 
-CurvaReducida trazar(const Curva& c, double s0, double s1, const Columnas& columnas) {
-    return recorrer(Rejilla(c, s0, s1), de(c.red()), static_cast<float>(c.alto()), columnas,
-                    nullptr, nullptr);
+Muestras muestrear_tramo(const Curva& c, double s0, double s1, const Columnas& columnas) {
+    return recorrer(Rejilla(c, s0, s1), de(c.red()), columnas, nullptr, nullptr);
 }
 
-CurvaReducida trazar_suma(const std::vector<Curva>& curvas, double s0, double s1, double alto,
-                          const Columnas& columnas) {
+Muestras muestrear_suma(const std::vector<Curva>& curvas, double s0, double s1,
+                        const Columnas& columnas) {
     if (curvas.empty()) {
-        return std::make_shared<Trazo>();
+        return {};
     }
     const auto mas_fina =
         std::min_element(curvas.begin(), curvas.end(), [&](const Curva& a, const Curva& b) {
@@ -297,7 +290,7 @@ CurvaReducida trazar_suma(const std::vector<Curva>& curvas, double s0, double s1
             }
         }
     };
-    return recorrer(Rejilla(*mas_fina, s0, s1), sumar, alto, columnas, nullptr, nullptr);
+    return recorrer(Rejilla(*mas_fina, s0, s1), sumar, columnas, nullptr, nullptr);
 }
 
 long long muestras_del_peor_caso(double N, double a, double d, double seno_min, double seno_max,
