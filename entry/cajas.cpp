@@ -83,10 +83,9 @@ void EntradaValores::seguir_extremos() {
     // its end within the end's limits, on the strip.
     for (Magnitud m : {Magnitud::inferior, Magnitud::superior}) {
         if (const auto t = tangente_de_seno(leer(m))) {
-            parametros_.fijar(m, parametros_.dentro_de_limites(m, *t));
+            parametros_.fijar(m, actuales().dentro_de_limites(m, *t));
         }
     }
-    emit extremos_cambiados();
 }
 
 void EntradaValores::al_salir(Magnitud m) {
@@ -109,7 +108,7 @@ void EntradaValores::al_pulsar_flecha(Magnitud m, Sentido sentido) {
         return f.m == m && !f.fino && f.sentido == sentido;
     };
     const Flecha& f = *std::ranges::find_if(flechas_, es_su_boton);
-    if (!f.boton->isEnabled()) {
+    if (bloqueada(f)) {
         return; // locked while curves are compared, as the button is
     }
     // A number typed and not yet stored is taken first, as leaving would take it.
@@ -128,7 +127,7 @@ bool EntradaValores::aceptar(Magnitud m) {
     std::optional<Fijo> nuevo;
     if (es_extremo(m)) {
         nuevo = tangente_de_seno(x);
-    } else if (parametros_.admite(m, x)) {
+    } else if (actuales().admite(m, x)) {
         nuevo = Fijo::desde(x);
     }
     if (!nuevo) {
@@ -147,7 +146,7 @@ bool EntradaValores::aceptar(Magnitud m) {
         return false;
     }
     // An end past its limits stops at the limit, and its box says where.
-    const Fijo dentro = es_extremo(m) ? parametros_.dentro_de_limites(m, *nuevo) : *nuevo;
+    const Fijo dentro = es_extremo(m) ? actuales().dentro_de_limites(m, *nuevo) : *nuevo;
     parametros_.fijar(m, dentro);
     if (dentro != *nuevo) {
         mostrar_seno(m);
@@ -156,10 +155,5 @@ bool EntradaValores::aceptar(Magnitud m) {
         caja(m)->setText(es_extremo(m) ? texto_numero(x) : texto_fijo(dentro));
     }
     colorear(m, false);
-    if (m == Magnitud::onda) {
-        emit onda_cambiada();
-    } else if (es_extremo(m)) {
-        emit extremos_cambiados();
-    }
     return true;
 }

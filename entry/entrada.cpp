@@ -21,7 +21,7 @@ QString nombre(Magnitud m) {
 } // namespace
 
 EntradaValores::EntradaValores(QWidget* cliente, QWidget* marco_datos, Diseno& diseno,
-                               Parametros& parametros)
+                               ParametrosObservables& parametros)
     : QObject(cliente), diseno_(diseno), parametros_(parametros) {
     crear_controles(cliente, marco_datos);
     conectar();
@@ -114,7 +114,6 @@ void EntradaValores::conectar() {
         flechas_.push_back({subir_[indice(m)], m, Sentido::arriba, std::nullopt});
         flechas_.push_back({bajar_[indice(m)], m, Sentido::abajo, std::nullopt});
     }
-    connect(caja(Magnitud::onda), &QLineEdit::textChanged, this, &EntradaValores::onda_cambiada);
     const Magnitud L = Magnitud::onda;
     flechas_.push_back({subir_centesima_, L, Sentido::arriba, Fijo::crudo(100)});
     flechas_.push_back({bajar_centesima_, L, Sentido::abajo, Fijo::crudo(100)});
@@ -132,7 +131,7 @@ void EntradaValores::conectar() {
 
 void EntradaValores::mostrar_parametros() {
     for (Magnitud m : {Magnitud::ranuras, Magnitud::ancho, Magnitud::distancia, Magnitud::onda}) {
-        caja(m)->setText(texto_fijo(parametros_.valor(m)));
+        caja(m)->setText(texto_fijo(actuales().valor(m)));
     }
     mostrar_seno(Magnitud::inferior);
     mostrar_seno(Magnitud::superior);
@@ -141,7 +140,6 @@ void EntradaValores::mostrar_parametros() {
     color_texto_ = paleta.color(QPalette::Text);
     resaltado_ = paleta.color(QPalette::Highlight);
     texto_resaltado_ = paleta.color(QPalette::HighlightedText);
-    emit extremos_cambiados();
 }
 
 std::pair<double, double> EntradaValores::senos() const {
@@ -152,26 +150,24 @@ void EntradaValores::restablecer_sector() {
     // The sines -0.51 and 0.51, unless the ends' limits keep them nearer.
     for (const auto& [m, seno] :
          {std::pair{Magnitud::inferior, -0.51}, {Magnitud::superior, 0.51}}) {
-        parametros_.fijar(m, parametros_.dentro_de_limites(m, *tangente_de_seno(seno)));
+        parametros_.fijar(m, actuales().dentro_de_limites(m, *tangente_de_seno(seno)));
         mostrar_seno(m);
     }
-    emit extremos_cambiados();
 }
 
 void EntradaValores::poner_extremo(Magnitud m, Fijo valor) {
-    valor = parametros_.dentro_de_limites(m, valor);
-    parametros_.fijar(m, valor);
+    parametros_.fijar(m, actuales().dentro_de_limites(m, valor));
     mostrar_seno(m);
-    emit extremos_cambiados();
 }
 
 void EntradaValores::mostrar_seno(Magnitud m) {
-    caja(m)->setText(texto_numero(formato(seno_de_tangente(parametros_.valor(m)))));
+    caja(m)->setText(texto_numero(formato(seno_de_tangente(actuales().valor(m)))));
 }
 
 void EntradaValores::set_hay_curvas(bool hay) {
     hay_curvas_ = hay;
     if (!hay) {
+        comparando_ = Comparacion::nada;
         for (BotonSpin* b : botones_onda()) {
             b->setEnabled(true);
         }
@@ -182,7 +178,13 @@ void EntradaValores::set_hay_curvas(bool hay) {
 }
 
 bool EntradaValores::comparando_geometria() const {
-    return !bajar_[indice(Magnitud::onda)]->isEnabled();
+    return comparando_ == Comparacion::geometria;
+}
+
+bool EntradaValores::bloqueada(const Flecha& f) const {
+    const bool onda = f.m == Magnitud::onda;
+    return (comparando_ == Comparacion::geometria && onda) ||
+           (comparando_ == Comparacion::onda && !onda && !es_extremo(f.m));
 }
 
 QWidget* EntradaValores::primera_caja() const {

@@ -6,6 +6,7 @@
 
 #include "entry/reglas_paso.h"
 #include "model/parametros.h"
+#include "toolkit/parametros_observables.h"
 
 #include <QColor>
 #include <QObject>
@@ -23,21 +24,21 @@ class Diseno;
 class QWidget;
 
 // The value entry: a box for each quantity, with its caption and its spin
-// buttons. A box clicked is selected (its whole number, in the selection's
-// colours), so what is typed or pasted replaces it, while shortcuts, Escape,
-// Tab and the arrows leave it; leaving the box, or Enter, checks the number
-// against the quantity's limits, and stores it or sends the user back with
-// "Valor Fuera de rango". The boxes of the sector's ends take sines and move the
-// sector at every change of their text. A spin button steps its quantity by the
-// rule of its value (or of the sector's width) within its limits, holding its
-// press mark for a moment; held, it repeats one step a pause; Up and Down in a
-// box are its buttons. While curves are compared the geometry and the
-// wavelength cannot both change.
+// buttons; it writes the parameter set, which says what changed to the views. A box clicked is
+// selected (its whole number, in the selection's colours), so what is typed or pasted replaces it,
+// while shortcuts, Escape, Tab and the arrows leave it; leaving the box, or Enter, checks the
+// number against the quantity's limits, and stores it or sends the user back with "Valor Fuera de
+// rango". The boxes of the sector's ends take sines and move the sector at every change of their
+// text. A spin button steps its quantity by the rule of its value (or of the sector's width) within
+// its limits, holding its press mark for a moment; held, it repeats one step a pause; Up and Down
+// in a box are its buttons. While curves are compared the geometry and the wavelength cannot both
+// change.
 class EntradaValores : public QObject {
     Q_OBJECT
 public:
     // Boxes 3 to 6 stand in `cliente`, those of the sector's ends in `marco_datos`.
-    EntradaValores(QWidget* cliente, QWidget* marco_datos, Diseno& diseno, Parametros& parametros);
+    EntradaValores(QWidget* cliente, QWidget* marco_datos, Diseno& diseno,
+                   ParametrosObservables& parametros);
 
     // The boxes show the parameter set (start-up).
     void mostrar_parametros();
@@ -63,10 +64,6 @@ public:
     void set_pausa(std::chrono::milliseconds pausa) { pausa_ = pausa; }
 
 signals:
-    // The sector's ends changed (typed, stepped, restored or dropped).
-    void extremos_cambiados();
-    // The wavelength box changed: the rays take the colour of the stored wavelength.
-    void onda_cambiada();
     // A spin button of a sector's end was clicked: the graph starts over.
     void paso_de_extremo();
     // With curves plotted: a geometry step is compared at one wavelength...
@@ -77,6 +74,7 @@ signals:
 private:
     void crear_controles(QWidget* cliente, QWidget* marco_datos);
     void conectar();
+    const Parametros& actuales() const { return parametros_.actuales(); }
     CajaValor* caja(Magnitud m) const { return cajas_[indice(m)]; }
     // An end's box shows the sine of the end, to two decimals.
     void mostrar_seno(Magnitud m);
@@ -107,6 +105,8 @@ private:
 
     // Spin buttons: one click (press mark, step, pause); the step alone, with
     // the lock between geometry and wavelength; a hold, repeated until released.
+    // While curves are compared, the quantities of the other kind are stopped.
+    bool bloqueada(const Flecha& f) const;
     void al_pulsar_boton(const Flecha& f);
     void pulsar(const Flecha& f);
     void dar_un_paso(const Flecha& f);
@@ -118,7 +118,7 @@ private:
     std::array<BotonSpin*, 6> botones_geometria() const;
 
     Diseno& diseno_;
-    Parametros& parametros_;
+    ParametrosObservables& parametros_;
     std::array<CajaValor*, 7> cajas_{}; // by quantity, 1..6
     std::array<BotonSpin*, 7> subir_{}; // by quantity, 1..6
     std::array<BotonSpin*, 7> bajar_{};
@@ -135,6 +135,11 @@ private:
     bool presionada_alguna_ = false;
     bool rechazando_ = false; // a refused exit is under way: its focus moves are not exits
     bool hay_curvas_ = false;
+    // What a step compares while curves are on the graph: the geometry (N, a or
+    // d) at one wavelength, or the wavelength at one geometry; nothing until
+    // the first step after a plot.
+    enum class Comparacion { nada, geometria, onda };
+    Comparacion comparando_ = Comparacion::nada;
     std::chrono::milliseconds pausa_{100};
     std::vector<Flecha> flechas_;     // the 16 buttons
     std::optional<Flecha> sostenida_; // held, and by which control (its button or its box)

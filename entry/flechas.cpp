@@ -55,20 +55,22 @@ void EntradaValores::dar_un_paso(const Flecha& f) {
     if (es_extremo(m)) {
         emit paso_de_extremo();
     } else if (hay_curvas_ && m != Magnitud::onda) {
+        comparando_ = Comparacion::geometria;
         for (BotonSpin* o : botones_onda()) {
             o->setEnabled(false);
         }
         emit comparando_geometria_por_paso();
     } else if (hay_curvas_) {
+        comparando_ = Comparacion::onda;
         for (BotonSpin* g : botones_geometria()) {
             g->setEnabled(false);
         }
         emit comparando_onda_por_paso(!f.fino && f.sentido == Sentido::arriba);
     }
 
-    const Fijo inferior = parametros_.valor(Magnitud::inferior);
-    const Fijo superior = parametros_.valor(Magnitud::superior);
-    const Fijo v = parametros_.valor(m);
+    const Fijo inferior = actuales().valor(Magnitud::inferior);
+    const Fijo superior = actuales().valor(Magnitud::superior);
+    const Fijo v = actuales().valor(m);
     const Fijo s = es_extremo(m) ? paso_sector(inferior, superior)
                    : f.fino      ? *f.fino
                                  : paso_valor(v, f.sentido);
@@ -82,18 +84,16 @@ void EntradaValores::dar_un_paso(const Flecha& f) {
                         cruza_inferior(n, tope_inferior));
     if (!cruza) {
         if (const auto nuevo =
-                dar_paso(v, s, f.sentido, parametros_.minimo(m), parametros_.maximo(m))) {
+                dar_paso(v, s, f.sentido, actuales().minimo(m), actuales().maximo(m))) {
             aplicar_paso(m, *nuevo);
         }
     }
 }
 
 void EntradaValores::aplicar_paso(Magnitud m, Fijo n) {
-    // The stored value comes first: writing the wavelength's box colours the rays from it.
     parametros_.fijar(m, n);
     if (es_extremo(m)) {
         mostrar_seno(m);
-        emit extremos_cambiados();
     } else {
         caja(m)->setText(texto_fijo(n));
     }
@@ -126,7 +126,7 @@ void EntradaValores::repetir() {
     if (!sostenida_) {
         return;
     }
-    if (!sostenida_->boton->isEnabled()) { // a locked button takes no step
+    if (bloqueada(*sostenida_)) { // a locked button takes no step
         soltar(sostenida_por_);
         return;
     }

@@ -4,7 +4,6 @@
 #include "grafica/grafica.h"
 #include "informe/informe.h"
 #include "main/inic.h"
-#include "model/color_onda.h"
 #include "model/curva.h"
 #include "screen/esquema.h"
 #include "screen/sector_ampliado.h"
@@ -53,7 +52,7 @@ void VentanaPrincipal::crear_controles() {
     setCentralWidget(cliente);
     diseno_ = new Diseno(cliente, ancho_diseno, alto_diseno);
 
-    esquema_ = new Esquema(cliente, *diseno_);
+    esquema_ = new Esquema(cliente, *diseno_, parametros_);
     punto_restaurar_ = new PictureBox(cliente);
     punto_restaurar_->setObjectName(QStringLiteral("punto_restaurar"));
     punto_restaurar_->setAccessibleName(QStringLiteral("Restaurar la vista"));
@@ -61,7 +60,7 @@ void VentanaPrincipal::crear_controles() {
     punto_restaurar_->set_fondo(fondo_ventana);
     diseno_->colocar(punto_restaurar_, {0, 0, 135, 135}, 0);
     sector_ = new SectorAmpliado(cliente, *diseno_);
-    grafica_ = new Grafica(cliente, *diseno_, parametros_);
+    grafica_ = new Grafica(cliente, *diseno_, parametros_.actuales());
     entrada_ = new EntradaValores(cliente, grafica_->marco(), *diseno_, parametros_);
 
     const auto boton = [&](const QString& texto, const char* nombre, QRectF lugar) {
@@ -144,11 +143,7 @@ void VentanaPrincipal::conectar() {
     connect(punto_restaurar_, &PictureBox::pulsado, this, &VentanaPrincipal::restaurar_vista);
     connect(diseno_, &Diseno::escalado, this, &VentanaPrincipal::al_escalar);
 
-    // The parameter set changed: the sketch follows at once; the graph waits for "Graficar".
-    connect(entrada_, &EntradaValores::extremos_cambiados, this, &VentanaPrincipal::seguir_sector);
-    connect(entrada_, &EntradaValores::onda_cambiada, this, [this] {
-        esquema_->pintar_rayos(color_de_onda(parametros_.valor(Magnitud::onda)).compuesto());
-    });
+    // The sketch follows the parameter set at once; the graph waits for "Graficar".
     connect(esquema_, &Esquema::extremo_movido, this, [this](Magnitud m, Fijo valor) {
         entrada_->poner_extremo(m, valor);
         borrar();
@@ -178,20 +173,15 @@ void VentanaPrincipal::cargar() {
     }
     setWindowState(windowState() | Qt::WindowMaximized);
     documentacion_->arrancar();
-    parametros_ = parametros_de_inicio();
+    parametros_.reemplazar(parametros_de_inicio());
     entrada_->mostrar_parametros();
     // A keyboard user starts typing at once, in the first box.
     entrada_->primera_caja()->setFocus(Qt::OtherFocusReason);
 }
 
-void VentanaPrincipal::seguir_sector() {
-    esquema_->seguir_sector(parametros_.valor(Magnitud::inferior),
-                            parametros_.valor(Magnitud::superior));
-}
-
 void VentanaPrincipal::graficar() {
     const auto [seno_1, seno_2] = entrada_->senos();
-    switch (objecion_al_graficar(seno_1, seno_2, parametros_)) {
+    switch (objecion_al_graficar(seno_1, seno_2, parametros_.actuales())) {
     case Objecion::senos:
         mensaje(QStringLiteral("El valor mínimo del seno del ángulo debe ser menor que el máximo"));
         entrada_->restablecer_sector();
@@ -206,7 +196,7 @@ void VentanaPrincipal::graficar() {
 }
 
 void VentanaPrincipal::trazar_curva() {
-    const Curva c = curva_de(parametros_);
+    const Curva c = curva_de(parametros_.actuales());
     // One graph never mixes sine axes: a curve over another sector starts it over.
     const std::vector<Curva>& curvas = grafica_->curvas();
     if (curvas.size() == 6 || (!curvas.empty() && (curvas.back().inferior != c.inferior ||

@@ -2,6 +2,7 @@
 
 #include "grafica/seleccion.h"
 #include "model/parametros.h"
+#include "toolkit/parametros_observables.h"
 #include "windows/ilustraciones.h"
 
 #include <QMainWindow>
@@ -19,7 +20,8 @@ class SectorAmpliado;
 class VentanaZoom;
 
 // The main window builds the subsystems, places them on its client area and
-// connects them; it owns the parameter set they share.
+// connects them; it owns the parameter set they share, which the value entry
+// writes and the sketch follows.
 //   Esquema         screen/   sketch, rays, strip with markers and masks, connector lines
 //   SectorAmpliado  screen/   enlarged sector: bands, band squares, band mode
 //   Grafica         grafica/  data frame: graph, curves, list, read-outs, magnifier, rubber band
@@ -37,7 +39,7 @@ public:
 
     // The load step: the documentation switch, "inic.dat", the boxes and the sector.
     void cargar();
-    const Parametros& parametros() const { return parametros_; }
+    const Parametros& parametros() const { return parametros_.actuales(); }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -52,13 +54,12 @@ private:
     void trazar_curva();
     void borrar(); // "Limpiar": graph, bands and the comparison of curves
     void salir();  // "Salir": the documentation switch saved
-    void seguir_sector();
     void abrir_zoom(const Seleccion& s);
     void abrir_ilustracion(Ilustraciones::Cual cual);
     void restaurar_vista();
     void habilitar_botones(bool habilitados);
 
-    Parametros parametros_;
+    ParametrosObservables parametros_;
     Diseno* diseno_ = nullptr;
     Esquema* esquema_ = nullptr;
     SectorAmpliado* sector_ = nullptr;

@@ -1,5 +1,6 @@
 #include "screen/esquema.h"
 
+#include "model/color_onda.h"
 #include "screen/marcador.h"
 #include "toolkit/colores.h"
 #include "toolkit/diseno.h"
@@ -15,13 +16,15 @@ double altura_en_ventana(double Y) {
     return 1.155 * Y - 0.62;
 }
 
-Esquema::Esquema(QWidget* cliente, Diseno& diseno) : QObject(cliente), diseno_(diseno) {
+Esquema::Esquema(QWidget* cliente, Diseno& diseno, const ParametrosObservables& parametros)
+    : QObject(cliente), diseno_(diseno), parametros_(parametros) {
     crear_controles(cliente);
     superficie_->scale(0, 2.5, 10, -3.5);
     tira_pantalla_->scale(0, 2.2, 1, -2.2);
     // From the emitter up to the box of its wavelength.
     superficie_->linea({0.69, -0.41}, {1.5, 1.56}, a_qcolor(QBColor(7)));
 
+    connect(&parametros_, &ParametrosObservables::cambiado, this, &Esquema::al_cambiar);
     connect(superficie_, &PictureBox::movido, this, &Esquema::puntero_fuera);
     for (Marcador* m : {marcador_superior_, marcador_inferior_}) {
         connect(m, &Marcador::dejado, this, [this, m](QPointF punto) {
@@ -77,6 +80,15 @@ void Esquema::crear_controles(QWidget* cliente) {
     for (Marcador* m : {marcador_superior_, marcador_inferior_}) {
         m->setFocusPolicy(Qt::NoFocus);
         d.colocar(m, {0, 0, 255, 195}, 0);
+    }
+}
+
+void Esquema::al_cambiar(Magnitud m) {
+    const Parametros& p = parametros_.actuales();
+    if (m == Magnitud::onda) {
+        pintar_rayos(color_de_onda(p.valor(Magnitud::onda)).compuesto());
+    } else if (es_extremo(m)) {
+        seguir_sector(p.valor(Magnitud::inferior), p.valor(Magnitud::superior));
     }
 }
 

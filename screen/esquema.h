@@ -7,6 +7,7 @@
 #include "model/color.h"
 #include "model/fijo.h"
 #include "model/parametros.h"
+#include "toolkit/parametros_observables.h"
 
 #include <QObject>
 
@@ -25,16 +26,13 @@ double altura_en_ventana(double Y);
 // to -3.5): the emitter, the beam and rays in the colour of the light, the
 // grating, and the screen seen edge-on as a strip (y 2.2 down to -2.2, in
 // tangents) with the markers and grey masks of the sector under study, and the
-// two connector lines from the sector to its enlargement.
+// two connector lines from the sector to its enlargement. It follows the
+// parameter set: the rays its wavelength, the markers, masks and lines its
+// sector's ends.
 class Esquema : public QObject {
     Q_OBJECT
 public:
-    Esquema(QWidget* cliente, Diseno& diseno);
-
-    // The beam and the fan of rays in colour `c`, over the old ones.
-    void pintar_rayos(Color c);
-    // Markers, masks and connector lines at the sector's ends (tangents).
-    void seguir_sector(Fijo inferior, Fijo superior);
+    Esquema(QWidget* cliente, Diseno& diseno, const ParametrosObservables& parametros);
 
 signals:
     // A marker let go on the strip where the other end allows it: the new value
@@ -46,11 +44,17 @@ signals:
 
 private:
     void crear_controles(QWidget* cliente);
+    void al_cambiar(Magnitud m);
+    // The beam and the fan of rays in colour `c`, over the old ones.
+    void pintar_rayos(Color c);
+    // Markers, masks and connector lines at the sector's ends (tangents).
+    void seguir_sector(Fijo inferior, Fijo superior);
     void lineas(Fijo inferior, Fijo superior);
     void mover_marcador(Marcador* m, float top);
     void al_dejar(Marcador* m, double Y);
 
     Diseno& diseno_;
+    const ParametrosObservables& parametros_;
     PictureBox* superficie_ = nullptr;
     PictureBox* tira_pantalla_ = nullptr;
     Marcador* marcador_superior_ = nullptr;
