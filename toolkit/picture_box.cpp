@@ -1,116 +1,19 @@
 #include "toolkit/picture_box.h"
 
 #include "model/paralelo.h"
+#include "toolkit/imagen_archivo.h"
+#include "toolkit/picture_box_accesible.h"
 
-#include <QAccessibleWidget>
-#include <QFile>
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QRegion>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
 #include <unordered_set>
 
-namespace {
-
-// Whether a BMP file of `tamano` bytes that begins with `c` lacks pixels its
-// header announces; false when it is no BMP or its header does not tell (its
-// reader alone judges it then).
-bool bmp_incompleto(const QByteArray& c, qint64 tamano) {
-    if (c.size() < 26 || !c.startsWith("BM")) {
-        return false;
-    }
-    const auto u16 = [&](int i) { return qint64{qFromLittleEndian<quint16>(c.constData() + i)}; };
-    const auto u32 = [&](int i) { return qint64{qFromLittleEndian<quint32>(c.constData() + i)}; };
-    const qint64 datos = u32(10);
-    qint64 ancho = 0, alto = 0, bits = 0, compresion = 0, declarado = 0;
-    if (u32(14) == 12) { // the old OS/2 header
-        ancho = u16(18);
-        alto = u16(20);
-        bits = u16(24);
-    } else if (c.size() >= 38) {
-        ancho = std::abs(qint64{qFromLittleEndian<qint32>(c.constData() + 18)});
-        alto = std::abs(qint64{qFromLittleEndian<qint32>(c.constData() + 22)});
-        bits = u16(28);
-        compresion = u32(30);
-        declarado = u32(34);
-    } else {
-        return false;
-    }
-    const qint64 pixeles = tamano - datos;
-    constexpr qint64 rgb = 0, campos_de_bits = 3, campos_alfa = 6;
-    if (compresion == rgb || compresion == campos_de_bits || compresion == campos_alfa) {
-        const qint64 fila = (ancho * bits + 31) / 32 * 4; // rows padded to four bytes
-        return pixeles < 0 || (fila > 0 && alto > pixeles / fila);
-    }
-    return pixeles < declarado; // run-length coded: the size it declares
-}
-
-} // namespace
-
-QImage leer_imagen(const QString& archivo) {
-    QFile f(archivo);
-    if (!f.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const bool incompleto = bmp_incompleto(f.peek(64), f.size());
-    QImageReader lector(&f);
-    const QImage imagen = lector.read();
-    if (imagen.isNull() || incompleto) {
-        return {};
-    }
-    return imagen;
-}
-
-namespace {
-
-// A picture box as a screen reader sees it: its role, and a press action when
-// it is a button.
-class PictureBoxAccesible : public QAccessibleWidget {
-public:
-    explicit PictureBoxAccesible(PictureBox* caja) : QAccessibleWidget(caja, caja->rol()) {}
-
-    // Asked each time: a role set after a screen reader first looked still counts.
-    QAccessible::Role role() const override { return caja()->rol(); }
-
-    QStringList actionNames() const override {
-        QStringList n = QAccessibleWidget::actionNames();
-        if (caja()->rol() == QAccessible::Button) {
-            n.prepend(pressAction());
-        }
-        return n;
-    }
-    void doAction(const QString& accion) override {
-        if (accion == pressAction() && caja()->rol() == QAccessible::Button) {
-            if (caja()->isEnabled()) {
-                caja()->pulsar();
-            }
-            return;
-        }
-        QAccessibleWidget::doAction(accion);
-    }
-
-private:
-    PictureBox* caja() const { return static_cast<PictureBox*>(widget()); }
-};
-
-QAccessibleInterface* fabrica_accesible(const QString& clase, QObject* objeto) {
-    auto* caja = qobject_cast<PictureBox*>(objeto);
-    if (caja == nullptr || clase.isEmpty()) {
-        return nullptr;
-    }
-    return new PictureBoxAccesible(caja);
-}
-
-} // namespace
-
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
-    static const bool instalada = (QAccessible::installFactory(fabrica_accesible), true);
-    Q_UNUSED(instalada);
+    instalar_accesibilidad_picture_box();
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

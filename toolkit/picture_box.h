@@ -1,9 +1,13 @@
 #pragma once
 
 // toolkit/: the thin layer over Qt. picture_box: a drawing surface in user
-// coordinates (mapa: the coordinate map; trazado: figures into pixels);
+// coordinates (mapa: the coordinate map; trazado: figures into pixels, lienzo:
+// the pixels written directly; imagen_archivo: a picture file, refused when cut short;
+// picture_box_accesible: what a screen reader is told);
 // diseno: places in twips; mensaje: the message box and modal windows; texto:
-// numbers as text in the user's locale; portapapeles, reloj_arena, paralelo.
+// numbers as text in the user's locale; colores: the colours the windows
+// share; parametros_observables: the parameter set the views watch;
+// portapapeles, reloj_arena.
 
 #include "toolkit/colores.h"
 #include "toolkit/mapa.h"
@@ -16,11 +20,6 @@
 
 #include <memory>
 #include <vector>
-
-// The picture in `archivo`, or a null image when it is missing, is not a picture
-// or is cut short (a BMP that lacks rows its header announces, which Qt would
-// show black).
-QImage leer_imagen(const QString& archivo);
 
 // A drawing surface in the manner of a classic picture box: user coordinates,
 // line / box / filled box / point / polyline figures in copy or invert (XOR)

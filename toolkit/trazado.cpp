@@ -1,5 +1,7 @@
 #include "toolkit/trazado.h"
 
+#include "toolkit/lienzo.h"
+
 #include <QPainter>
 #include <QRegion>
 
@@ -27,105 +29,6 @@ template <typename Trazar> void con_grosor(QPainter& p, const QColor& color, int
             p.translate(-dx, -dy);
         }
     }
-}
-
-// The pixels of an image written directly, for the figures painted most: in
-// copy mode, clipped to the image, each pixel a w x w block as the strokes of
-// `con_grosor` are.
-class Lienzo {
-public:
-    Lienzo(QImage& img, int w) : img_(img), w_(w), desde_(-(w - 1) / 2) {}
-
-    // The blocks of the pixels (x, y0)..(x, y1).
-    void vertical(int x, int y0, int y1, QRgb c) {
-        rectangulo(x + desde_, std::min(y0, y1) + desde_, x + desde_ + w_ - 1,
-                   std::max(y0, y1) + desde_ + w_ - 1, c);
-    }
-    // The blocks of an aliased line from (x0, y0) to (x1, y1), both ends
-    // included, as the raster engine draws it: pixel indices are corners, so
-    // the line lights the pixel whose corner it passes (the coordinate floored).
-    void linea(int x0, int y0, int x1, int y1, QRgb c) {
-        const long long dx = x1 - x0, dy = y1 - y0;
-        if (std::abs(dy) >= std::abs(dx)) {
-            // Steep: a run of rows in each column it crosses, over the rows
-            // that can reach the image.
-            int desde = 0, hasta = 0;
-            if (!recortar(y0, y1, img_.height(), desde, hasta)) {
-                return;
-            }
-            const int paso = dy > 0 ? 1 : -1;
-            const auto x_en = [&](int y) { return dy == 0 ? x0 : x0 + piso((y - y0) * dx, dy); };
-            int inicio = desde, columna = x_en(desde);
-            for (int y = desde;; y += paso) {
-                const int x = x_en(y);
-                if (x != columna) {
-                    vertical(columna, inicio, y - paso, c);
-                    inicio = y;
-                    columna = x;
-                }
-                if (y == hasta) {
-                    vertical(columna, inicio, y, c);
-                    return;
-                }
-            }
-        }
-        int desde = 0, hasta = 0;
-        if (!recortar(x0, x1, img_.width(), desde, hasta)) {
-            return;
-        }
-        const int paso = dx > 0 ? 1 : -1;
-        for (int x = desde;; x += paso) {
-            const int y = y0 + piso((x - x0) * dy, dx);
-            vertical(x, y, y, c);
-            if (x == hasta) {
-                return;
-            }
-        }
-    }
-    void rectangulo(int x0, int y0, int x1, int y1, QRgb c) {
-        x0 = std::max(x0, 0);
-        y0 = std::max(y0, 0);
-        x1 = std::min(x1, img_.width() - 1);
-        y1 = std::min(y1, img_.height() - 1);
-        if (x0 > x1) {
-            return; // beside the image
-        }
-        for (int y = y0; y <= y1; ++y) {
-            auto* fila = reinterpret_cast<QRgb*>(img_.scanLine(y));
-            std::fill(fila + x0, fila + x1 + 1, c);
-        }
-    }
-
-private:
-    // The part of the run a..b (either way round) whose blocks can touch
-    // 0..n-1, as desde..hasta in the run's direction; false if none.
-    bool recortar(int a, int b, int n, int& desde, int& hasta) const {
-        const int lo = -w_, hi = n - 1 + w_;
-        if (std::max(a, b) < lo || std::min(a, b) > hi) {
-            return false;
-        }
-        desde = std::clamp(a, lo, hi);
-        hasta = std::clamp(b, lo, hi);
-        return true;
-    }
-    // a / b rounded down.
-    static int piso(long long a, long long b) {
-        const long long q = a / b, r = a % b;
-        return static_cast<int>(r != 0 && (r < 0) != (b < 0) ? q - 1 : q);
-    }
-
-    QImage& img_;
-    int w_;
-    int desde_;
-};
-
-// The image a painter paints on, when the program's pixels can be written to it directly.
-QImage* imagen_directa(QPainter& p) {
-    if (p.device() == nullptr || p.device()->devType() != QInternal::Image) {
-        return nullptr;
-    }
-    auto* img = static_cast<QImage*>(p.device());
-    return img->format() == QImage::Format_RGB32 ? img : nullptr;
 }
 
 // Cuts the segment a-b to the rectangle r (Liang-Barsky); false if it misses
@@ -223,115 +126,159 @@ QPolygonF reducir(const Trazo& t, const Mapa& m) {
     return salida;
 }
 
+namespace {
+
+// What every figure is painted with: the painter, the image's size and map, the
+// stroke width in pixels and the figure's colour.
+struct Pintura {
+    QPainter& p;
+    const Figura& f;
+    QSize tam;
+    int w;
+    QColor color;
+    Mapa m;
+
+    // The pixels of the figure's two points, and the rectangle between them.
+    QPoint a() const { return {celda(m.x(f.a.x())), celda(m.y(f.a.y()))}; }
+    QPoint b() const { return {celda(m.x(f.b.x())), celda(m.y(f.b.y()))}; }
+    QRect entre() const {
+        const QPoint u = a(), v = b();
+        return QRect(QPoint(std::min(u.x(), v.x()), std::min(u.y(), v.y())),
+                     QPoint(std::max(u.x(), v.x()), std::max(u.y(), v.y())));
+    }
+    QRect lienzo() const { return QRect(QPoint(0, 0), tam); }
+};
+
+void pintar_linea(const Pintura& x) {
+    // Ends far outside are first moved along the line to half a million pixels
+    // around the picture, so that no coordinate is cut short: the rounding of
+    // the moved ends tilts the line by a fiftieth of a pixel at most.
+    QPointF da = x.m.a_area(x.f.a), db = x.m.a_area(x.f.b);
+    const double margen = 500000;
+    if (!recortar(
+            da, db,
+            QRectF(-margen, -margen, x.tam.width() + 2 * margen, x.tam.height() + 2 * margen))) {
+        return;
+    }
+    const int la = celda(da.x()), ta = celda(da.y()), lb = celda(db.x()), tb = celda(db.y());
+    if (x.f.invertir) {
+        // One stroke, so no pixel is inverted twice.
+        x.p.setPen(QPen(x.color, x.w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        x.p.drawLine(centro(la, ta), centro(lb, tb));
+    } else if (QImage* img = imagen_directa(x.p)) {
+        Lienzo(*img, x.w).linea(la, ta, lb, tb, x.color.rgb());
+    } else {
+        con_grosor(x.p, x.color, x.w, [&] { x.p.drawLine(centro(la, ta), centro(lb, tb)); });
+    }
+}
+
+void pintar_caja(const Pintura& x) {
+    // The outline as a ring of rectangles, so that every pixel is covered once
+    // and an inverted box drawn twice leaves no trace, corners included.
+    const QRect r = x.entre();
+    const int w = x.w;
+    const QRect fuera(r.left(), r.top(), r.width() - 1 + w, r.height() - 1 + w);
+    QRegion anillo(fuera.intersected(x.lienzo().adjusted(-w, -w, w, w)));
+    if (r.width() - 1 > w && r.height() - 1 > w) {
+        anillo -= QRegion(r.left() + w, r.top() + w, r.width() - 1 - w, r.height() - 1 - w);
+    }
+    for (const QRect& parte : anillo) {
+        x.p.fillRect(parte, x.color);
+    }
+}
+
+void pintar_caja_llena(const Pintura& x) {
+    x.p.fillRect(x.entre().intersected(x.lienzo()), x.color);
+}
+
+void pintar_punto(const Pintura& x) {
+    const QPoint a = x.a();
+    x.p.fillRect(QRect(a.x() - (x.w - 1) / 2, a.y() - (x.w - 1) / 2, x.w, x.w), x.color);
+}
+
+void pintar_polilinea(const Pintura& x, const QPolygonF* reducida) {
+    const QPolygonF linea = reducida ? *reducida : reducir(*x.f.trazo, x.m);
+    if (QImage* img = imagen_directa(x.p); img && !x.f.invertir) {
+        // A reduced curve is mostly short vertical runs: written directly, many
+        // times faster than stroked.
+        Lienzo lienzo(*img, x.w);
+        const QRgb c = x.color.rgb();
+        for (qsizetype i = 0; i + 1 < linea.size(); ++i) {
+            lienzo.linea(int(linea[i].x()), int(linea[i].y()), int(linea[i + 1].x()),
+                         int(linea[i + 1].y()), c);
+        }
+        if (linea.size() == 1) {
+            lienzo.vertical(int(linea[0].x()), int(linea[0].y()), int(linea[0].y()), c);
+        }
+        return;
+    }
+    con_grosor(x.p, x.color, x.w, [&] {
+        x.p.drawPolyline(linea);
+        x.p.drawPoint(linea.back()); // aliased lines leave out their last pixel
+    });
+}
+
+void pintar_bandas(const Pintura& x) {
+    // Rows narrower than a pixel share it: the brightest of them shows, so that
+    // a pixel shows the light that falls in it.
+    const std::vector<QRgb>& colores = *x.f.colores;
+    const int n = static_cast<int>(colores.size());
+    const int alto = x.tam.height();
+    const double y0 = x.f.a.y(), y1 = x.f.b.y();
+    std::vector<int> elegida(static_cast<std::size_t>(alto), -1);
+    for (int i = 0; i < n; ++i) {
+        const int p0 = celda(x.m.y(y0 + (y1 - y0) * i / n));
+        const int p1 = celda(x.m.y(y0 + (y1 - y0) * (i + 1) / n));
+        for (int y = std::max(0, std::min(p0, p1)); y <= std::min(alto - 1, std::max(p0, p1));
+             ++y) {
+            int& e = elegida[static_cast<std::size_t>(y)];
+            if (e < 0 || brillo(colores[std::size_t(i)]) > brillo(colores[std::size_t(e)])) {
+                e = i;
+            }
+        }
+    }
+    const QRect r = x.entre();
+    QImage* img = imagen_directa(x.p);
+    for (int y = 0; y < alto; ++y) {
+        const int e = elegida[static_cast<std::size_t>(y)];
+        if (e < 0) {
+            continue;
+        }
+        const QRgb c = colores[std::size_t(e)];
+        if (img) {
+            Lienzo(*img, 1).rectangulo(r.left(), y, r.right(), y, c);
+        } else {
+            x.p.fillRect(QRect(QPoint(r.left(), y), QPoint(r.right(), y)).intersected(x.lienzo()),
+                         QColor::fromRgb(c));
+        }
+    }
+}
+
+} // namespace
+
 void pintar_figura(QPainter& p, const Figura& f, QSize tam, int grosor, const QPolygonF* reducida) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setCompositionMode(f.invertir ? QPainter::RasterOp_SourceXorDestination
                                     : QPainter::CompositionMode_SourceOver);
-    const QColor color = QColor::fromRgb(f.color);
-    const int w = grosor;
-    const Mapa m(f.escala, tam);
-    const int xa = celda(m.x(f.a.x())), ya = celda(m.y(f.a.y()));
-    const int xb = celda(m.x(f.b.x())), yb = celda(m.y(f.b.y()));
-    const int x0 = std::min(xa, xb), x1 = std::max(xa, xb);
-    const int y0 = std::min(ya, yb), y1 = std::max(ya, yb);
-    const QRect lienzo(QPoint(0, 0), tam);
+    const Pintura x{p, f, tam, grosor, QColor::fromRgb(f.color), Mapa(f.escala, tam)};
     switch (f.tipo) {
-    case Figura::Tipo::linea: {
-        // Ends far outside are first moved along the line to half a million
-        // pixels around the picture, so that no coordinate is cut short: the
-        // rounding of the moved ends tilts the line by a fiftieth of a pixel at most.
-        QPointF da = m.a_area(f.a), db = m.a_area(f.b);
-        const double margen = 500000;
-        if (!recortar(
-                da, db,
-                QRectF(-margen, -margen, tam.width() + 2 * margen, tam.height() + 2 * margen))) {
-            break;
-        }
-        const int la = celda(da.x()), ta = celda(da.y()), lb = celda(db.x()), tb = celda(db.y());
-        if (f.invertir) {
-            // One stroke, so no pixel is inverted twice.
-            p.setPen(QPen(color, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-            p.drawLine(centro(la, ta), centro(lb, tb));
-        } else if (QImage* img = imagen_directa(p)) {
-            Lienzo(*img, w).linea(la, ta, lb, tb, color.rgb());
-        } else {
-            con_grosor(p, color, w, [&] { p.drawLine(centro(la, ta), centro(lb, tb)); });
-        }
-        break;
-    }
-    case Figura::Tipo::caja: {
-        // The outline as a ring of rectangles, so that every pixel is covered
-        // once and an inverted box drawn twice leaves no trace, corners included.
-        const QRect fuera(x0, y0, x1 - x0 + w, y1 - y0 + w);
-        QRegion anillo(fuera.intersected(lienzo.adjusted(-w, -w, w, w)));
-        if (x1 - x0 > w && y1 - y0 > w) {
-            anillo -= QRegion(x0 + w, y0 + w, x1 - x0 - w, y1 - y0 - w);
-        }
-        for (const QRect& r : anillo) {
-            p.fillRect(r, color);
-        }
-        break;
-    }
+    case Figura::Tipo::linea:
+        pintar_linea(x);
+        return;
+    case Figura::Tipo::caja:
+        pintar_caja(x);
+        return;
     case Figura::Tipo::caja_llena:
-        p.fillRect(QRect(QPoint(x0, y0), QPoint(x1, y1)).intersected(lienzo), color);
-        break;
+        pintar_caja_llena(x);
+        return;
     case Figura::Tipo::punto:
-        p.fillRect(QRect(xa - (w - 1) / 2, ya - (w - 1) / 2, w, w), color);
-        break;
-    case Figura::Tipo::polilinea: {
-        const QPolygonF linea = reducida ? *reducida : reducir(*f.trazo, m);
-        if (QImage* img = imagen_directa(p); img && !f.invertir) {
-            // A reduced curve is mostly short vertical runs: written directly,
-            // many times faster than stroked.
-            Lienzo lienzo(*img, w);
-            const QRgb c = color.rgb();
-            for (qsizetype i = 0; i + 1 < linea.size(); ++i) {
-                lienzo.linea(int(linea[i].x()), int(linea[i].y()), int(linea[i + 1].x()),
-                             int(linea[i + 1].y()), c);
-            }
-            if (linea.size() == 1) {
-                lienzo.vertical(int(linea[0].x()), int(linea[0].y()), int(linea[0].y()), c);
-            }
-        } else {
-            con_grosor(p, color, w, [&] {
-                p.drawPolyline(linea);
-                p.drawPoint(linea.back()); // aliased lines leave out their last pixel
-            });
-        }
-        break;
-    }
-    case Figura::Tipo::bandas: {
-        // Rows narrower than a pixel share it: the brightest of them shows, so
-        // that a pixel shows the light that falls in it.
-        const std::vector<QRgb>& colores = *f.colores;
-        const int n = static_cast<int>(colores.size());
-        const int alto = tam.height();
-        std::vector<int> elegida(static_cast<std::size_t>(alto), -1);
-        for (int i = 0; i < n; ++i) {
-            const int p0 = celda(m.y(f.a.y() + (f.b.y() - f.a.y()) * i / n));
-            const int p1 = celda(m.y(f.a.y() + (f.b.y() - f.a.y()) * (i + 1) / n));
-            for (int y = std::max(0, std::min(p0, p1)); y <= std::min(alto - 1, std::max(p0, p1));
-                 ++y) {
-                int& e = elegida[static_cast<std::size_t>(y)];
-                if (e < 0 || brillo(colores[std::size_t(i)]) > brillo(colores[std::size_t(e)])) {
-                    e = i;
-                }
-            }
-        }
-        QImage* img = imagen_directa(p);
-        for (int y = 0; y < alto; ++y) {
-            const int e = elegida[static_cast<std::size_t>(y)];
-            if (e < 0) {
-                continue;
-            }
-            const QColor c = QColor::fromRgb(colores[std::size_t(e)]);
-            if (img) {
-                Lienzo(*img, 1).rectangulo(x0, y, x1, y, c.rgb());
-            } else {
-                p.fillRect(QRect(QPoint(x0, y), QPoint(x1, y)).intersected(lienzo), c);
-            }
-        }
-        break;
-    }
+        pintar_punto(x);
+        return;
+    case Figura::Tipo::polilinea:
+        pintar_polilinea(x, reducida);
+        return;
+    case Figura::Tipo::bandas:
+        pintar_bandas(x);
+        return;
     }
 }

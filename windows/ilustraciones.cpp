@@ -3,6 +3,7 @@
 #include "toolkit/colores.h"
 #include "toolkit/datos.h"
 #include "toolkit/diseno.h"
+#include "toolkit/imagen_archivo.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
 #include "windows/dibujos.h"

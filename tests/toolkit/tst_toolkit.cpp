@@ -1,5 +1,6 @@
 #include "toolkit/clics.h"
 #include "toolkit/diseno.h"
+#include "toolkit/imagen_archivo.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
 #include "toolkit/razones.h"
