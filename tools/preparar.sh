@@ -8,8 +8,9 @@ paquetes=(
     fonts-dejavu-core fonts-liberation2
 )
 # ./test only: clang with its sanitizer and libFuzzer runtimes, the symbolizer
-# that puts names and lines in their reports, and the formatter the tree is checked with.
-paquetes_prueba=(clang libclang-rt-14-dev llvm clang-format)
+# that puts names and lines in their reports, the formatter the tree is checked
+# with, and the property-testing library of the stress story.
+paquetes_prueba=(clang libclang-rt-14-dev llvm clang-format librapidcheck-dev)
 
 instalar_lo_que_falta() {
     local faltan=()

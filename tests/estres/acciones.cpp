@@ -3,6 +3,8 @@
 #include <QKeySequence>
 #include <QStringList>
 
+#include <rapidcheck.h>
+
 #include <array>
 #include <utility>
 
@@ -14,62 +16,61 @@ QString flecha(int cual) {
 
 namespace {
 
-using Azar = std::mt19937_64;
-
-int entero(Azar& a, int desde, int hasta) {
-    return std::uniform_int_distribution<int>(desde, hasta)(a);
+// Values drawn by rapidcheck, which shrinks each of them towards `desde`.
+int entero(int desde, int hasta) {
+    return *rc::gen::inRange(desde, hasta + 1);
 }
 
-double real(Azar& a, double desde, double hasta) {
-    return std::uniform_real_distribution<double>(desde, hasta)(a);
+double real(double desde, double hasta) {
+    return desde + (hasta - desde) * entero(0, 1 << 20) / double(1 << 20);
 }
 
 // Pieces of what a user types or pastes: numbers mostly, in both decimal marks,
 // with what a keyboard or another program may bring along.
-QString trozo(Azar& a) {
+QString trozo() {
     static const char* const sueltos[] = {".", ",", "-", "+", "e",      "E",      "d", " ",
                                           "x", "ñ", "−", "٣", "\u200F", "\u00A0", "0", "00"};
     static const QStringList numeros =
         QStringLiteral("1e999 -1e999 1e99999999999999999999 nan inf 0x10 1e-999 "
                        "99999999999999999999 0,0001 -0.55 2.5e1 3D2 1. .5")
             .split(QLatin1Char(' '));
-    switch (entero(a, 0, 9)) {
+    switch (entero(0, 9)) {
     case 0:
     case 1:
-        return QString::fromUtf8(sueltos[entero(a, 0, std::size(sueltos) - 1)]);
+        return QString::fromUtf8(sueltos[entero(0, std::size(sueltos) - 1)]);
     case 2:
-        return numeros[entero(a, 0, numeros.size() - 1)];
+        return numeros[entero(0, numeros.size() - 1)];
     default: {
         QString cifras;
-        for (int i = entero(a, 1, 4); i > 0; --i) {
-            cifras += QChar(u'0' + entero(a, 0, 9));
+        for (int i = entero(1, 4); i > 0; --i) {
+            cifras += QChar(u'0' + entero(0, 9));
         }
         return cifras;
     }
     }
 }
 
-QString texto_al_azar(Azar& a, int trozos) {
+QString texto_al_azar(int trozos) {
     QString t;
     for (int i = 0; i < trozos; ++i) {
-        t += trozo(a);
+        t += trozo();
     }
     return t;
 }
 
 // A number a user means for box `caja` (1..6), mostly within the shipped
 // limits, in either decimal mark.
-QString plausible(Azar& a, int caja) {
+QString plausible(int caja) {
     const std::array<std::pair<double, double>, 7> rangos{
         {{0, 0}, {-0.95, 0.95}, {-0.95, 0.95}, {1, 60}, {0.1, 20}, {1, 100}, {0.38, 0.78}}};
     const auto [desde, hasta] = rangos[caja];
-    double x = real(a, desde, hasta);
-    if (entero(a, 0, 9) == 0) {
+    double x = real(desde, hasta);
+    if (entero(0, 9) == 0) {
         x *= 10; // past the limits now and then
     }
-    const int decimales = caja == 3 ? 0 : entero(a, 0, 3);
+    const int decimales = caja == 3 ? 0 : entero(0, 3);
     QString t = QString::number(x, 'f', decimales);
-    if (entero(a, 0, 1) == 0) {
+    if (entero(0, 1) == 0) {
         t.replace(QLatin1Char('.'), QLatin1Char(','));
     }
     return t;
@@ -91,31 +92,31 @@ const int teclas_control[] = {Qt::Key_Backspace,    Qt::Key_Delete,
                               ctrl | Qt::Key_Z,     ctrl | shift | Qt::Key_Z,
                               shift | Qt::Key_Left, shift | Qt::Key_End};
 
-Tecla tecla_al_azar(Azar& a) {
+Tecla tecla_al_azar() {
     Tecla t;
-    t.tecla = teclas_control[entero(a, 0, std::size(teclas_control) - 1)];
+    t.tecla = teclas_control[entero(0, std::size(teclas_control) - 1)];
     if (t.tecla == tecla_pegar) {
-        t.texto = texto_al_azar(a, entero(a, 0, 4));
-        if (entero(a, 0, 5) == 0) {
-            t.texto += QStringLiteral("\n") + texto_al_azar(a, 2);
+        t.texto = texto_al_azar(entero(0, 4));
+        if (entero(0, 5) == 0) {
+            t.texto += QStringLiteral("\n") + texto_al_azar(2);
         }
     }
     return t;
 }
 
 // A zoom window worked a few times, then closed one of five ways.
-std::vector<int> plan_zoom(Azar& a) {
+std::vector<int> plan_zoom() {
     std::vector<int> plan;
-    for (int i = entero(a, 0, 5); i > 0; --i) {
-        plan.push_back(entero(a, 0, 7) * 1000 + entero(a, 0, 999));
+    for (int i = entero(0, 5); i > 0; --i) {
+        plan.push_back(entero(0, 7) * 1000 + entero(0, 999));
     }
-    plan.push_back(entero(a, 0, 4) * 1000);
+    plan.push_back(entero(0, 4) * 1000);
     return plan;
 }
 
 } // namespace
 
-Accion accion_al_azar(Azar& a) {
+Accion accion_al_azar() {
     using T = Accion::Tipo;
     // How often each kind comes, out of 1000.
     static const std::pair<T, int> pesos[] = {
@@ -123,7 +124,7 @@ Accion accion_al_azar(Azar& a) {
         {T::graficar, 120}, {T::limpiar, 25}, {T::marcador, 60},    {T::banda, 70},
         {T::menu, 55},      {T::mover, 45},   {T::lupa, 10},        {T::opcion, 15},
         {T::restaurar, 8},  {T::tamano, 7},   {T::mensaje_real, 10}};
-    int r = entero(a, 0, 999);
+    int r = entero(0, 999);
     Accion x;
     for (const auto& [tipo, peso] : pesos) {
         x.tipo = tipo;
@@ -133,64 +134,64 @@ Accion accion_al_azar(Azar& a) {
     }
     switch (x.tipo) {
     case T::escribir:
-        x.cual = entero(a, 1, 6);
-        if (entero(a, 0, 9) < 7) {
-            x.teclas.push_back({plausible(a, x.cual), 0});
+        x.cual = entero(1, 6);
+        if (entero(0, 9) < 7) {
+            x.teclas.push_back({plausible(x.cual), 0});
         }
-        for (int i = x.teclas.empty() ? entero(a, 1, 4) : entero(a, 0, 1); i > 0; --i) {
-            if (entero(a, 0, 3) == 0) {
-                x.teclas.push_back(tecla_al_azar(a));
+        for (int i = x.teclas.empty() ? entero(1, 4) : entero(0, 1); i > 0; --i) {
+            if (entero(0, 3) == 0) {
+                x.teclas.push_back(tecla_al_azar());
             } else {
-                x.teclas.push_back({texto_al_azar(a, entero(a, 1, 3)), 0});
+                x.teclas.push_back({texto_al_azar(entero(1, 3)), 0});
             }
         }
-        if (entero(a, 0, 2) > 0) { // most often left with Tab
+        if (entero(0, 2) > 0) { // most often left with Tab
             x.teclas.push_back({QString(), Qt::Key_Tab});
         }
         break;
     case T::tecla:
-        x.teclas.push_back(tecla_al_azar(a));
+        x.teclas.push_back(tecla_al_azar());
         break;
     case T::enfocar:
-        x.cual = entero(a, 0, 10); // 1..6 a box, else another way
-        x.puntos.push_back({real(a, 0, 1), real(a, 0, 1)});
+        x.cual = entero(0, 10); // 1..6 a box, else another way
+        x.puntos.push_back({real(0, 1), real(0, 1)});
         break;
     case T::flecha:
-        x.cual = entero(a, 0, 15);
-        x.veces = entero(a, 1, 3);
+        x.cual = entero(0, 15);
+        x.veces = entero(1, 3);
         break;
     case T::marcador:
-        x.cual = entero(a, 0, 1);
-        for (int i = entero(a, 0, 3); i > 0; --i) {
-            x.puntos.push_back({entero(a, 0, 4) == 0 ? real(a, -1, 1) : 0, real(a, -2.6, 2.6)});
+        x.cual = entero(0, 1);
+        for (int i = entero(0, 3); i > 0; --i) {
+            x.puntos.push_back({entero(0, 4) == 0 ? real(-1, 1) : 0, real(-2.6, 2.6)});
         }
         break;
     case T::banda:
-        for (int i = entero(a, 2, 4); i > 0; --i) {
-            x.puntos.push_back({real(a, -0.05, 1.05), real(a, -0.05, 1.05)});
+        for (int i = entero(2, 4); i > 0; --i) {
+            x.puntos.push_back({real(-0.05, 1.05), real(-0.05, 1.05)});
         }
-        x.ventana = plan_zoom(a);
+        x.ventana = plan_zoom();
         break;
     case T::menu:
-        x.cual = entero(a, 0, 11);
-        for (int i = entero(a, 0, 3); i > 0; --i) { // the viewer's list, its buttons
-            x.ventana.push_back(entero(a, 0, 3) * 1000 + entero(a, 0, 999));
+        x.cual = entero(0, 11);
+        for (int i = entero(0, 3); i > 0; --i) { // the viewer's list, its buttons
+            x.ventana.push_back(entero(0, 3) * 1000 + entero(0, 999));
         }
-        x.ventana.push_back(entero(a, 0, 2) * 1000);
+        x.ventana.push_back(entero(0, 2) * 1000);
         break;
     case T::mover:
-        x.cual = entero(a, 0, 3);
-        x.puntos.push_back({real(a, 0, 1), real(a, 0, 1)});
+        x.cual = entero(0, 3);
+        x.puntos.push_back({real(0, 1), real(0, 1)});
         break;
     case T::opcion:
-        x.cual = entero(a, 0, 1);
+        x.cual = entero(0, 1);
         break;
     case T::tamano:
-        x.puntos.push_back({real(a, 0, 1), real(a, 0, 1)});
+        x.puntos.push_back({real(0, 1), real(0, 1)});
         break;
     case T::mensaje_real:
-        x.cual = entero(a, 0, 3);
-        x.ventana.push_back(entero(a, 0, 3) * 1000);
+        x.cual = entero(0, 3);
+        x.ventana.push_back(entero(0, 3) * 1000);
         break;
     case T::graficar:
     case T::limpiar:
