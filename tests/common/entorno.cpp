@@ -13,7 +13,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QTest>
 
 #include <algorithm>
@@ -37,14 +36,6 @@ CarpetaTrabajo::CarpetaTrabajo(const QString& inic, const QString& trazo)
     }
 }
 
-CarpetaTrabajo::~CarpetaTrabajo() {
-    QDir::setCurrent(anterior_);
-}
-
-QString CarpetaTrabajo::ruta(const QString& nombre) const {
-    return dir_.filePath(nombre);
-}
-
 void CarpetaTrabajo::escribir(const QString& nombre, const QByteArray& contenido) const {
     QFile f(ruta(nombre));
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -64,30 +55,6 @@ QString inic_con(std::initializer_list<std::pair<int, const char*>> registros) {
         lineas[registro - 1] = QString::fromUtf8(texto);
     }
     return lineas.join(QLatin1Char('\n'));
-}
-
-Mensajes::Mensajes() {
-    set_contestador([this](const QString& texto) { textos << texto; });
-}
-
-Mensajes::~Mensajes() {
-    set_contestador(nullptr);
-}
-
-Modal::Modal(ManejadorModal m) {
-    set_manejador_modal(std::move(m));
-}
-
-Modal::~Modal() {
-    set_manejador_modal(nullptr);
-}
-
-LocalePrueba::LocalePrueba(const QLocale& l) : anterior_(QLocale()) {
-    QLocale::setDefault(l);
-}
-
-LocalePrueba::~LocalePrueba() {
-    QLocale::setDefault(anterior_);
 }
 
 void mover_raton(QWidget* w, QPointF pixel) {
@@ -138,14 +105,6 @@ EntradaValores& Escena::entrada() const {
 
 int Escena::curvas() const {
     return static_cast<int>(grafica().curvas().size());
-}
-
-void Escena::graficar() const {
-    clic(control<QPushButton>("boton_graficar"));
-}
-
-void Escena::limpiar() const {
-    clic(control<QPushButton>("boton_limpiar"));
 }
 
 void Escena::escribir(Magnitud m, const QString& texto) const {
@@ -200,54 +159,55 @@ bool Escena::seleccionar(QPointF desde, QPointF hasta,
     return abierto;
 }
 
-QString infidelidad(PictureBox* p, const Curva& c, Color color, double s0, double s1) {
+QString infidelidad(PictureBox* p, const std::function<double(double)>& I, double alto,
+                    double franja, Color color, double s0, double s1, std::optional<Escala> e) {
     const QImage img = p->imagen();
-    const Mapa m(p->escala(), img.size());
-    const int alto = img.height();
-    const Red red = c.red();
-    const double n2 = static_cast<float>(c.alto());
-    const double delta = c.franja() / 16;
-    const auto fila = [&](double I) {
-        return std::clamp(celda(m.y(0.98 * (n2 - I))), 0, alto - 1);
-    };
-    // The model's reach in each column, and what is lit there.
-    const int ancho = img.width();
-    std::vector<int> arriba(ancho, alto), abajo(ancho, -1), luz_arriba(ancho, alto),
+    const Mapa m(e.value_or(p->escala()), img.size());
+    const int ancho = img.width(), filas = img.height();
+    const double delta = franja / 16;
+    // The rows the model reaches in each column (off the picture: out of sight),
+    // and those lit there.
+    std::vector<int> arriba(ancho, filas), abajo(ancho, -1), luz_arriba(ancho, filas),
         luz_abajo(ancho, -1);
-    std::vector<bool> entera(ancho, false);
+    std::vector<bool> vista(ancho, false);
     for (int x = 0; x < ancho; ++x) {
-        const double a = std::max(s0, std::min(m.usuario_x(x), m.usuario_x(x + 1)));
-        const double b = std::min(s1, std::max(m.usuario_x(x), m.usuario_x(x + 1)));
+        const double u0 = std::min(m.usuario_x(x), m.usuario_x(x + 1));
+        const double u1 = std::max(m.usuario_x(x), m.usuario_x(x + 1));
+        const double a = std::max(s0, u0), b = std::min(s1, u1);
         if (a > b) {
             continue;
         }
-        entera[x] = std::min(m.usuario_x(x), m.usuario_x(x + 1)) >= s0 &&
-                    std::max(m.usuario_x(x), m.usuario_x(x + 1)) <= s1;
+        int alto_y = filas, bajo_y = -1;
         const auto alcanzar = [&](double s) {
-            const int y = fila(red(s));
-            arriba[x] = std::min(arriba[x], y);
-            abajo[x] = std::max(abajo[x], y);
+            const int y = celda(m.y(0.98 * (alto - I(s))));
+            alto_y = std::min(alto_y, y);
+            bajo_y = std::max(bajo_y, y);
         };
         alcanzar(a);
         alcanzar(b);
         for (double k = std::ceil(a / delta); k * delta < b; ++k) {
             alcanzar(k * delta);
         }
-        for (int y = 0; y < alto; ++y) {
+        arriba[x] = std::clamp(alto_y, 0, filas - 1);
+        abajo[x] = std::clamp(bajo_y, 0, filas - 1);
+        vista[x] = u0 >= s0 && u1 <= s1 && bajo_y >= 0 && alto_y < filas;
+        for (int y = 0; y < filas; ++y) {
             if (img.pixel(x, y) == a_qcolor(color).rgb()) {
                 luz_arriba[x] = std::min(luz_arriba[x], y);
                 luz_abajo[x] = std::max(luz_abajo[x], y);
             }
         }
     }
+    // A stroke w pixels wide reaches w - 1 pixels past the row its point falls in.
+    const int w = p->grosor_pixeles();
+    int vistas = 0;
     for (int x = 1; x + 1 < ancho; ++x) {
-        if (!entera[x]) {
+        if (!vista[x]) {
             continue;
         }
+        ++vistas;
         const int tope = std::min({arriba[x - 1], arriba[x], arriba[x + 1]});
         const int fondo = std::max({abajo[x - 1], abajo[x], abajo[x + 1]});
-        // A stroke w pixels wide reaches w - 1 pixels past the row its point falls in.
-        const int w = p->grosor_pixeles();
         if (luz_arriba[x] > arriba[x] + 1 || luz_abajo[x] < abajo[x] - 1 ||
             luz_arriba[x] < tope - w || luz_abajo[x] > fondo + w) {
             return QStringLiteral("column %1 (sine %2): model %3..%4, drawn %5..%6")
@@ -259,5 +219,10 @@ QString infidelidad(PictureBox* p, const Curva& c, Color color, double s0, doubl
                 .arg(luz_abajo[x]);
         }
     }
-    return QString();
+    return vistas > 0 ? QString() : QStringLiteral("nothing in sight");
+}
+
+QString infidelidad(PictureBox* p, const Curva& c, Color color, double s0, double s1) {
+    const Red red = c.red();
+    return infidelidad(p, red, static_cast<float>(c.alto()), c.franja(), color, s0, s1);
 }

@@ -7,8 +7,10 @@
 #include "main/ventana_principal.h"
 #include "model/curva.h"
 #include "model/parametros.h"
+#include "toolkit/mapa.h"
 #include "toolkit/mensaje.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QPointF>
 #include <QString>
@@ -18,6 +20,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <utility>
 
 class EntradaValores;
@@ -34,8 +37,8 @@ public:
 
     explicit CarpetaTrabajo(const QString& inic = QString::fromUtf8(inic_normal),
                             const QString& trazo = QStringLiteral(" 0 \r\n"));
-    ~CarpetaTrabajo();
-    QString ruta(const QString& nombre) const;
+    ~CarpetaTrabajo() { QDir::setCurrent(anterior_); }
+    QString ruta(const QString& nombre) const { return dir_.filePath(nombre); }
     void escribir(const QString& nombre, const QByteArray& contenido) const;
     QByteArray leer(const QString& nombre) const;
 
@@ -50,23 +53,25 @@ QString inic_con(std::initializer_list<std::pair<int, const char*>> registros);
 // Answers every message box at once and keeps its text.
 class Mensajes {
 public:
-    Mensajes();
-    ~Mensajes();
+    Mensajes() {
+        set_contestador([this](const QString& texto) { textos << texto; });
+    }
+    ~Mensajes() { set_contestador(nullptr); }
     QStringList textos;
 };
 
 // Answers every modal window with `m` (which works its controls) while it lives.
 class Modal {
 public:
-    explicit Modal(ManejadorModal m);
-    ~Modal();
+    explicit Modal(ManejadorModal m) { set_manejador_modal(std::move(m)); }
+    ~Modal() { set_manejador_modal(nullptr); }
 };
 
 // The default locale for the life of a test.
 class LocalePrueba {
 public:
-    explicit LocalePrueba(const QLocale& l);
-    ~LocalePrueba();
+    explicit LocalePrueba(const QLocale& l) : anterior_(QLocale()) { QLocale::setDefault(l); }
+    ~LocalePrueba() { QLocale::setDefault(anterior_); }
 
 private:
     QLocale anterior_;
@@ -113,8 +118,8 @@ struct Escena {
     EntradaValores& entrada() const;
     int curvas() const;
 
-    void graficar() const;
-    void limpiar() const;
+    void graficar() const { clic(control("boton_graficar")); }
+    void limpiar() const { clic(control("boton_limpiar")); }
     // Types `texto` into the box of `m` as a user does (a click selects it, so
     // the first key replaces its value) and leaves it with Tab.
     void escribir(Magnitud m, const QString& texto) const;
@@ -136,11 +141,16 @@ struct Escena {
 // The object name of the box of `m` ("caja_ranuras"...).
 QString nombre_caja(Magnitud m);
 
-// Where the drawing of curve `c` in `color` on picture `p` departs from the
-// model over the sines s0..s1: in each pixel column the curve must reach the
-// model's lowest and highest point over the sines the column spans (found on a
-// grid of 16 points a fringe), and light nothing beyond the reach of that column
-// and its neighbours, which a polyline joins; a pixel of slack either way, a
-// stroke's width beyond the neighbours' reach.
-// Empty when the drawing is faithful.
+// Where the drawing in `color` on picture `p` departs from the intensity `I`,
+// drawn at 0.98 (alto - I) over the sines s0..s1 on the scale `e` (the
+// picture's own unless given): in each pixel column in sight the drawing must
+// reach the lowest and highest point of `I` over the sines the column spans
+// (found on a grid of 16 points to a `franja`), and light nothing beyond the
+// reach of that column and its neighbours, which a polyline joins; a pixel of
+// slack either way, a stroke's width beyond the neighbours' reach. Empty when
+// the drawing is faithful.
+QString infidelidad(PictureBox* p, const std::function<double(double)>& I, double alto,
+                    double franja, Color color, double s0, double s1,
+                    std::optional<Escala> e = std::nullopt);
+// The same for curve `c` against its model.
 QString infidelidad(PictureBox* p, const Curva& c, Color color, double s0, double s1);
