@@ -8,9 +8,7 @@
 #include "toolkit/traducciones.h"
 
 #include <QAccessible>
-#include <QAccessibleActionInterface>
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,10 +34,6 @@ Q_DECLARE_METATYPE(Escala)
 Q_DECLARE_METATYPE(Operacion)
 
 namespace {
-
-QColor pixel(const QImage& img, int x, int y) {
-    return img.pixelColor(x, y);
-}
 
 // A box shown at a given size, ready to draw on.
 struct Caja {
@@ -123,23 +117,12 @@ private slots:
         }
         rayos(referencia.p, QColor(2999 % 256, 255 - 2999 % 256, 40));
         QVERIFY2(c.p.figuras() < 2200, qPrintable(QString::number(c.p.figuras())));
-        c.p.resize(300, 150); // replays the list
-        referencia.p.resize(300, 150);
-        QCOMPARE(c.p.imagen(), referencia.p.imagen());
-    }
-
-    void capa_transitoria_no_marca_la_imagen() {
-        Caja c;
-        c.p.linea({0, 50}, {200, 50}, Qt::red);
-        const QImage antes = c.p.imagen();
-        c.p.set_persistente(false);
-        c.p.set_modo(PictureBox::Modo::invertir);
-        c.p.caja({10, 10}, {100, 90}, Qt::blue);
-        QCOMPARE(c.p.imagen(), antes);
-        QVERIFY(c.p.imagen_visible() != antes);
-        c.p.caja({10, 10}, {100, 90}, Qt::blue); // erases the band
-        QCOMPARE(c.p.imagen_visible(), antes);
-        QCOMPARE(c.p.figuras(), std::size_t{1});
+        for (const QSize tam : {QSize(200, 100), QSize(300, 150)}) { // resized: the list replayed
+            c.p.resize(tam);
+            referencia.p.resize(tam);
+            QCOMPARE(c.p.imagen().size(), tam);
+            QCOMPARE(c.p.imagen(), referencia.p.imagen());
+        }
     }
 
     void mapa_ida_y_vuelta_data() {
@@ -151,14 +134,10 @@ private slots:
         const Escala franja{0, 2.2, 1, -4.4};
         QTest::newRow("strip, top left")
             << franja << QSizeF(100, 440) << QPointF(0, 2.2) << QPointF(0, 0);
-        QTest::newRow("strip, bottom right")
-            << franja << QSizeF(100, 440) << QPointF(1, -2.2) << QPointF(100, 440);
         QTest::newRow("strip, axis")
             << franja << QSizeF(100, 440) << QPointF(0.25, 1.1) << QPointF(25, 110);
         // The graph: sines across, 0 at the top to N² at the bottom.
         const Escala grafica{-0.5, 0, 1, 25};
-        QTest::newRow("graph, centre")
-            << grafica << QSizeF(400, 300) << QPointF(0, 12.5) << QPointF(200, 150);
         QTest::newRow("graph, twips")
             << grafica << QSizeF(3795, 3150) << QPointF(-0.25, 5) << QPointF(948.75, 630);
         QTest::newRow("beyond the area")
@@ -183,24 +162,13 @@ private slots:
         QVERIFY(m.a_area(usuario, otra).width() >= 0 && m.a_area(usuario, otra).height() >= 0);
     }
 
-    void redimensionar_conserva_el_dibujo() {
-        Caja c;
-        c.p.caja_llena({100, 50}, {120, 60}, Qt::red);
-        QCOMPARE(pixel(c.p.imagen(), 110, 55), QColor(Qt::red));
-        c.p.resize(400, 200);
-        const QImage grande = c.p.imagen();
-        QCOMPARE(grande.size(), QSize(400, 200));
-        QCOMPARE(pixel(grande, 220, 110), QColor(Qt::red));
-        QCOMPARE(pixel(grande, 150, 110), fondo_dibujo);
-    }
-
-    // Lines and curves written straight into the picture follow the strokes
-    // of the raster engine to within a pixel (the two may round ties
+    // Lines written straight into the picture follow the strokes of the raster
+    // engine to within a pixel at any width (the two may round ties
     // differently): an image format the direct path does not take makes the
-    // engine draw the same figure.
+    // engine draw the same line. (Curves, written the same way, are held to the
+    // model by the graph's and the zoom's fidelity tests.)
     void escritura_directa_sigue_al_motor_data() {
         QTest::addColumn<int>("grosor");
-        QTest::newRow("1 pixel") << 1;
         QTest::newRow("2 pixeles") << 2;
         QTest::newRow("3 pixeles") << 3;
     }
@@ -210,18 +178,6 @@ private slots:
         const Escala escala{0, 0, 97, 61};
         std::mt19937 azar(grosor);
         std::uniform_int_distribution<int> x(0, 96), y(0, 60);
-        std::vector<Figura> figuras;
-        for (int i = 0; i < 200; ++i) {
-            const QPointF a(x(azar), y(azar)), b(x(azar) + 0.5, y(azar) + 0.25);
-            figuras.push_back(
-                {Figura::Tipo::linea, false, qRgb(255, 0, 0), escala, a, b, nullptr, nullptr});
-        }
-        auto trazo = std::make_shared<Trazo>();
-        for (int i = 0; i < 330; ++i) {
-            trazo->push_back({float(i * 0.29), float(30 + 29 * std::sin(i * 0.37))});
-        }
-        figuras.push_back(
-            {Figura::Tipo::polilinea, false, qRgb(255, 0, 0), escala, {}, {}, trazo, nullptr});
         // Every lit pixel of one image has a lit pixel of the other next to it.
         const auto cerca = [&](const QImage& de, const QImage& en) {
             for (int py = 0; py < tam.height(); ++py) {
@@ -233,7 +189,10 @@ private slots:
             }
             return QString();
         };
-        for (const Figura& f : figuras) {
+        for (int i = 0; i < 200; ++i) {
+            const QPointF a(x(azar), y(azar)), b(x(azar) + 0.5, y(azar) + 0.25);
+            const Figura f{
+                Figura::Tipo::linea, false, qRgb(255, 0, 0), escala, a, b, nullptr, nullptr};
             const QImage directa = pintada(f, tam, grosor, QImage::Format_RGB32);
             const QImage motor = pintada(f, tam, grosor, QImage::Format_ARGB32_Premultiplied);
             const QString falta = cerca(motor, directa), sobra = cerca(directa, motor);
@@ -289,12 +248,9 @@ private slots:
         fondo.fill(QColor(0, 0, 255));
         c.p.resize(100, 100);
         c.p.set_imagen(fondo);
-        c.p.linea({0, 0}, {200, 100}, Qt::white);
+        c.p.linea({0, 0}, {200, 100}, Qt::white); // through pixel 50, 50
         c.p.limpiar();
-        QCOMPARE(c.p.figuras(), std::size_t{0});
-        QCOMPARE(pixel(c.p.imagen(), 50, 50), QColor(Qt::blue));
-        QVERIFY(!c.p.cargar_imagen(QStringLiteral("/no/existe.bmp")));
-        QCOMPARE(pixel(c.p.imagen(), 50, 50), QColor(Qt::blue));
+        QCOMPARE(c.p.imagen().pixelColor(50, 50), QColor(Qt::blue));
     }
 
     // A picture cut short is refused as one that is no picture, whatever its kind;
@@ -304,7 +260,6 @@ private slots:
         QTest::addColumn<QByteArray>("formato");
         QImage color(300, 200, QImage::Format_RGB32);
         color.fill(QColor(200, 30, 30));
-        QTest::newRow("BMP, 24 bits") << color << QByteArray("BMP");
         QTest::newRow("BMP, 256 colours")
             << color.convertToFormat(QImage::Format_Indexed8) << QByteArray("BMP");
         QTest::newRow("BMP, 32 bits with alpha")
@@ -354,18 +309,6 @@ private slots:
         auto* hijo = new QLabel(l);
         d.colocar(hijo, {15, 15, 30, 30}, 0);
         QCOMPARE(hijo->geometry(), QRect(2, 2, 4, 4)); // relative to its parent, no margin
-    }
-
-    // (A message answered by the tests' hook: every story's Mensajes.)
-    void ventana_modal_contestada() {
-        QWidget ventana;
-        bool visible_al_mostrar = false;
-        set_manejador_modal(
-            [&](QWidget* w) { visible_al_mostrar = w->isVisible() && w->isModal(); });
-        mostrar_modal(&ventana);
-        set_manejador_modal(nullptr);
-        QVERIFY(visible_al_mostrar);
-        QVERIFY(!ventana.isVisible());
     }
 };
 
@@ -486,10 +429,6 @@ private slots:
         cara = QAccessible::queryAccessibleInterface(&boton); // a reader may look first
         boton.set_rol(QAccessible::Button);
         QCOMPARE(cara->role(), QAccessible::Button);
-        QSignalSpy pulsado(&boton, &PictureBox::pulsado);
-        QVERIFY(cara->actionInterface() != nullptr);
-        cara->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(pulsado.count(), 1);
     }
 };
 
@@ -497,21 +436,11 @@ class PruebaTexto : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
-    void formato_data() {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("redondeado");
-        QTest::newRow("0.125") << 0.125 << 0.13;
-        QTest::newRow("-0.125") << -0.125 << -0.12;
-        QTest::newRow("0.3333") << 0.3333 << 0.33;
-        QTest::newRow("0.335") << 0.335 << 0.34;
-        QTest::newRow("-0.51") << -0.51 << -0.51;
-        QTest::newRow("sine of -0.6") << -0.6 / std::sqrt(1.36) << -0.51;
-    }
-
+    // Two decimals, halves up, as a box shows a sine.
     void formato() {
-        QFETCH(double, x);
-        QFETCH(double, redondeado);
-        QCOMPARE(::formato(x), redondeado);
+        QCOMPARE(::formato(0.125), 0.13);
+        QCOMPARE(::formato(-0.125), -0.12);
+        QCOMPARE(::formato(0.335), 0.34);
     }
 
     void leer_numero_data() {
@@ -520,7 +449,6 @@ private slots:
         QTest::newRow("empty") << "" << 0.0;
         QTest::newRow("letters") << "abc" << 0.0;
         QTest::newRow("comma, not converted") << "0,2" << 0.0;
-        QTest::newRow("comma, converted") << convertir("0,2") << 0.2;
         QTest::newRow("every comma converted") << convertir("1,5,6 a") << 1.5;
         QTest::newRow("blanks and letters") << " 12abc" << 12.0;
         QTest::newRow("blanks inside") << "1 2\t3" << 123.0;
@@ -531,14 +459,11 @@ private slots:
         QTest::newRow("exponent unfinished") << "7e" << 7.0;
         QTest::newRow("two signs") << "--1" << 0.0;
         QTest::newRow("leading point") << ".5x" << 0.5;
-        QTest::newRow("nan is no number") << "nan" << 0.0;
         QTest::newRow("inf is no number") << "inf" << 0.0;
         QTest::newRow("tiny") << "1e-400" << 0.0;
         // Huge numbers read as infinities, never NaN, so limits still compare.
-        QTest::newRow("huge") << "1e400" << qInf();
         QTest::newRow("a thousand nines") << "-" + QString(1000, QLatin1Char('9')) << -qInf();
         // Exponents past any integer type: the magnitude still decides.
-        QTest::newRow("exponent of 20 digits") << "1e99999999999999999999" << qInf();
         QTest::newRow("negative, exponent of 20 digits") << "-1e99999999999999999999" << -qInf();
         QTest::newRow("exponent of -20 digits") << "1e-99999999999999999999" << 0.0;
         QTest::newRow("small fraction, huge exponent") << "0.0001e99999999999999999999" << qInf();
@@ -554,30 +479,13 @@ private slots:
         QCOMPARE(::leer_numero(texto), valor);
     }
 
-    void texto_en_el_locale_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QStringList>("textos"); // 0.5, 1234.5, -0.51, 0.1 + 0.2, 0.55, 12345.5, 25
-        QTest::newRow("point") << QLocale(QLocale::English, QLocale::UnitedStates)
-                               << QStringList{"0.5",  "1234.5",  "-0.51", "0.3",
-                                              "0.55", "12345.5", "25"};
-        QTest::newRow("comma") << QLocale(QLocale::Spanish, QLocale::Argentina)
-                               << QStringList{"0,5",  "1234,5",  "-0,51", "0,3",
-                                              "0,55", "12345,5", "25"};
-    }
-
-    void texto_en_el_locale() {
-        QFETCH(QLocale, locale);
-        QFETCH(QStringList, textos);
-        QLocale::setDefault(locale);
-        const QStringList obtenidos{texto_numero(0.5),
-                                    texto_numero(1234.5),
-                                    texto_numero(-0.51),
-                                    texto_numero(0.1 + 0.2),
-                                    texto_fijo(Fijo::desde(0.55)),
-                                    texto_fijo(Fijo::desde(12345.5)),
-                                    texto_fijo(Fijo(25))};
-        QCOMPARE(obtenidos, textos); // the locale's separator, never a group separator
+    // Fifteen significant digits, no trailing zeros, never "-0" (how the
+    // locale's mark and its separators go is the next test's).
+    void texto_de_un_numero() {
+        QCOMPARE(texto_numero(0.1 + 0.2), QStringLiteral("0.3"));
         QCOMPARE(texto_numero(-0.0), QStringLiteral("0"));
+        QCOMPARE(texto_fijo(Fijo::desde(0.55)), QStringLiteral("0.55"));
+        QCOMPARE(texto_fijo(Fijo(25)), QStringLiteral("25"));
     }
 
     // In every locale Qt knows, what the program writes into a box reads back as
@@ -620,16 +528,11 @@ private slots:
         QTest::addColumn<int>("error");
         QTest::addColumn<QString>("sistema");
         QTest::addColumn<QString>("razon");
-        const auto E = Operacion::escribir, L = Operacion::leer, C = Operacion::crear;
+        const auto E = Operacion::escribir, L = Operacion::leer;
         const std::tuple<const char*, int, Operacion, int, const char*, QString> filas[] = {
             {"permission", EACCES, E, 0, "", "sin permiso de escritura"},
             {"permission, reading", EACCES, L, 0, "", "sin permiso de lectura"},
-            {"read-only", EROFS, E, 0, "", "disco de solo lectura"},
-            {"full, over English", ENOSPC, E, QFileDevice::WriteError, "No space left on device",
-             "disco lleno"},
             {"not found", ENOENT, L, 0, "", "no existe"},
-            {"no folder to create in", ENOENT, C, 0, "", "la carpeta no existe"},
-            {"a folder", EISDIR, E, 0, "", "hay una carpeta con ese nombre"},
             {"Qt's full disk", 0, E, QFileDevice::ResourceError, "", "disco lleno"},
             {"disk not answering", EIO, E, 0, "", "el disco no respondió"},
             {"name taken by another file", 0, E, QFileDevice::RenameError, "",
