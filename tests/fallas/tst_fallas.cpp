@@ -11,25 +11,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
-namespace {
-
-// The program started in the working folder: its load step, then shown.
-struct Programa {
-    Programa() : v(std::make_unique<VentanaPrincipal>()) {
-        v->cargar();
-        v->show();
-    }
-    void pulsar(const char* boton) const { clic(buscar<QPushButton>(v.get(), boton)); }
-    int curvas() const {
-        return static_cast<int>(buscar<Grafica>(v.get(), QString())->curvas().size());
-    }
-    std::unique_ptr<VentanaPrincipal> v;
-};
-
-} // namespace
-
 class PruebaFallas : public QObject {
     Q_OBJECT
 private slots:
@@ -60,23 +41,25 @@ private slots:
             c.escribir("inic.dat", contenido); // byte for byte
         }
         Mensajes m;
-        const Programa p;
+        VentanaPrincipal v;
+        v.cargar();
+        v.show();
         if (ranuras == 0) {
             QCOMPARE(m.textos.size(), 1);
             const QString& t = m.textos[0];
             QVERIFY2(t.contains("\"inic.dat\"") && t.contains(dice) &&
                          t.contains("Se usan los valores de fábrica."),
                      qPrintable(t));
-            QVERIFY(p.v->parametros() == parametros_de_fabrica());
+            QVERIFY(v.parametros() == parametros_de_fabrica());
         } else {
             QCOMPARE(m.textos, QStringList());
-            QCOMPARE(p.v->parametros().valor(Magnitud::ranuras), Fijo(ranuras));
+            QCOMPARE(v.parametros().valor(Magnitud::ranuras), Fijo(ranuras));
         }
         // The program goes on, and leaves the file as the user wrote it.
-        p.pulsar("boton_graficar");
-        QCOMPARE(p.curvas(), 1);
+        clic(buscar<QPushButton>(&v, "boton_graficar"));
+        QCOMPARE(buscar<Grafica>(&v, QString())->curvas().size(), std::size_t{1});
         QCOMPARE(m.textos.size(), ranuras == 0 ? 1 : 0);
-        p.pulsar("boton_salir");
+        clic(buscar<QPushButton>(&v, "boton_salir"));
         if (carpeta) {
             QVERIFY(QFileInfo("inic.dat").isDir());
         } else {

@@ -156,9 +156,21 @@ private slots:
     }
 
     // The "Ver" pictures replace one another, the band options in view under
-    // them; a click or Escape closes them.
+    // them; a click or Escape closes them. One that cannot be shown is reported by
+    // its file's name and closes the overlay, also with a picture shown before.
     void ilustraciones() {
         Escena e;
+        const char* const archivos[] = {"espectro.bmp", "lab.bmp", "pantalla.bmp"};
+        const auto no_se_muestra = [&](int i) {
+            QCOMPARE(mostrar(e, entradas_ver[i]), QColor());
+            QCOMPARE(e.mensajes.textos.size(), 1);
+            const QString t = e.mensajes.textos.takeFirst();
+            QVERIFY2(t.contains(QStringLiteral("\"%1\"").arg(archivos[i])), qPrintable(t));
+            QCOMPARE(botones(e), 1);
+        };
+        for (int i = 0; i < 3; ++i) {
+            no_se_muestra(i); // missing
+        }
         escribir_imagen(e.carpeta, "lab.bmp", Qt::red);
         escribir_imagen(e.carpeta, "pantalla.bmp", Qt::blue);
         escribir_imagen(e.carpeta, "espectro.bmp", Qt::green);
@@ -200,27 +212,6 @@ private slots:
         QTest::keyClick(caja, Qt::Key_Escape);
         QVERIFY(!ilustracion->isVisible());
         QCOMPARE(caja->text(), QStringLiteral("5"));
-    }
-
-    // A picture that cannot be shown is reported by its file's name and closes the
-    // overlay, also with a picture shown before.
-    void ilustracion_que_no_se_muestra() {
-        Escena e;
-        const char* const archivos[] = {"espectro.bmp", "lab.bmp", "pantalla.bmp"};
-        const auto no_se_muestra = [&](int i) {
-            e.mensajes.textos.clear();
-            QCOMPARE(mostrar(e, entradas_ver[i]), QColor());
-            QCOMPARE(e.mensajes.textos.size(), 1);
-            QVERIFY2(e.mensajes.textos[0].contains(QStringLiteral("\"%1\"").arg(archivos[i])),
-                     qPrintable(e.mensajes.textos[0]));
-            QCOMPARE(botones(e), 1);
-        };
-        for (int i = 0; i < 3; ++i) {
-            no_se_muestra(i); // missing
-        }
-        e.carpeta.escribir("lab.bmp", "BM no es");
-        no_se_muestra(1);
-        escribir_imagen(e.carpeta, "lab.bmp", Qt::red);
         QCOMPARE(mostrar(e, "Laboratorio"), QColor(Qt::red));
         e.carpeta.escribir("lab.bmp", e.carpeta.leer("lab.bmp").left(3000)); // cut short
         no_se_muestra(1);
@@ -391,6 +382,23 @@ private slots:
         QCOMPARE(modelo.depth(), 1);
         const int negros = modelo.width() * modelo.height() - distinto_de(modelo, Qt::black);
         QVERIFY(negros > 1000 && negros < modelo.width() * modelo.height() / 3);
+
+        // The pictures written, and a picture file drawn afresh only when it holds
+        // the program's own picture, not another, an edited or a resized one.
+        CarpetaTrabajo carpeta;
+        QVERIFY(guardar_dibujos(carpeta.ruta(QString())).isEmpty());
+        for (const char* n : {"espectro.bmp", "pantalla.bmp", "LupaOuSi.bmp", "LupaOuNo.bmp",
+                              "LupaInSi.bmp", "LupaInNo.bmp"}) {
+            QCOMPARE(QImage(carpeta.ruta(n)).size(),
+                     n[0] == 'L' ? QSize(16, 16) : tamano_ilustracion);
+        }
+        const QImage lab(carpeta.ruta("lab.bmp"));
+        QVERIFY(es_dibujo_de(lab, dibujar_laboratorio));
+        QVERIFY(!es_dibujo_de(lab, dibujar_red_pantalla));
+        QImage retocada = lab;
+        QPainter(&retocada).fillRect(800, 500, 40, 40, Qt::white);
+        QVERIFY(!es_dibujo_de(retocada, dibujar_laboratorio));
+        QVERIFY(!es_dibujo_de(lab.scaled(800, 495), dibujar_laboratorio));
     }
 
     // The program's pictures have the pixels the screen gives their place, never
@@ -428,25 +436,6 @@ private slots:
         esperada.setDevicePixelRatio(1); // the box's picture counts device pixels
         QCOMPARE(modelo->imagen().convertToFormat(QImage::Format_RGB32), esperada);
         QCOMPARE(imagen_modelo(2).devicePixelRatio(), 2.0);
-    }
-
-    // The pictures written, and a picture file drawn afresh only when it holds
-    // the program's own picture, not another, an edited or a resized one.
-    void reconoce_sus_dibujos() {
-        CarpetaTrabajo carpeta;
-        QVERIFY(guardar_dibujos(carpeta.ruta(QString())).isEmpty());
-        for (const char* n : {"espectro.bmp", "pantalla.bmp", "LupaOuSi.bmp", "LupaOuNo.bmp",
-                              "LupaInSi.bmp", "LupaInNo.bmp"}) {
-            QCOMPARE(QImage(carpeta.ruta(n)).size(),
-                     n[0] == 'L' ? QSize(16, 16) : tamano_ilustracion);
-        }
-        const QImage lab(carpeta.ruta("lab.bmp"));
-        QVERIFY(es_dibujo_de(lab, dibujar_laboratorio));
-        QVERIFY(!es_dibujo_de(lab, dibujar_red_pantalla));
-        QImage retocada = lab;
-        QPainter(&retocada).fillRect(800, 500, 40, 40, Qt::white);
-        QVERIFY(!es_dibujo_de(retocada, dibujar_laboratorio));
-        QVERIFY(!es_dibujo_de(lab.scaled(800, 495), dibujar_laboratorio));
     }
 };
 
