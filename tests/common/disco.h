@@ -1,7 +1,5 @@
 #pragma once
 
-// A real disk for the stories of a folder that fills up or turns read-only.
-
 #include "tests/common/entorno.h"
 
 #include <QDir>

@@ -104,14 +104,15 @@ Tecla tecla_al_azar() {
     return t;
 }
 
-// A zoom window worked a few times, then closed one of five ways.
-std::vector<int> plan_zoom() {
-    std::vector<int> plan;
-    for (int i = entero(0, 5); i > 0; --i) {
-        plan.push_back(entero(0, 7) * 1000 + entero(0, 999));
+// A window worked up to `pasos` times by operations 0..`ops`, then closed one
+// of `cierres` + 1 ways.
+std::vector<int> plan(int pasos, int ops, int cierres) {
+    std::vector<int> v;
+    for (int i = entero(0, pasos); i > 0; --i) {
+        v.push_back(entero(0, ops) * 1000 + entero(0, 999));
     }
-    plan.push_back(entero(0, 4) * 1000);
-    return plan;
+    v.push_back(entero(0, cierres) * 1000);
+    return v;
 }
 
 } // namespace
@@ -152,8 +153,10 @@ Accion accion_al_azar() {
     case T::tecla:
         x.teclas.push_back(tecla_al_azar());
         break;
-    case T::enfocar:
-        x.cual = entero(0, 10); // 1..6 a box, else another way
+    case T::enfocar: // `cual` 1..6 a box, else another window or the picture
+    case T::mover:
+    case T::tamano:
+        x.cual = x.tipo == T::enfocar ? entero(1, 9) : entero(0, x.tipo == T::mover ? 3 : 0);
         x.puntos.push_back({real(0, 1), real(0, 1)});
         break;
     case T::flecha:
@@ -170,28 +173,18 @@ Accion accion_al_azar() {
         for (int i = entero(2, 4); i > 0; --i) {
             x.puntos.push_back({real(-0.05, 1.05), real(-0.05, 1.05)});
         }
-        x.ventana = plan_zoom();
+        x.ventana = plan(5, 7, 4);
         break;
     case T::menu:
         x.cual = entero(0, 11);
-        for (int i = entero(0, 3); i > 0; --i) { // the viewer's list, its buttons
-            x.ventana.push_back(entero(0, 3) * 1000 + entero(0, 999));
-        }
-        x.ventana.push_back(entero(0, 2) * 1000);
-        break;
-    case T::mover:
-        x.cual = entero(0, 3);
-        x.puntos.push_back({real(0, 1), real(0, 1)});
+        x.ventana = plan(3, 3, 2); // the session viewer's
         break;
     case T::opcion:
         x.cual = entero(0, 1);
         break;
-    case T::tamano:
-        x.puntos.push_back({real(0, 1), real(0, 1)});
-        break;
     case T::mensaje_real:
         x.cual = entero(0, 3);
-        x.ventana.push_back(entero(0, 3) * 1000);
+        x.ventana = plan(0, 0, 3);
         break;
     case T::graficar:
     case T::limpiar:
@@ -204,81 +197,38 @@ Accion accion_al_azar() {
 
 namespace {
 
-QString puntos(const std::vector<QPointF>& ps) {
-    QStringList t;
-    for (const QPointF& p : ps) {
-        t << QStringLiteral("(%1, %2)").arg(p.x(), 0, 'f', 3).arg(p.y(), 0, 'f', 3);
-    }
-    return t.join(QLatin1Char(' '));
-}
-
-QString numeros(const std::vector<int>& v) {
-    QStringList t;
-    for (int x : v) {
-        t << QString::number(x);
-    }
-    return t.join(QLatin1Char(' '));
-}
-
 QString cita(const QString& s) {
-    QString t = s;
-    t.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    return QLatin1Char('"') + t + QLatin1Char('"');
-}
-
-QString teclas(const std::vector<Tecla>& ts) {
-    QStringList t;
-    for (const Tecla& k : ts) {
-        if (k.tecla == 0) {
-            t << cita(k.texto);
-            continue;
-        }
-        QString nombre = QKeySequence(k.tecla).toString();
-        if (k.tecla == tecla_pegar) {
-            nombre += QLatin1Char(' ') + cita(k.texto);
-        }
-        t << QLatin1Char('<') + nombre + QLatin1Char('>');
-    }
-    return t.join(QLatin1Char(' '));
+    return QLatin1Char('"') + QString(s).replace(QLatin1Char('\n'), QLatin1String("\\n")) +
+           QLatin1Char('"');
 }
 
 } // namespace
 
+// Every field an action uses, by name: a shrunk story reads as what to do again.
 QString describir(const Accion& a) {
-    using T = Accion::Tipo;
-    switch (a.tipo) {
-    case T::escribir:
-        return QStringLiteral("box %1: %2").arg(a.cual).arg(teclas(a.teclas));
-    case T::tecla:
-        return QStringLiteral("key %1").arg(teclas(a.teclas));
-    case T::enfocar:
-        return QStringLiteral("focus %1 %2").arg(a.cual).arg(puntos(a.puntos));
-    case T::flecha:
-        return QStringLiteral("spin %1 x%2").arg(flecha(a.cual)).arg(a.veces);
-    case T::graficar:
-        return QStringLiteral("Graficar");
-    case T::limpiar:
-        return QStringLiteral("Limpiar");
-    case T::marcador:
-        return QStringLiteral("marker %1 %2")
-            .arg(a.cual == 0 ? "inferior" : "superior")
-            .arg(a.puntos.empty() ? QStringLiteral("click") : puntos(a.puntos));
-    case T::banda:
-        return QStringLiteral("rubber band %1; zoom %2").arg(puntos(a.puntos), numeros(a.ventana));
-    case T::menu:
-        return QStringLiteral("menu entry %1; window %2").arg(a.cual).arg(numeros(a.ventana));
-    case T::mover:
-        return QStringLiteral("pointer over %1 at %2").arg(a.cual).arg(puntos(a.puntos));
-    case T::lupa:
-        return QStringLiteral("magnifier");
-    case T::opcion:
-        return QStringLiteral("band option %1").arg(a.cual);
-    case T::restaurar:
-        return QStringLiteral("restore spot");
-    case T::tamano:
-        return QStringLiteral("resize %1").arg(puntos(a.puntos));
-    case T::mensaje_real:
-        return QStringLiteral("real message %1, closed by %2").arg(a.cual).arg(a.ventana[0] / 1000);
+    static const char* const tipos[] = {
+        "box",       "key",         "focus",        "spin",       "Graficar",
+        "Limpiar",   "marker",      "rubber band",  "menu entry", "pointer over",
+        "magnifier", "band option", "restore spot", "resize",     "real message"};
+    QStringList t{QLatin1String(tipos[static_cast<int>(a.tipo)]), QString::number(a.cual)};
+    if (a.tipo == Accion::Tipo::flecha) {
+        t << flecha(a.cual) << QStringLiteral("x%1").arg(a.veces);
     }
-    return QString();
+    for (const Tecla& k : a.teclas) {
+        t << (k.tecla == 0
+                  ? cita(k.texto)
+                  : QLatin1Char('<') + QKeySequence(k.tecla).toString() +
+                        (k.tecla == tecla_pegar ? QLatin1Char(' ') + cita(k.texto) : QString()) +
+                        QLatin1Char('>'));
+    }
+    for (const QPointF& p : a.puntos) {
+        t << QStringLiteral("(%1, %2)").arg(p.x(), 0, 'f', 3).arg(p.y(), 0, 'f', 3);
+    }
+    if (!a.ventana.empty()) {
+        t << QStringLiteral("window:");
+        for (int x : a.ventana) {
+            t << QString::number(x);
+        }
+    }
+    return t.join(QLatin1Char(' '));
 }

@@ -10,12 +10,10 @@
 
 #include <vector>
 
-// One key: text typed as it is (`tecla` 0), or a key with its modifiers
-// (Qt::Key | Qt::KeyboardModifier); with Ctrl+V, `texto` is what the clipboard
-// holds when it is pressed.
-// Ctrl+V, which pastes.
 inline constexpr int tecla_pegar = static_cast<int>(Qt::ControlModifier) | Qt::Key_V;
 
+// Text typed as it is (`tecla` 0), or a key with its modifiers (Qt::Key |
+// Qt::KeyboardModifier); with Ctrl+V, `texto` is what the clipboard then holds.
 struct Tecla {
     QString texto;
     int tecla = 0;
@@ -25,7 +23,7 @@ struct Accion {
     enum class Tipo {
         escribir,     // a box clicked, then keys
         tecla,        // one key to whatever has the focus
-        enfocar,      // the focus moved: a box clicked, Tab, another window
+        enfocar,      // the focus moved: a box clicked, another window
         flecha,       // a spin button clicked `veces` times
         graficar,     // "Graficar"
         limpiar,      // "Limpiar"

@@ -19,6 +19,9 @@ QPoint en(const QWidget* w, QPointF fraccion) {
                   static_cast<int>(fraccion.y() * w->height()));
 }
 
+namespace {
+
+// The topmost widget of `w`'s window under its point `p`, and the point in it.
 std::pair<QWidget*, QPoint> bajo(QWidget* w, QPoint p) {
     QWidget* v = w->window();
     const QPoint g = w->mapTo(v, p);
@@ -29,6 +32,8 @@ std::pair<QWidget*, QPoint> bajo(QWidget* w, QPoint p) {
     return {b, b->mapFrom(v, g)};
 }
 
+} // namespace
+
 void clic_en(QWidget* w, QPoint p) {
     const auto [b, q] = bajo(w, p);
     QTest::mouseClick(b, Qt::LeftButton, {}, q);
@@ -38,20 +43,22 @@ void clic_en(QWidget* w) {
     clic_en(w, w->rect().center());
 }
 
+namespace {
+
+// The window made active, as a click on its frame does.
 void activar(QWidget* w) {
     w->activateWindow();
     // Some platforms refuse; the story goes on with the focus where it is.
     static_cast<void>(QTest::qWaitFor([w] { return w->isActiveWindow(); }, 500));
 }
 
+// Where a key goes: the focus, else the active window, else `ventana`.
 QWidget* con_foco(QWidget* ventana) {
     if (QWidget* f = QApplication::focusWidget()) {
         return f;
     }
     return QApplication::activeWindow() != nullptr ? QApplication::activeWindow() : ventana;
 }
-
-namespace {
 
 // The menu entries the story chooses, by number.
 const std::pair<const char*, const char*> entradas[] = {
@@ -79,27 +86,18 @@ void escribir_imagen(const CarpetaTrabajo& c, const char* nombre, QColor color) 
 } // namespace
 
 Escenario::Escenario(bool coma)
-    : locale_(coma ? locale_coma() : locale_punto()), modal_([this](QWidget* w) { en_modal(w); }) {
+    : locale_(coma ? locale_coma() : locale_punto()), modal_([this](QWidget* w) { en_modal(w); }),
+      antes_(escena_.parametros()) {
     set_reloj([] { return QDateTime(QDate(2026, 12, 5), QTime(14, 35, 7)); });
     escribir_imagen(escena_.carpeta, "espectro.bmp", Qt::blue);
     escribir_imagen(escena_.carpeta, "lab.bmp", Qt::green); // "pantalla.bmp" is missing
     escena_.carpeta.escribir("Modelo2.txt", "El modelo\r\nI = N² ...\r\n");
     escena_.carpeta.escribir("viejo.log", "una sesión\r\n");
     QGuiApplication::clipboard()->clear();
-    const Parametros& p = escena_.parametros();
-    for (Magnitud m : magnitudes) {
-        valores_[indice(m)] = p.valor(m);
-        minimos_[indice(m)] = p.minimo(m);
-        maximos_[indice(m)] = p.maximo(m);
-    }
 }
 
 Escenario::~Escenario() {
     set_reloj(nullptr);
-}
-
-void Escenario::contestar() {
-    set_contestador([this](const QString& t) { escena_.mensajes.textos << t; });
 }
 
 void Escenario::pulsar(const std::vector<Tecla>& teclas) {
@@ -132,27 +130,13 @@ void Escenario::enfocar(const Accion& a) {
         clic_en(caja, en(caja, a.puntos.front()));
         return;
     }
-    switch (a.cual) {
-    case 0:
-        QTest::keyClick(con_foco(escena_.ventana.get()), Qt::Key_Tab);
-        break;
-    case 7:
-        QTest::keyClick(con_foco(escena_.ventana.get()), Qt::Key_Backtab);
-        break;
-    case 8:
-        activar(modelo_visible ? modelo : escena_.ventana.get());
-        break;
-    case 9:
-        activar(escena_.ventana.get());
-        break;
-    default:
-        if (modelo_visible) {
-            clic_en(buscar(modelo, "boton_salir"));
-        } else {
-            auto* esquema = escena_.control("esquema");
-            clic_en(esquema, en(esquema, a.puntos.front()));
-        }
-        break;
+    if (a.cual < 9) {
+        activar(modelo_visible && a.cual == 7 ? modelo : escena_.ventana.get());
+    } else if (modelo_visible) {
+        clic_en(buscar(modelo, "boton_salir"));
+    } else {
+        auto* esquema = escena_.control("esquema");
+        clic_en(esquema, en(esquema, a.puntos.front()));
     }
 }
 
@@ -245,8 +229,7 @@ QString Escenario::mensaje_real(const Accion& a) {
         QTest::keyClick(con_foco(escena_.ventana.get()), Qt::Key_F1);
     }
     cerrar.stop();
-    contestar();
-    ++mensajes_reales;
+    set_contestador([this](const QString& t) { escena_.mensajes.textos << t; });
     if (fallo.isEmpty() && cerradas != 1) {
         fallo = QStringLiteral("real message box: closed %1 times").arg(cerradas);
     }
@@ -256,7 +239,6 @@ QString Escenario::mensaje_real(const Accion& a) {
 QString Escenario::hacer(const Accion& a) {
     using T = Accion::Tipo;
     actual_ = &a;
-    const int antes = static_cast<int>(escena_.grafica().curvas().size());
     QString fallo;
     switch (a.tipo) {
     case T::escribir: {
@@ -324,9 +306,5 @@ QString Escenario::hacer(const Accion& a) {
         activar(escena_.ventana.get());
     }
     actual_ = nullptr;
-    const int despues = static_cast<int>(escena_.grafica().curvas().size());
-    if (despues > antes || (despues == 1 && a.tipo == T::graficar)) {
-        ++curvas_graficadas;
-    }
     return fallo;
 }

@@ -8,22 +8,14 @@
 
 #include <QStringList>
 
-#include <array>
-
 class VentanaZoom;
 class QWidget;
 
-// The user's hand: the point of `w` at fractions of its size; the topmost
-// widget of `w`'s window under its point `p`, and the point in it (a picture
-// over the window covers what is under it); a click landing there; the window
-// made active, as a click on its frame does; where a key goes (the focus, else
-// the active window, else `ventana`).
+// The user's hand: the point of `w` at fractions of its size; a click there,
+// landing on whatever covers it (a picture over the window covers what is under).
 QPoint en(const QWidget* w, QPointF fraccion);
-std::pair<QWidget*, QPoint> bajo(QWidget* w, QPoint p);
 void clic_en(QWidget* w, QPoint p);
 void clic_en(QWidget* w); // at its centre
-void activar(QWidget* w);
-QWidget* con_foco(QWidget* ventana);
 
 class Escenario {
 public:
@@ -39,15 +31,7 @@ public:
     // the name of what broke, then a colon.
     QString comprobar();
 
-    // What the story saw, for its figures.
-    int curvas_graficadas = 0;
-    int zooms = 0;
-    int mensajes_reales = 0;
-    const Parametros& parametros() const { return escena_.parametros(); }
-    const QStringList& mensajes() const { return escena_.mensajes.textos; }
-
 private:
-    void contestar();
     void en_modal(QWidget* w);
     void trabajar_zoom(VentanaZoom& z);
     void trabajar_visor(QWidget* v);
@@ -63,6 +47,6 @@ private:
     Modal modal_;
     const Accion* actual_ = nullptr;
     QStringList inesperadas_; // modal windows no action meant to open
-    std::array<Fijo, 7> valores_{}, minimos_{}, maximos_{};
-    int grilla_ = -1; // the figures of the graph's grid, once a curve is drawn
+    Parametros antes_;        // as the last check left them
+    int grilla_ = -1;         // the figures of the graph's grid, once a curve is drawn
 };

@@ -7,13 +7,11 @@
 #include "toolkit/forma.h"
 #include "toolkit/picture_box.h"
 #include "toolkit/texto.h"
-#include "zoom/ventana_zoom.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 
 #include <cmath>
 
@@ -26,12 +24,6 @@ QString Escenario::comprobar() {
                QString::fromLatin1(w->metaObject()->className());
     }
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && qobject_cast<QMessageBox*>(w) != nullptr) {
-            return QStringLiteral("message box left open");
-        }
-        if (w->isVisible() && qobject_cast<VentanaZoom*>(w) != nullptr) {
-            return QStringLiteral("zoom window left open");
-        }
         for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
             if (b->isDown()) {
                 return QStringLiteral("button left pressed: ") + b->objectName();
@@ -51,54 +43,45 @@ QString Escenario::comprobar() {
         return QStringLiteral("wait cursor left on");
     }
 
+    // A value stays within its limits, which no action changes, unless it was
+    // already past them. A box the user has not edited since the program wrote
+    // it shows the stored value; an end's box its sine, to two decimals.
     const Parametros& p = escena_.parametros();
     for (Magnitud m : magnitudes) {
-        const int i = indice(m);
-        const Fijo v = p.valor(m);
-        if (p.minimo(m) != minimos_[i] || p.maximo(m) != maximos_[i]) {
-            return QStringLiteral("limits changed: quantity %1").arg(i);
+        const Fijo v = p.valor(m), min = antes_.minimo(m), max = antes_.maximo(m);
+        if (p.minimo(m) != min || p.maximo(m) != max) {
+            return QStringLiteral("limits changed: quantity %1").arg(indice(m));
         }
-        if (!std::isfinite(v.a_double()) ||
-            ((v < minimos_[i] || v > maximos_[i]) && v != valores_[i])) {
-            return QStringLiteral("value out of its limits: quantity %1 = %2 (%3 to %4), was %5")
-                .arg(i)
-                .arg(v.a_double())
-                .arg(minimos_[i].a_double())
-                .arg(maximos_[i].a_double())
-                .arg(valores_[i].a_double());
+        if (!std::isfinite(v.a_double()) || ((v < min || v > max) && v != antes_.valor(m))) {
+            return QString::asprintf("value out of its limits: quantity %d = %g (%g to %g), was %g",
+                                     indice(m), v.a_double(), min.a_double(), max.a_double(),
+                                     antes_.valor(m).a_double());
         }
-        valores_[i] = v;
-    }
-
-    // A box the user has not edited since the program wrote it shows the stored
-    // value; an end's box its sine, to two decimals.
-    for (Magnitud m : magnitudes) {
         const auto* caja = escena_.control<QLineEdit>(qPrintable(nombre_caja(m)));
         const bool extremo = m == Magnitud::inferior || m == Magnitud::superior;
-        const double v = extremo ? seno_de_tangente(p.valor(m)) : p.valor(m).a_double();
+        const double visto = extremo ? seno_de_tangente(v) : v.a_double();
         const double leido = leer_numero(convertir(caja->text()));
-        if (!caja->isModified() && !(std::abs(leido - v) < (extremo ? 0.0051 : 5e-5))) {
+        if (!caja->isModified() && !(std::abs(leido - visto) < (extremo ? 0.0051 : 5e-5))) {
             return QStringLiteral("box and value: %1 shows \"%2\", holds %3")
                 .arg(caja->objectName(), caja->text())
-                .arg(v);
+                .arg(visto);
         }
     }
+    antes_ = p;
 
     const std::vector<Curva>& curvas = escena_.grafica().curvas();
     const int n = static_cast<int>(curvas.size());
     auto* grafica = escena_.control<PictureBox>("grafica");
     const int lista = escena_.control<QListWidget>("lista_intensidades")->count();
     if (n > 6 || lista != n) {
-        return QStringLiteral("curve count: %1 curves, %2 central intensities").arg(n).arg(lista);
+        return QString::asprintf("curve count: %d curves, %d central intensities", n, lista);
     }
     for (int k = 1; k <= 6; ++k) {
         const QColor c =
             escena_.control<Forma>(qPrintable(QStringLiteral("cuadro_lista_%1").arg(k)))->relleno();
         if (c != (k <= n ? a_qcolor(curvas[k - 1].color) : blanco)) {
-            return QStringLiteral("curve count: square %1 of %2 curves in colour %3")
-                .arg(k)
-                .arg(n)
-                .arg(c.name());
+            return QString::asprintf("curve count: square %d of %d curves in colour %s", k, n,
+                                     qPrintable(c.name()));
         }
     }
     const int figuras = static_cast<int>(grafica->figuras());
@@ -107,10 +90,8 @@ QString Escenario::comprobar() {
     }
     if ((n == 0 && figuras != 0) || (n > 0 && figuras != grilla_ + n) ||
         (n > 0 && (grilla_ < 10 || grilla_ > 20))) {
-        return QStringLiteral("curve count: %1 curves, %2 figures on the graph, grid %3")
-            .arg(n)
-            .arg(figuras)
-            .arg(grilla_);
+        return QString::asprintf("curve count: %d curves, %d figures on the graph, grid %d", n,
+                                 figuras, grilla_);
     }
     if (n > 0) {
         const Curva& u = curvas.back();
@@ -123,11 +104,8 @@ QString Escenario::comprobar() {
         const Escala& e = grafica->escala();
         const double s0 = u.seno_min(), s1 = u.seno_max();
         if (std::abs(e.left - s0) > 1e-6 || std::abs(e.left + e.width - s1) > 1e-6) {
-            return QStringLiteral("plotted range: graph %1 to %2, curves %3 to %4")
-                .arg(e.left)
-                .arg(e.left + e.width)
-                .arg(s0)
-                .arg(s1);
+            return QString::asprintf("plotted range: graph %g to %g, curves %g to %g", e.left,
+                                     e.left + e.width, s0, s1);
         }
     }
 
@@ -140,13 +118,8 @@ QString Escenario::comprobar() {
         const int y = pixel_de(tira, {0, top}).y();
         if (std::abs(m->top() - top) > 1e-4 || std::abs(m->y() - y) > 1 || m->y() < -1 ||
             m->y() > tira->height() + 1 || m->parentWidget() != tira) {
-            return QStringLiteral("markers: %1 at top %2, pixel %3, for %4 (pixel %5 of %6)")
-                .arg(QLatin1String(nombre))
-                .arg(m->top())
-                .arg(m->y())
-                .arg(top)
-                .arg(y)
-                .arg(tira->height());
+            return QString::asprintf("markers: %s at top %g, pixel %d, for %g (pixel %d of %d)",
+                                     nombre, m->top(), m->y(), top, y, tira->height());
         }
     }
 
@@ -160,9 +133,8 @@ QString Escenario::comprobar() {
     }
     const bool ilustracion = escena_.control("ilustracion")->isVisible();
     if (escena_.control("boton_graficar")->isEnabled() == ilustracion) {
-        return QStringLiteral("buttons: enabled %1 with a picture %2")
-            .arg(!ilustracion)
-            .arg(ilustracion ? "shown" : "hidden");
+        return ilustracion ? QStringLiteral("buttons: Graficar enabled under a picture")
+                           : QStringLiteral("buttons: Graficar disabled with no picture");
     }
     return QString();
 }

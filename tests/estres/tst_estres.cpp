@@ -50,9 +50,8 @@ class PruebaEstres : public QObject {
     Q_OBJECT
 private slots:
     void historia() {
-        const int n = qEnvironmentVariableIntValue("ONDARIS_ESTRES_ACCIONES") > 0
-                          ? qEnvironmentVariableIntValue("ONDARIS_ESTRES_ACCIONES")
-                          : 500;
+        int n = qEnvironmentVariableIntValue("ONDARIS_ESTRES_ACCIONES");
+        n = n > 0 ? n : 500;
         const bool bien = rc::check("a user's story keeps the program whole", [n] {
             Escenario e(*rc::gen::arbitrary<bool>()); // a comma locale, or a point one
             if (const QString fallo = e.comprobar(); !fallo.isEmpty()) {

@@ -22,7 +22,6 @@ const std::vector<int>& plan_de(const Accion* a) {
 
 void Escenario::en_modal(QWidget* w) {
     if (auto* z = qobject_cast<VentanaZoom*>(w)) {
-        ++zooms;
         trabajar_zoom(*z);
     } else if (qobject_cast<VisorSesiones*>(w) != nullptr) {
         trabajar_visor(w);
@@ -39,28 +38,23 @@ void Escenario::trabajar_zoom(VentanaZoom& z) {
     for (std::size_t i = 0; i + 1 < plan.size() && z.isVisible(); ++i) {
         const int k = plan[i] % 1000;
         const double x = k / 1000.0;
+        const char* const botones[] = {"lupa_alejar", "lupa_acercar", "boton_suma", "boton_copiar"};
         switch (plan[i] / 1000) {
         case 0:
-            clic_en(buscar(&z, "lupa_alejar"));
-            break;
         case 1:
-            clic_en(buscar(&z, "lupa_acercar"));
-            break;
         case 2:
+        case 3:
+            clic_en(buscar(&z, botones[plan[i] / 1000]));
+            break;
+        case 4:
             clic_en(barra, en(barra, {x, 0.5}));
             break;
-        case 3: {
+        case 5: {
             const Qt::Key teclas[] = {Qt::Key_Left,     Qt::Key_Right, Qt::Key_PageUp,
                                       Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End};
             QTest::keyClick(barra, teclas[k % 6]);
             break;
         }
-        case 4:
-            clic_en(buscar(&z, "boton_suma"));
-            break;
-        case 5:
-            clic_en(buscar(&z, "boton_copiar"));
-            break;
         case 6:
             mover_raton(dibujo, en(dibujo, {x, 0.5}));
             break;
