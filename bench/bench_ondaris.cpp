@@ -1,7 +1,9 @@
 // Timings of the program's hot paths, each as wall time and as the CPU time of
 // the whole process (every thread). Run headless:
 //   QT_QPA_PLATFORM=offscreen ./build-test/bin/ondaris_bench
+#include "entry/entrada.h"
 #include "main/ventana_principal.h"
+#include "main/vista_en_vivo.h"
 #include "model/curva.h"
 #include "model/intens.h"
 #include "model/muestreo.h"
@@ -14,9 +16,15 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 
+#include <QAction>
+
+#include <algorithm>
 #include <array>
+#include <chrono>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
@@ -92,6 +100,8 @@ struct Carpeta {
     QTemporaryDir dir;
     explicit Carpeta(const char* inic) {
         QDir::setCurrent(dir.path());
+        // The "Ver" choices of a fresh user, whatever this machine's user chose.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("config"));
         QFile archivo(QStringLiteral("inic.dat"));
         archivo.open(QIODevice::WriteOnly);
         archivo.write(inic);
@@ -154,6 +164,12 @@ struct Ventana {
             estado.ResumeTiming();
         }
     }
+    // "Ver → Vista en vivo" on.
+    void en_vivo() {
+        v.findChild<QAction*>(QStringLiteral("accion_vista_en_vivo"))->setChecked(true);
+        QCoreApplication::processEvents();
+    }
+    long long previas() const { return v.findChild<VistaEnVivo*>()->dibujadas(); }
     void seis_curvas() {
         for (int k = 0; k < 6; ++k) {
             graficar->click();
@@ -191,6 +207,91 @@ BENCHMARK(BM_graficar_peor_caso)
     ->UseRealTime()
     ->MeasureProcessCPUTime();
 
+void enviar_a(QWidget* w, QEvent::Type tipo, QPointF en, Qt::MouseButtons botones) {
+    const Qt::MouseButton boton = tipo == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(tipo, en, w->mapToGlobal(en), boton, botones, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+// Milliseconds from `desde`, and the 99th percentile of a list of them.
+double ms_desde(std::chrono::steady_clock::time_point desde) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - desde)
+        .count();
+}
+double percentil_99(std::vector<double> t) {
+    if (t.empty()) {
+        return 0;
+    }
+    const auto k = static_cast<std::ptrdiff_t>(0.99 * double(t.size() - 1));
+    std::nth_element(t.begin(), t.begin() + k, t.end());
+    return t[static_cast<std::size_t>(k)];
+}
+
+// The live view of the worst case: a step of N (500 and 499 by turns) to the
+// preview painted over the graph and the sector.
+void BM_vista_previa_peor_caso(benchmark::State& estado) {
+    Ventana v(peor_caso);
+    v.en_vivo();
+    // The pause a step makes for the eye is not the program's work.
+    v.v.findChild<EntradaValores*>()->set_pausa(std::chrono::milliseconds(0));
+    const long long antes = v.previas();
+    QWidget* bajar = v.v.findChild<QWidget*>(QStringLiteral("bajar_ranuras"));
+    QWidget* subir = v.v.findChild<QWidget*>(QStringLiteral("subir_ranuras"));
+    const QPointF centro = QRectF(bajar->rect()).center();
+    std::vector<double> tiempos;
+    bool abajo = true;
+    for (auto _ : estado) {
+        const auto inicio = std::chrono::steady_clock::now();
+        QWidget* boton = abajo ? bajar : subir;
+        abajo = !abajo;
+        enviar_a(boton, QEvent::MouseButtonPress, centro, Qt::LeftButton);
+        enviar_a(boton, QEvent::MouseButtonRelease, centro, Qt::NoButton);
+        QCoreApplication::processEvents(); // the preview's turn
+        v.grafica->repaint();
+        v.sector->repaint();
+        tiempos.push_back(ms_desde(inicio));
+    }
+    estado.counters["p99_ms"] = percentil_99(tiempos);
+    estado.counters["previas"] = double(v.previas() - antes);
+}
+BENCHMARK(BM_vista_previa_peor_caso)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
+
+// The upper marker dragged up and down the strip over six worst-case curves
+// with the live view on: each pointer event to its preview painted.
+void BM_arrastre_con_vista_previa(benchmark::State& estado) {
+    Ventana v(peor_caso);
+    v.seis_curvas();
+    v.en_vivo();
+    QWidget* marcador = v.v.findChild<QWidget*>(QStringLiteral("marcador_superior"));
+    // Held over the strip, where a drop sets the end.
+    const QPointF agarre(marcador->width() * 0.25, marcador->height() * 0.5);
+    enviar_a(marcador, QEvent::MouseButtonPress, agarre, Qt::LeftButton);
+    const long long antes = v.previas();
+    std::vector<double> tiempos;
+    int i = 0;
+    for (auto _ : estado) {
+        const auto inicio = std::chrono::steady_clock::now();
+        // Down the strip by a few pixels at a time, back up, again.
+        const int paso = i % 80 < 40 ? i % 40 : 40 - i % 40;
+        ++i;
+        enviar_a(marcador, QEvent::MouseMove, agarre + QPointF(0, 6 + 3 * paso), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        v.grafica->repaint();
+        v.sector->repaint();
+        tiempos.push_back(ms_desde(inicio));
+    }
+    estado.counters["p99_ms"] = percentil_99(tiempos);
+    estado.counters["previas"] = double(v.previas() - antes);
+    enviar_a(marcador, QEvent::MouseButtonRelease, agarre, Qt::NoButton);
+}
+BENCHMARK(BM_arrastre_con_vista_previa)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
+
 // A resize with six worst-case curves on the graph repaints the whole picture.
 void redimensionar(benchmark::State& estado, bool con_curvas) {
     Ventana v(peor_caso);
@@ -223,12 +324,6 @@ BENCHMARK(BM_redimensionar_seis_peores_curvas)
     ->UseRealTime()
     ->MeasureProcessCPUTime();
 
-void enviar(QWidget* w, QEvent::Type tipo, QPointF en, Qt::MouseButtons botones) {
-    const Qt::MouseButton boton = tipo == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent e(tipo, en, w->mapToGlobal(en), boton, botones, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
 // A pointer move over the graph with six worst-case curves on it: the read-outs
 // and the repaint of the graph and of both labels, without and with a rubber
 // band being dragged (the band is painted over the cached picture).
@@ -240,19 +335,19 @@ void mover_sobre_grafica(benchmark::State& estado, bool con_banda) {
     auto* intensidad = v.v.findChild<QLabel*>(QStringLiteral("lectura_intensidad"));
     const QPointF a(p->width() * 0.3, p->height() * 0.3);
     if (con_banda) {
-        enviar(p, QEvent::MouseButtonPress, a, Qt::LeftButton);
+        enviar_a(p, QEvent::MouseButtonPress, a, Qt::LeftButton);
     }
     int i = 0;
     for (auto _ : estado) {
         const QPointF b(p->width() * (0.5 + 0.001 * (i % 100)), p->height() * 0.6);
         ++i;
-        enviar(p, QEvent::MouseMove, b, con_banda ? Qt::LeftButton : Qt::NoButton);
+        enviar_a(p, QEvent::MouseMove, b, con_banda ? Qt::LeftButton : Qt::NoButton);
         p->repaint();
         seno->repaint();
         intensidad->repaint();
     }
     set_manejador_modal([](QWidget*) {});
-    enviar(p, QEvent::MouseButtonRelease, a, Qt::NoButton);
+    enviar_a(p, QEvent::MouseButtonRelease, a, Qt::NoButton);
     set_manejador_modal(nullptr);
 }
 
@@ -283,16 +378,16 @@ void BM_zoom_seis_peores_curvas(benchmark::State& estado) {
         QCoreApplication::processEvents();
         const QPointF centro = QRectF(acercar->rect()).center();
         for (auto _ : estado) {
-            enviar(acercar, QEvent::MouseButtonPress, centro, Qt::LeftButton);
-            enviar(acercar, QEvent::MouseButtonRelease, centro, Qt::NoButton);
+            enviar_a(acercar, QEvent::MouseButtonPress, centro, Qt::LeftButton);
+            enviar_a(acercar, QEvent::MouseButtonRelease, centro, Qt::NoButton);
             dibujo->repaint();
         }
     });
     PictureBox* p = v.grafica;
     const QPointF desde = p->a_pixel({-0.01, 10000}), hasta = p->a_pixel({0.01, 200000});
-    enviar(p, QEvent::MouseButtonPress, desde, Qt::LeftButton);
-    enviar(p, QEvent::MouseMove, hasta, Qt::LeftButton);
-    enviar(p, QEvent::MouseButtonRelease, hasta, Qt::NoButton);
+    enviar_a(p, QEvent::MouseButtonPress, desde, Qt::LeftButton);
+    enviar_a(p, QEvent::MouseMove, hasta, Qt::LeftButton);
+    enviar_a(p, QEvent::MouseButtonRelease, hasta, Qt::NoButton);
     set_manejador_modal(nullptr);
 }
 BENCHMARK(BM_zoom_seis_peores_curvas)

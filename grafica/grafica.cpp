@@ -1,6 +1,7 @@
 #include "grafica/grafica.h"
 
 #include "grafica/ordenada.h"
+#include "model/ordenes.h"
 #include "model/parametros.h"
 #include "toolkit/colores.h"
 #include "toolkit/diseno.h"
@@ -71,6 +72,12 @@ QString texto_intensidad(double x, const QFontMetrics& letra, int ancho) {
         texto = l.toString(x, 'g', cifras);
     }
     return texto;
+}
+
+// The graph's coordinates for curve c: its sector across, its N² down.
+Escala escala_de(const Curva& c) {
+    const double s0 = c.seno_min(), s1 = c.seno_max();
+    return {static_cast<float>(s0), 0, static_cast<float>(s1 - s0), alto_de_grafica(c)};
 }
 
 // The intensity a row of the list stands for, kept beside its shortened text.
@@ -153,11 +160,16 @@ void Grafica::crear_controles(QWidget* cliente, const Parametros& parametros) {
     QLabel* seno = rotulo(d, marco_datos_, QString(), {1500, 5475, 975, 255}, Qt::AlignCenter);
     seno->setObjectName(QStringLiteral("lectura_seno"));
     seno->setAccessibleName(QStringLiteral("Seno"));
-    for (QLabel* l : {seno, intensidad}) {
+    // Where the prompt of the magnifier shows while it is pressed.
+    QLabel* orden = rotulo(d, marco_datos_, QString(), {2940, 1620, 915, 255}, Qt::AlignCenter);
+    orden->setObjectName(QStringLiteral("lectura_orden"));
+    orden->setAccessibleName(QStringLiteral("Orden"));
+    orden->hide();
+    for (QLabel* l : {seno, intensidad, orden}) {
         pintar_fondo(l, blanco);
         l->setWordWrap(false);
     }
-    lecturas_.emplace(seno, intensidad, parametros);
+    lecturas_.emplace(seno, intensidad, orden, parametros);
 }
 
 QWidget* Grafica::marco() const {
@@ -182,8 +194,7 @@ Muestreo Grafica::agregar(const Curva& c) {
     const int k = static_cast<int>(curvas_.size());
     datos_ += bloque_datos(c);
     // Each curve takes a scale of its own; the curves already drawn stay as drawn.
-    const double s0 = c.seno_min(), s1 = c.seno_max();
-    const Escala e{static_cast<float>(s0), 0, static_cast<float>(s1 - s0), alto_de_grafica(c)};
+    const Escala e = escala_de(c);
     grafica_->set_escala(e);
     if (primera) {
         dibujar_grilla(c);
@@ -200,7 +211,103 @@ Muestreo Grafica::agregar(const Curva& c) {
                   QStringLiteral("Curva %1: %2").arg(k).arg(texto_numero(n * n * a * a)));
     ajustar_fila(fila);
     marco_teclado_->olvidar(); // the graph's coordinates are this curve's now
+    redibujar_capa();
     return m;
+}
+
+Muestreo Grafica::mostrar_previa(const Curva& c) {
+    const double s0 = c.seno_min(), s1 = c.seno_max();
+    Muestreo m = muestrear(c, {s0, s1 - s0, grafica_->tamano_pixeles().width()});
+    previa_ = c;
+    trazo_previa_ = trazo_de_grafica(m.curva, alto_de_grafica(c));
+    redibujar_capa();
+    return m;
+}
+
+void Grafica::quitar_previa() {
+    if (previa_) {
+        previa_.reset();
+        trazo_previa_.reset();
+        redibujar_capa();
+    }
+}
+
+void Grafica::set_ordenes(bool visibles) {
+    ordenes_ = visibles;
+    lecturas_->set_orden_visible(ordenes_ && !lupa_presionada_);
+    redibujar_capa();
+}
+
+void Grafica::redibujar_capa() {
+    // A preview alone gives the graph its coordinates (the pointer's read-outs
+    // follow them) and its grid.
+    const bool sola = previa_ && curvas_.empty();
+    const Escala de_la_grafica = sola ? escala_de(*previa_) : grafica_->escala();
+    grafica_->empezar_capa();
+    if (previa_) {
+        grafica_->set_escala(escala_de(*previa_));
+        if (sola) {
+            dibujar_grilla(*previa_);
+        }
+        grafica_->polilinea(trazo_previa_, a_qcolor(tono_de_previa(previa_->color)));
+    }
+    if (ordenes_) {
+        // The preview's first: where labels meet, the case being explored keeps its own.
+        if (previa_) {
+            marcar_ordenes(*previa_);
+        }
+        for (auto c = curvas_.rbegin(); c != curvas_.rend(); ++c) {
+            marcar_ordenes(*c);
+        }
+    }
+    grafica_->terminar_capa();
+    grafica_->set_escala(de_la_grafica);
+}
+
+void Grafica::marcar_ordenes(const Curva& c) {
+    const double alto = alto_de_grafica(c);
+    grafica_->set_escala(escala_de(c));
+    const Red red = c.red();
+    // A dark tone of the curve's colour, legible on the graph's ground.
+    const QColor color = a_qcolor(c.color).darker(200);
+    for (const Orden& o : ordenes_principales(c)) {
+        if (o.ausente) {
+            // Where the maximum would be, the curve lies on its zero line.
+            grafica_->texto({o.seno, 0.98 * alto}, QStringLiteral("(%1)").arg(texto_numero(o.m)),
+                            Qt::AlignHCenter | Qt::AlignTop, color);
+        } else {
+            grafica_->texto({o.seno, 0.98 * (alto - red(o.seno))}, texto_numero(o.m),
+                            Qt::AlignLeft | Qt::AlignVCenter, color);
+        }
+    }
+}
+
+std::optional<int> Grafica::orden_en(double x) const {
+    if (!ordenes_) {
+        return std::nullopt;
+    }
+    const double ancho = grafica_->width();
+    const auto columna = [&](const Curva& c, double s) {
+        return std::floor((s - c.seno_min()) / (c.seno_max() - c.seno_min()) * ancho);
+    };
+    std::vector<const Curva*> marcadas;
+    if (previa_) {
+        marcadas.push_back(&*previa_);
+    }
+    for (auto c = curvas_.rbegin(); c != curvas_.rend(); ++c) {
+        marcadas.push_back(&*c);
+    }
+    for (const Curva* c : marcadas) {
+        if (!(c->seno_max() > c->seno_min())) {
+            continue;
+        }
+        for (const Orden& o : ordenes_principales(*c)) {
+            if (!o.ausente && columna(*c, o.seno) == columna(*c, x)) {
+                return o.m;
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 void Grafica::dibujar_grilla(const Curva& c) {
@@ -221,6 +328,8 @@ void Grafica::dibujar_grilla(const Curva& c) {
 }
 
 void Grafica::borrar() {
+    previa_.reset();
+    trazo_previa_.reset();
     curvas_.clear();
     datos_.clear();
     grafica_->limpiar();
@@ -266,8 +375,8 @@ void Grafica::borrar_lectura_seno() {
 }
 
 void Grafica::al_mover(double x, double y) {
-    if (hay_curvas()) {
-        lecturas_->sobre_grafica(x);
+    if (hay_curvas() || previa_) {
+        lecturas_->sobre_grafica(x, orden_en(x));
     }
     if (arrastrando_) {
         // The band is the graph's only transient figure: dropping it erases the
@@ -397,6 +506,7 @@ void Grafica::alternar_lupa() {
     lupa_->caja_llena({0, 0}, {20, 20}, gris_marca);
     lupa_presionada_ = !lupa_presionada_;
     aviso_seleccione_->setVisible(lupa_presionada_);
+    lecturas_->set_orden_visible(ordenes_ && !lupa_presionada_);
 }
 
 void Grafica::mostrar_marco(const Seleccion& s) {

@@ -10,12 +10,14 @@
 #include "grafica/seleccion.h"
 #include "model/curva.h"
 #include "model/muestreo.h"
+#include "toolkit/trazado.h"
 
 #include <QObject>
 #include <QRect>
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -47,8 +49,20 @@ public:
     // relative to a slit of 1 micrometre listed beside its colour, its case added
     // to the data text; returns its samples and band maxima.
     Muestreo agregar(const Curva& c);
-    // Clears the graph, the list, the squares and the data text.
+    // Clears the graph, the list, the squares, the data text and the preview.
     void borrar();
+
+    // The live view: case `c` drawn over the graph as it would be plotted, on a
+    // scale of its own and in a lighter tone of its colour, replacing the last
+    // preview; returns its samples and band maxima. A preview is never a curve:
+    // not in the history, the data text, the picture copied or the zoom.
+    Muestreo mostrar_previa(const Curva& c);
+    void quitar_previa();
+    const std::optional<Curva>& previa() const { return previa_; }
+    // The principal maxima of the curves and the preview marked with their
+    // order m, a missing order as "(m)"; the pointer's read-out says "m = 2" on
+    // a maximum's column.
+    void set_ordenes(bool visibles);
 
     const std::vector<Curva>& curvas() const { return curvas_; }
     bool hay_curvas() const { return !curvas_.empty(); }
@@ -101,6 +115,11 @@ private:
     // as the width allows.
     void ajustar_filas();
     void ajustar_fila(QListWidgetItem* fila);
+    // The layer over the curves: the preview and the orders' labels.
+    void redibujar_capa();
+    void marcar_ordenes(const Curva& c);
+    // The order whose maximum falls in the pixel column of sine x, if marked.
+    std::optional<int> orden_en(double x) const;
 
     Diseno& diseno_;
     QGroupBox* marco_datos_ = nullptr;
@@ -114,6 +133,9 @@ private:
     std::optional<MarcoTeclado> marco_teclado_;
 
     std::vector<Curva> curvas_;
+    std::optional<Curva> previa_;
+    std::shared_ptr<const Trazo> trazo_previa_;
+    bool ordenes_ = false;
     QString datos_;
     Seleccion seleccion_;
     bool arrastrando_ = false;

@@ -12,12 +12,19 @@ double tres_decimales(double s, double x) {
     return std::floor(s * 1000 + 0.005 * signo) / 1000;
 }
 
-Lecturas::Lecturas(QLabel* seno, QLabel* intensidad, const Parametros& parametros)
-    : seno_(seno), intensidad_(intensidad), parametros_(parametros) {
+Lecturas::Lecturas(QLabel* seno, QLabel* intensidad, QLabel* orden, const Parametros& parametros)
+    : seno_(seno), intensidad_(intensidad), orden_(orden), parametros_(parametros) {
 }
 
-void Lecturas::sobre_grafica(double x) {
+void Lecturas::sobre_grafica(double x, std::optional<int> orden) {
     mostrar(texto_numero(tres_decimales(x, x)), x);
+    const bool leida = orden && std::fabs(x) <= 1;
+    poner_orden(leida ? QStringLiteral("m = ") + texto_numero(*orden) : QString());
+}
+
+void Lecturas::set_orden_visible(bool visible) {
+    poner_orden(QString());
+    orden_->setVisible(visible);
 }
 
 void Lecturas::sobre_sector(double seno, double x) {
@@ -34,6 +41,7 @@ void Lecturas::mostrar(const QString& texto_seno, double seno) {
         return;
     }
     poner_seno(texto_seno);
+    poner_orden(QString());
     const double a = parametros_.valor(Magnitud::ancho).a_double();
     poner_intensidad(texto_fijo(Fijo::desde(parametros_.red()(seno) * a * a)));
 }
@@ -41,6 +49,7 @@ void Lecturas::mostrar(const QString& texto_seno, double seno) {
 void Lecturas::borrar() {
     poner_seno(QString());
     poner_intensidad(QString());
+    poner_orden(QString());
 }
 
 void Lecturas::borrar_seno() {
@@ -49,7 +58,7 @@ void Lecturas::borrar_seno() {
 
 QRect Lecturas::zona() const {
     QRect z;
-    for (const QLabel* l : {seno_, intensidad_}) {
+    for (const QLabel* l : {seno_, intensidad_, orden_}) {
         z |= QRect(l->mapToGlobal(QPoint(0, 0)), l->size());
     }
     return z;
@@ -70,4 +79,8 @@ void Lecturas::poner_seno(const QString& texto) {
 
 void Lecturas::poner_intensidad(const QString& texto) {
     poner(intensidad_, QStringLiteral("Intensidad"), texto);
+}
+
+void Lecturas::poner_orden(const QString& texto) {
+    poner(orden_, QStringLiteral("Orden"), texto);
 }

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QString>
 
+#include <optional>
+
 class QLabel;
 class Parametros;
 
@@ -13,14 +15,17 @@ double tres_decimales(double s, double x);
 
 // The two read-outs of the data frame: the sine under the pointer, and the
 // intensity of the current case there relative to a slit of 1 micrometre
-// (I · a², to four decimals). Past a sine of ±1 (a drag can take the pointer
-// off the graph) there is nothing to read and both go blank. A screen reader
-// hears each with its number: "Seno 0,123", "Intensidad 4,1406".
+// (I · a², to four decimals), and, while the orders are shown, the order of a
+// principal maximum under the pointer ("m = 2"). Past a sine of ±1 (a drag can
+// take the pointer off the graph) there is nothing to read and all go blank. A
+// screen reader hears each with its number: "Seno 0,123", "Intensidad 4,1406",
+// "Orden m = 2".
 class Lecturas {
 public:
-    Lecturas(QLabel* seno, QLabel* intensidad, const Parametros& parametros);
+    Lecturas(QLabel* seno, QLabel* intensidad, QLabel* orden, const Parametros& parametros);
 
-    void sobre_grafica(double x);
+    void sobre_grafica(double x, std::optional<int> orden = std::nullopt);
+    void set_orden_visible(bool visible);
     void sobre_sector(double seno, double x);
     // Over the zoom drawing the sine keeps four decimals.
     void sobre_zoom(double x);
@@ -33,8 +38,10 @@ private:
     void mostrar(const QString& texto_seno, double seno);
     void poner_seno(const QString& texto);
     void poner_intensidad(const QString& texto);
+    void poner_orden(const QString& texto);
 
     QLabel* seno_;
     QLabel* intensidad_;
+    QLabel* orden_;
     const Parametros& parametros_;
 };

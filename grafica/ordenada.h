@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/color.h"
 #include "model/curva.h"
 #include "model/muestreo.h"
 #include "toolkit/trazado.h"
@@ -17,3 +18,7 @@ inline double alto_de_grafica(const Curva& c) {
 // Samples as the graph and the zoom draw them: at their sine across, at
 // 0.98 (`alto` - I) down.
 std::shared_ptr<const Trazo> trazo_de_grafica(const Muestras& m, double alto);
+
+// The tone a preview is drawn in: its colour halfway to the graph's ground,
+// lighter than any plotted curve of that colour.
+Color tono_de_previa(Color c);

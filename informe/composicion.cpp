@@ -1,7 +1,7 @@
 #include "informe/composicion.h"
 
 #include "informe/marcas.h"
-#include "informe/ordenes.h"
+#include "model/ordenes.h"
 #include "model/muestreo.h"
 #include "toolkit/colores.h"
 

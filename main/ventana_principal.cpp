@@ -4,6 +4,7 @@
 #include "grafica/grafica.h"
 #include "informe/informe.h"
 #include "main/inic.h"
+#include "main/vista_en_vivo.h"
 #include "model/curva.h"
 #include "screen/esquema.h"
 #include "screen/sector_ampliado.h"
@@ -22,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 
 #include <algorithm>
 #include <cmath>
@@ -32,6 +34,11 @@ namespace {
 // buttons and band options under it.
 constexpr double ancho_diseno = 9855;
 constexpr double alto_diseno = 6630;
+
+// The choices of the "Ver" menu a user finds again at the next start.
+QSettings ajustes() {
+    return QSettings(QStringLiteral("Ondaris"), QStringLiteral("Ondaris"));
+}
 
 } // namespace
 
@@ -78,6 +85,7 @@ void VentanaPrincipal::crear_controles() {
 
     documentacion_ = new Documentacion(this);
     informe_ = new Informe(*grafica_, this);
+    vista_en_vivo_ = new VistaEnVivo(parametros_, *grafica_, *sector_, *entrada_, this);
     ilustraciones_ = new Ilustraciones(cliente, *diseno_); // last: it covers the window
 }
 
@@ -123,6 +131,24 @@ void VentanaPrincipal::crear_menus() {
     }
     connect(ver->addAction(QStringLiteral("Modelo utilizado")), &QAction::triggered, ilustraciones_,
             &Ilustraciones::mostrar_modelo);
+    ver->addSeparator();
+    // Remembered from one start to the next; off at the first, so the window
+    // behaves as it always did until a user turns them on.
+    const auto opcion = [&](const QString& texto, const char* nombre, const char* clave,
+                            auto aplicar) {
+        QAction* a = entrada(ver, texto, nombre);
+        a->setCheckable(true);
+        a->setChecked(ajustes().value(QLatin1String(clave), false).toBool());
+        aplicar(a->isChecked());
+        connect(a, &QAction::toggled, this, [clave, aplicar](bool si) {
+            ajustes().setValue(QLatin1String(clave), si);
+            aplicar(si);
+        });
+    };
+    opcion(QStringLiteral("Vista en &vivo"), "accion_vista_en_vivo", "ver/vista_en_vivo",
+           [this](bool si) { vista_en_vivo_->set_activa(si); });
+    opcion(QStringLiteral("Ó&rdenes"), "accion_ordenes", "ver/ordenes",
+           [this](bool si) { grafica_->set_ordenes(si); });
 
     QMenu* ayuda = barra->addMenu(QStringLiteral("A&yuda"));
     ayuda->setObjectName(QStringLiteral("menu_ayuda"));
@@ -138,12 +164,18 @@ void VentanaPrincipal::crear_menus() {
 
 void VentanaPrincipal::conectar() {
     connect(boton_graficar_, &QPushButton::clicked, this, &VentanaPrincipal::graficar);
-    connect(boton_limpiar_, &QPushButton::clicked, this, &VentanaPrincipal::borrar);
+    connect(boton_limpiar_, &QPushButton::clicked, this, [this] {
+        vista_en_vivo_->quitar();
+        borrar();
+    });
     connect(boton_salir_, &QPushButton::clicked, this, &VentanaPrincipal::salir);
     connect(punto_restaurar_, &PictureBox::pulsado, this, &VentanaPrincipal::restaurar_vista);
     connect(diseno_, &Diseno::escalado, this, &VentanaPrincipal::al_escalar);
 
     // The sketch follows the parameter set at once; the graph waits for "Graficar".
+    connect(esquema_, &Esquema::extremo_en_arrastre, vista_en_vivo_,
+            &VistaEnVivo::extremo_provisional);
+    connect(esquema_, &Esquema::arrastre_terminado, vista_en_vivo_, &VistaEnVivo::sin_provisional);
     connect(esquema_, &Esquema::extremo_movido, this, [this](Magnitud m, Fijo valor) {
         entrada_->poner_extremo(m, valor);
         borrar();
@@ -197,12 +229,10 @@ void VentanaPrincipal::graficar() {
 
 void VentanaPrincipal::trazar_curva() {
     const Curva c = curva_de(parametros_.actuales());
-    // One graph never mixes sine axes: a curve over another sector starts it over.
-    const std::vector<Curva>& curvas = grafica_->curvas();
-    if (curvas.size() == 6 || (!curvas.empty() && (curvas.back().inferior != c.inferior ||
-                                                   curvas.back().superior != c.superior))) {
+    if (lugar_de_curva(grafica_->curvas(), c) == 1) {
         borrar();
     }
+    vista_en_vivo_->quitar(); // the case it showed is a curve now
     {
         RelojArena reloj;
         const Muestreo m = grafica_->agregar(c);

@@ -18,6 +18,7 @@ class PictureBox;
 class QPushButton;
 class SectorAmpliado;
 class VentanaZoom;
+class VistaEnVivo;
 
 // The main window builds the subsystems, places them on its client area and
 // connects them; it owns the parameter set they share, which the value entry
@@ -30,6 +31,7 @@ class VentanaZoom;
 //   Ilustraciones   windows/  pictures over the window, model window
 //   VentanaZoom     zoom/     made on the first selection
 //   Informe         informe/  the graph exported as a labelled figure and as data
+//   VistaEnVivo     main/     the case previewed as its values change ("Ver → Vista en vivo")
 // Its own controls: the menus, "Graficar", "Limpiar", "Salir" and the restore spot.
 class VentanaPrincipal : public QMainWindow {
     Q_OBJECT
@@ -68,6 +70,7 @@ private:
     Documentacion* documentacion_ = nullptr;
     Ilustraciones* ilustraciones_ = nullptr;
     Informe* informe_ = nullptr;
+    VistaEnVivo* vista_en_vivo_ = nullptr;
     QPointer<VentanaZoom> zoom_;
     PictureBox* punto_restaurar_ = nullptr;
     QPushButton* boton_graficar_ = nullptr;

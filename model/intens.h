@@ -3,7 +3,8 @@
 // model/: the physics and the numbers it stands on, free of Qt. intens: the
 // intensity through N slits; fijo: four-decimal fixed point and round_even;
 // color, color_onda: colours and the colour of a wavelength; parametros: the six
-// quantities with their limits and checks; curva: the record of a plotted curve.
+// quantities with their limits and checks; curva: the record of a plotted curve;
+// ordenes: where its principal maxima stand, and which are missing.
 
 #include "model/fijo.h"
 

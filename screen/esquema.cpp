@@ -27,9 +27,23 @@ Esquema::Esquema(QWidget* cliente, Diseno& diseno, const ParametrosObservables& 
     connect(&parametros_, &ParametrosObservables::cambiado, this, &Esquema::al_cambiar);
     connect(superficie_, &PictureBox::movido, this, &Esquema::puntero_fuera);
     for (Marcador* m : {marcador_superior_, marcador_inferior_}) {
-        connect(m, &Marcador::dejado, this, [this, m](QPointF punto) {
-            if (tira_pantalla_->rect().contains(punto.toPoint())) {
-                al_dejar(m, tira_pantalla_->a_usuario(punto).y());
+        const auto en = [this, m](QPointF punto) -> std::optional<std::pair<Magnitud, Fijo>> {
+            if (!tira_pantalla_->rect().contains(punto.toPoint())) {
+                return std::nullopt;
+            }
+            return extremo_en(m, tira_pantalla_->a_usuario(punto).y());
+        };
+        connect(m, &Marcador::arrastrado, this, [this, en](QPointF punto) {
+            if (const auto e = en(punto)) {
+                emit extremo_en_arrastre(e->first, e->second);
+            } else {
+                emit arrastre_terminado();
+            }
+        });
+        connect(m, &Marcador::dejado, this, [this, en](QPointF punto) {
+            emit arrastre_terminado();
+            if (const auto e = en(punto)) {
+                emit extremo_movido(e->first, e->second);
             }
         });
     }
@@ -145,7 +159,7 @@ void Esquema::mover_marcador(Marcador* m, float top) {
     diseno_.mover(m, lugar);
 }
 
-void Esquema::al_dejar(Marcador* m, double Y) {
+std::optional<std::pair<Magnitud, Fijo>> Esquema::extremo_en(Marcador* m, double Y) const {
     const Fijo t = Fijo::desde(std::floor((Y + 0.05) * 10) / 10);
     const Fijo dos_decimos = Fijo::desde(0.2);
     // Marker tops are kept in single precision; compared at four decimals, the
@@ -154,9 +168,10 @@ void Esquema::al_dejar(Marcador* m, double Y) {
     const Fijo tope_superior = Fijo::desde(marcador_superior_->top());
     if (m == marcador_superior_) {
         if (t - dos_decimos >= tope_inferior) {
-            emit extremo_movido(Magnitud::superior, t - dos_decimos);
+            return std::pair{Magnitud::superior, t - dos_decimos};
         }
     } else if (t <= tope_superior - dos_decimos) {
-        emit extremo_movido(Magnitud::inferior, t);
+        return std::pair{Magnitud::inferior, t};
     }
+    return std::nullopt;
 }

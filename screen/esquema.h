@@ -11,6 +11,9 @@
 
 #include <QObject>
 
+#include <optional>
+#include <utility>
+
 class Diseno;
 class Forma;
 class Marcador;
@@ -39,6 +42,10 @@ signals:
     // of its end, the drop height rounded to a tenth (an upper marker sits 0.2
     // above its end).
     void extremo_movido(Magnitud extremo, Fijo valor);
+    // While a marker is dragged: the value its end would take if let go here,
+    // and the end of it (let go, or over a place that gives no value).
+    void extremo_en_arrastre(Magnitud extremo, Fijo valor);
+    void arrastre_terminado();
     // The pointer is over the window's background.
     void puntero_fuera();
 
@@ -51,7 +58,8 @@ private:
     void seguir_sector(Fijo inferior, Fijo superior);
     void lineas(Fijo inferior, Fijo superior);
     void mover_marcador(Marcador* m, float top);
-    void al_dejar(Marcador* m, double Y);
+    // The end marker m sets when let go at height Y of the strip, if any.
+    std::optional<std::pair<Magnitud, Fijo>> extremo_en(Marcador* m, double Y) const;
 
     Diseno& diseno_;
     const ParametrosObservables& parametros_;

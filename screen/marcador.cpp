@@ -39,6 +39,7 @@ void Marcador::mouseMoveEvent(QMouseEvent* e) {
     }
     if (arrastre_) {
         mover_contorno(e->position());
+        emit arrastrado(e->position() + QPointF(pos()));
     }
 }
 

@@ -10,8 +10,9 @@
 //
 // The marker is dragged with the mouse: once the pointer has moved past the
 // drag distance an outline of the marker follows it, and the release reports
-// where it happened, in the coordinates of the marker's parent (the strip). A
-// press and release without a drag is a plain click and reports nothing.
+// where it happened, in the coordinates of the marker's parent (the strip), as
+// does each move of the drag. A press and release without a drag is a plain
+// click and reports nothing.
 class Marcador : public QPushButton {
     Q_OBJECT
 public:
@@ -26,6 +27,7 @@ public:
     const Forma* contorno() const { return contorno_; }
 
 signals:
+    void arrastrado(QPointF en_padre);
     void dejado(QPointF en_padre);
 
 protected:

@@ -79,6 +79,36 @@ void SectorAmpliado::crear_controles(QWidget* cliente) {
 
 void SectorAmpliado::pintar(const Curva& c, int k, const std::array<double, filas_bandas>& filas,
                             bool solo_esta) {
+    quitar_previa(); // the case it showed is a curve now
+    dibujar(c, k, filas, solo_esta, acumulados_);
+    const bool una = banda_unica();
+    // A screen reader hears whose colour each square shows.
+    const QString de_la_curva =
+        QStringLiteral("Curva %1: %2 micrones").arg(k).arg(texto_fijo(c.onda));
+    for (int j = una ? 1 : k; j <= 6; ++j) {
+        cuadros_bandas_[j]->set_relleno(una ? a_qcolor(c.color) : blanco);
+        cuadros_bandas_[j]->setAccessibleName(una ? de_la_curva : QStringLiteral("Sin curva"));
+    }
+    cuadros_bandas_[k]->set_relleno(a_qcolor(c.color));
+    cuadros_bandas_[k]->setAccessibleName(de_la_curva);
+}
+
+void SectorAmpliado::mostrar_previa(const Curva& c, int k,
+                                    const std::array<double, filas_bandas>& filas, bool solo_esta) {
+    Acumulados copia = acumulados_;
+    sector_->empezar_capa();
+    dibujar(c, k, filas, solo_esta, copia);
+    sector_->terminar_capa();
+}
+
+void SectorAmpliado::quitar_previa() {
+    sector_->empezar_capa();
+    sector_->terminar_capa();
+}
+
+void SectorAmpliado::dibujar(const Curva& c, int k, const std::array<double, filas_bandas>& filas,
+                             bool solo_esta, Acumulados& acumulados) {
+    auto& [rojo, verde, azul] = acumulados;
     const double v1 = c.inferior.a_double(), v2 = c.superior.a_double();
     sector_->set_escala({0, v2, 6, -(v2 - v1)});
     const ComponentesColor luz = color_de_onda(c.onda);
@@ -89,15 +119,15 @@ void SectorAmpliado::pintar(const Curva& c, int k, const std::array<double, fila
     for (int i = 0; i < filas_bandas; ++i) {
         const double f = filas[i] / n2;
         if (solo_esta) {
-            rojo_[i] = verde_[i] = azul_[i] = 0;
+            rojo[i] = verde[i] = azul[i] = 0;
         }
-        const double R = tope(rojo_[i] + f * luz.r);
-        const double G = tope(verde_[i] + f * luz.g);
-        const double B = tope(azul_[i] + f * azul_luz);
-        rojo_[i] = static_cast<std::int16_t>(round_even(R));
-        verde_[i] = static_cast<std::int16_t>(round_even(G));
-        azul_[i] = static_cast<std::int16_t>(round_even(B));
-        (*colores)[i] = a_qcolor(una ? RGB(rojo_[i], verde_[i], azul_[i])
+        const double R = tope(rojo[i] + f * luz.r);
+        const double G = tope(verde[i] + f * luz.g);
+        const double B = tope(azul[i] + f * azul_luz);
+        rojo[i] = static_cast<std::int16_t>(round_even(R));
+        verde[i] = static_cast<std::int16_t>(round_even(G));
+        azul[i] = static_cast<std::int16_t>(round_even(B));
+        (*colores)[i] = a_qcolor(una ? RGB(rojo[i], verde[i], azul[i])
                                      : RGB(f * luz.r, f * luz.g, f * azul_luz))
                             .rgb();
     }
@@ -109,15 +139,6 @@ void SectorAmpliado::pintar(const Curva& c, int k, const std::array<double, fila
             sector_->caja_llena({double(k), v1}, {6, v2}, blanco);
         }
     }
-    // A screen reader hears whose colour each square shows.
-    const QString de_la_curva =
-        QStringLiteral("Curva %1: %2 micrones").arg(k).arg(texto_fijo(c.onda));
-    for (int j = una ? 1 : k; j <= 6; ++j) {
-        cuadros_bandas_[j]->set_relleno(una ? a_qcolor(c.color) : blanco);
-        cuadros_bandas_[j]->setAccessibleName(una ? de_la_curva : QStringLiteral("Sin curva"));
-    }
-    cuadros_bandas_[k]->set_relleno(a_qcolor(c.color));
-    cuadros_bandas_[k]->setAccessibleName(de_la_curva);
 }
 
 void SectorAmpliado::borrar() {
@@ -131,9 +152,7 @@ void SectorAmpliado::borrar() {
 }
 
 void SectorAmpliado::borrar_acumulados() {
-    rojo_.fill(0);
-    verde_.fill(0);
-    azul_.fill(0);
+    acumulados_ = {};
 }
 
 bool SectorAmpliado::banda_unica() const {

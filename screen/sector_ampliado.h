@@ -31,6 +31,11 @@ public:
                 bool solo_esta);
     // Bands, accumulated colours, squares and the single-band caption.
     void borrar();
+    // The bands curve k would take, shown over the sector until the next
+    // preview, `quitar_previa()` or `borrar()`; nothing accumulates.
+    void mostrar_previa(const Curva& c, int k, const std::array<double, filas_bandas>& filas,
+                        bool solo_esta);
+    void quitar_previa();
 
     bool banda_unica() const;
     // Single band while the geometry is compared: "último ensayo".
@@ -50,6 +55,14 @@ signals:
     void puntero_en(double seno, double x);
 
 private:
+    struct Acumulados {
+        std::array<std::int16_t, filas_bandas> rojo{};
+        std::array<std::int16_t, filas_bandas> verde{};
+        std::array<std::int16_t, filas_bandas> azul{};
+    };
+    // The bands of curve k drawn from `acumulados`, which take its light.
+    void dibujar(const Curva& c, int k, const std::array<double, filas_bandas>& filas,
+                 bool solo_esta, Acumulados& acumulados);
     void crear_controles(QWidget* cliente);
     void al_elegir(int opcion);
     void borrar_acumulados();
@@ -60,9 +73,7 @@ private:
     QRadioButton* opcion_banda_unica_ = nullptr;
     QRadioButton* opcion_bandas_separadas_ = nullptr;
     // The colour accumulated in each band row.
-    std::array<std::int16_t, filas_bandas> rojo_{};
-    std::array<std::int16_t, filas_bandas> verde_{};
-    std::array<std::int16_t, filas_bandas> azul_{};
+    Acumulados acumulados_;
     // A wavelength step is selecting single band: the selection keeps the graph.
     bool cambio_spin_ = false;
 };

@@ -78,6 +78,11 @@ void PictureBox::polilinea(std::shared_ptr<const Trazo> puntos, const QColor& c)
              nullptr});
 }
 
+void PictureBox::texto(QPointF a, const QString& texto, int alineacion, const QColor& c) {
+    agregar({Figura::Tipo::texto, modo_ == Modo::invertir, c.rgb(), escala_, a, a, nullptr, nullptr,
+             texto, alineacion});
+}
+
 void PictureBox::bandas(QPointF a, QPointF b, std::shared_ptr<const std::vector<QRgb>> colores) {
     if (!colores || colores->empty()) {
         return;
@@ -87,6 +92,7 @@ void PictureBox::bandas(QPointF a, QPointF b, std::shared_ptr<const std::vector<
 }
 
 void PictureBox::limpiar() {
+    capa_.clear();
     figuras_.clear();
     tras_compactar_ = 0;
     pendientes_.clear();
@@ -100,6 +106,17 @@ void PictureBox::descartar_transitorias() {
         transitorias_.clear();
         update();
     }
+}
+
+void PictureBox::empezar_capa() {
+    capa_.clear();
+    en_capa_ = true;
+    vista_valida_ = false;
+    update();
+}
+
+void PictureBox::terminar_capa() {
+    en_capa_ = false;
 }
 
 bool PictureBox::cargar_imagen(const QString& archivo) {
@@ -123,6 +140,12 @@ void PictureBox::repintar_imagen() {
 }
 
 void PictureBox::agregar(Figura f) {
+    if (en_capa_) {
+        capa_.push_back(std::move(f));
+        vista_valida_ = false;
+        update();
+        return;
+    }
     if (!persistente_) {
         auto igual = std::find(transitorias_.begin(), transitorias_.end(), f);
         if (f.invertir && igual != transitorias_.end()) {
@@ -278,10 +301,34 @@ QImage PictureBox::imagen() {
 
 QImage PictureBox::imagen_visible() {
     asegurar_cache();
-    if (transitorias_.empty()) {
+    if (capa_.empty() && transitorias_.empty()) {
         return cache_;
     }
-    QImage vista = cache_.copy();
+    if (!capa_.empty() && (!vista_valida_ || clave_vista_ != cache_.cacheKey())) {
+        // Kept until the layer or the picture changes, so that the rubber band
+        // over a preview does not reduce the preview again at every move.
+        vista_ = cache_.copy();
+        QPainter p(&vista_);
+        QFont letra = font();
+        const qreal dpr = devicePixelRatioF();
+        if (letra.pixelSize() > 0) {
+            letra.setPixelSize(std::max(1, static_cast<int>(std::lround(letra.pixelSize() * dpr))));
+        } else {
+            letra.setPointSizeF(letra.pointSizeF() * dpr);
+        }
+        p.setFont(letra);
+        std::vector<QRectF> rotulos; // the layer's labels never cover each other
+        for (const Figura& f : capa_) {
+            pintar_figura(p, f, vista_.size(), grosor_pixeles(), nullptr, &rotulos);
+        }
+        vista_valida_ = true;
+        clave_vista_ = cache_.cacheKey();
+    }
+    const QImage& debajo = capa_.empty() ? cache_ : vista_;
+    if (transitorias_.empty()) {
+        return debajo;
+    }
+    QImage vista = debajo.copy();
     QPainter p(&vista);
     for (const Figura& f : transitorias_) {
         pintar_figura(p, f, vista.size(), grosor_pixeles());

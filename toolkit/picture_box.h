@@ -68,6 +68,9 @@ public:
     void punto(QPointF p, const QColor& c);
     // A curve drawn point to point, as one figure however many points it has.
     void polilinea(std::shared_ptr<const Trazo> puntos, const QColor& c);
+    // `texto` beside point `a`, on the side `alineacion` (Qt::Alignment) says,
+    // kept inside the picture, in the widget's font.
+    void texto(QPointF a, const QString& texto, int alineacion, const QColor& c);
     // Rows of colour evenly spaced from a.y to b.y across a.x..b.x, in copy mode;
     // where several rows share a pixel row the brightest shows.
     void bandas(QPointF a, QPointF b, std::shared_ptr<const std::vector<QRgb>> colores);
@@ -75,6 +78,12 @@ public:
     void limpiar();
     // Drops the transient layer, as a repaint of the screen would.
     void descartar_transitorias();
+    // A layer over the picture that its owner redraws whole (a preview of a
+    // curve, labels): `empezar_capa()` empties it, and the figures drawn until
+    // `terminar_capa()` go there. It is never part of the picture (`imagen()`),
+    // stays when the transient layer is dropped, and `limpiar()` empties it.
+    void empezar_capa();
+    void terminar_capa();
 
     // A picture shown under the figures, scaled to fit the box (kept through clears).
     bool cargar_imagen(const QString& archivo);
@@ -85,7 +94,8 @@ public:
 
     // The persistent picture at the pixel size the box is shown at.
     QImage imagen();
-    // What the screen shows: the persistent picture with the transient layer over it.
+    // What the screen shows: the persistent picture with the layer and the
+    // transient figures over it.
     QImage imagen_visible();
     std::size_t figuras() const { return figuras_.size(); }
     // The size of the picture in device pixels.
@@ -129,6 +139,11 @@ private:
     std::vector<Figura> figuras_;    // the persistent picture
     std::vector<Figura> pendientes_; // drawn since the cache was last brought up to date
     std::vector<Figura> transitorias_;
+    std::vector<Figura> capa_;
+    bool en_capa_ = false;
+    QImage vista_; // the cache with the layer over it
+    bool vista_valida_ = false;
+    qint64 clave_vista_ = 0; // the cache's contents it was made from
     std::size_t tras_compactar_ = 0;
     QImage cache_;
     bool cache_valida_ = false;

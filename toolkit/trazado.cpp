@@ -81,7 +81,8 @@ int celda(double v) {
 
 bool Figura::operator==(const Figura& o) const {
     return tipo == o.tipo && invertir == o.invertir && color == o.color && escala == o.escala &&
-           a == o.a && b == o.b && trazo == o.trazo && colores == o.colores;
+           a == o.a && b == o.b && trazo == o.trazo && colores == o.colores && texto == o.texto &&
+           alineacion == o.alineacion;
 }
 
 QPolygonF reducir(const Trazo& t, const Mapa& m) {
@@ -254,9 +255,44 @@ void pintar_bandas(const Pintura& x) {
     }
 }
 
+void pintar_texto(const Pintura& x, std::vector<QRectF>* ocupados) {
+    // A gap of a stroke and a half between the point and the text.
+    const QFontMetrics letra(x.p.font());
+    const QRect caja = letra.boundingRect(x.f.texto);
+    const double hueco = 1.5 * x.w;
+    const QPointF a = x.m.a_area(x.f.a);
+    const int alin = x.f.alineacion;
+    double izquierda = a.x() - caja.width() / 2.0;
+    if (alin & Qt::AlignLeft) {
+        izquierda = a.x() + hueco;
+    } else if (alin & Qt::AlignRight) {
+        izquierda = a.x() - hueco - caja.width();
+    }
+    double arriba = a.y() - caja.height() / 2.0;
+    if (alin & Qt::AlignTop) {
+        arriba = a.y() + hueco;
+    } else if (alin & Qt::AlignBottom) {
+        arriba = a.y() - hueco - caja.height();
+    }
+    izquierda = std::clamp(izquierda, 0.0, std::max(0.0, double(x.tam.width() - caja.width())));
+    arriba = std::clamp(arriba, 0.0, std::max(0.0, double(x.tam.height() - caja.height())));
+    const QRectF lugar(izquierda, arriba, caja.width(), caja.height());
+    if (ocupados) {
+        for (const QRectF& r : *ocupados) {
+            if (r.intersects(lugar)) {
+                return;
+            }
+        }
+        ocupados->push_back(lugar);
+    }
+    x.p.setPen(x.color);
+    x.p.drawText(lugar, Qt::AlignCenter, x.f.texto);
+}
+
 } // namespace
 
-void pintar_figura(QPainter& p, const Figura& f, QSize tam, int grosor, const QPolygonF* reducida) {
+void pintar_figura(QPainter& p, const Figura& f, QSize tam, int grosor, const QPolygonF* reducida,
+                   std::vector<QRectF>* ocupados) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setCompositionMode(f.invertir ? QPainter::RasterOp_SourceXorDestination
                                     : QPainter::CompositionMode_SourceOver);
@@ -279,6 +315,9 @@ void pintar_figura(QPainter& p, const Figura& f, QSize tam, int grosor, const QP
         return;
     case Figura::Tipo::bandas:
         pintar_bandas(x);
+        return;
+    case Figura::Tipo::texto:
+        pintar_texto(x, ocupados);
         return;
     }
 }

@@ -7,7 +7,9 @@
 #include <QColor>
 #include <QPointF>
 #include <QPolygonF>
+#include <QRectF>
 #include <QSize>
+#include <QString>
 
 #include <cstdint>
 #include <memory>
@@ -24,9 +26,11 @@ using Trazo = std::vector<PuntoF>;
 
 // A figure as it was drawn: its kind, mode, colour and the user coordinates of
 // the picture at that moment. A curve holds its points; bands hold the colour
-// of each of their rows, evenly spaced from a.y to b.y across a.x..b.x.
+// of each of their rows, evenly spaced from a.y to b.y across a.x..b.x; a label
+// holds its text, placed at `a` as `alineacion` says (Qt::Alignment: the side of
+// `a` the text stands on) and kept inside the picture.
 struct Figura {
-    enum class Tipo : std::uint8_t { linea, caja, caja_llena, punto, polilinea, bandas };
+    enum class Tipo : std::uint8_t { linea, caja, caja_llena, punto, polilinea, bandas, texto };
     Tipo tipo;
     bool invertir;
     QRgb color;
@@ -35,6 +39,8 @@ struct Figura {
     QPointF b;
     std::shared_ptr<const Trazo> trazo;
     std::shared_ptr<const std::vector<QRgb>> colores;
+    QString texto = {};
+    int alineacion = 0;
     bool operator==(const Figura& o) const;
 };
 
@@ -47,6 +53,8 @@ int celda(double v);
 QPolygonF reducir(const Trazo& t, const Mapa& m);
 
 // Paints `f` into an image of `tam` device pixels with strokes `grosor` pixels
-// wide; a curve already reduced to that image is passed as `reducida`.
+// wide; a curve already reduced to that image is passed as `reducida`. Given
+// `ocupados`, a label that would cover one of them is left out, and one drawn
+// is added to them.
 void pintar_figura(QPainter& p, const Figura& f, QSize tam, int grosor,
-                   const QPolygonF* reducida = nullptr);
+                   const QPolygonF* reducida = nullptr, std::vector<QRectF>* ocupados = nullptr);

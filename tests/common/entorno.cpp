@@ -2,6 +2,7 @@
 
 #include "entry/entrada.h"
 #include "grafica/grafica.h"
+#include "grafica/ordenada.h"
 #include "toolkit/picture_box.h"
 #include "toolkit/trazado.h"
 #include "zoom/ventana_zoom.h"
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QTest>
 
 #include <algorithm>
@@ -28,6 +30,8 @@ const char* const CarpetaTrabajo::inic_normal = "-0.6, -2, 2\n"
 CarpetaTrabajo::CarpetaTrabajo(const QString& inic, const QString& trazo)
     : anterior_(QDir::currentPath()) {
     QDir::setCurrent(dir_.path());
+    // A user of its own too: no choice remembered by another run reaches the window.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.filePath(".config"));
     if (!inic.isNull()) {
         escribir(QStringLiteral("inic.dat"), inic.toUtf8());
     }
@@ -159,10 +163,12 @@ bool Escena::seleccionar(QPointF desde, QPointF hasta,
     return abierto;
 }
 
-QString infidelidad(PictureBox* p, const std::function<double(double)>& I, double alto,
-                    double franja, Color color, double s0, double s1, std::optional<Escala> e) {
-    const QImage img = p->imagen();
-    const Mapa m(e.value_or(p->escala()), img.size());
+namespace {
+
+QString infidelidad_en(const QImage& img, const Escala& escala, int w,
+                       const std::function<double(double)>& I, double alto, double franja,
+                       Color color, double s0, double s1) {
+    const Mapa m(escala, img.size());
     const int ancho = img.width(), filas = img.height();
     const double delta = franja / 16;
     // The rows the model reaches in each column (off the picture: out of sight),
@@ -199,7 +205,6 @@ QString infidelidad(PictureBox* p, const std::function<double(double)>& I, doubl
         }
     }
     // A stroke w pixels wide reaches w - 1 pixels past the row its point falls in.
-    const int w = p->grosor_pixeles();
     int vistas = 0;
     for (int x = 1; x + 1 < ancho; ++x) {
         if (!vista[x]) {
@@ -220,6 +225,21 @@ QString infidelidad(PictureBox* p, const std::function<double(double)>& I, doubl
         }
     }
     return vistas > 0 ? QString() : QStringLiteral("nothing in sight");
+}
+
+} // namespace
+
+QString infidelidad(PictureBox* p, const std::function<double(double)>& I, double alto,
+                    double franja, Color color, double s0, double s1, std::optional<Escala> e) {
+    return infidelidad_en(p->imagen(), e.value_or(p->escala()), p->grosor_pixeles(), I, alto,
+                          franja, color, s0, s1);
+}
+
+QString infidelidad_previa(PictureBox* p, const Curva& c) {
+    const double s0 = c.seno_min(), s1 = c.seno_max(), alto = static_cast<float>(c.alto());
+    const Escala e{static_cast<float>(s0), 0, static_cast<float>(s1 - s0), alto};
+    return infidelidad_en(p->imagen_visible(), e, p->grosor_pixeles(), c.red(), alto, c.franja(),
+                          tono_de_previa(c.color), s0, s1);
 }
 
 QString infidelidad(PictureBox* p, const Curva& c, Color color, double s0, double s1) {

@@ -154,3 +154,6 @@ QString infidelidad(PictureBox* p, const std::function<double(double)>& I, doubl
                     std::optional<Escala> e = std::nullopt);
 // The same for curve `c` against its model.
 QString infidelidad(PictureBox* p, const Curva& c, Color color, double s0, double s1);
+// The same for the preview of `c` on what the graph shows, in the preview's tone
+// and on its own scale.
+QString infidelidad_previa(PictureBox* p, const Curva& c);

@@ -7,7 +7,7 @@
 #include "informe/csv.h"
 #include "informe/figura.h"
 #include "informe/marcas.h"
-#include "informe/ordenes.h"
+#include "model/ordenes.h"
 #include "model/color_onda.h"
 #include "tests/common/entorno.h"
 #include "toolkit/colores.h"

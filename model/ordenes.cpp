@@ -1,4 +1,4 @@
-#include "informe/ordenes.h"
+#include "model/ordenes.h"
 
 #include <algorithm>
 #include <cmath>
