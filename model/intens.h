@@ -43,6 +43,12 @@ public:
     // the scalar ones), one by one otherwise.
     void evaluar(const double* s, double* I, std::size_t n) const;
     void evaluar_escalar(const double* s, double* I, std::size_t n) const;
+    // The same for n sines `paso` apart (s[i] = s[0] + i · paso, as a grid's
+    // are): on the vector unit the sines of u/2, v/2 and N v/2 advance from
+    // those of s[0..3], worked out exactly, by a rotation, two multiplies and two
+    // adds a step instead of a sine call, which keeps them within some 1e-13 of
+    // the exact ones over the few hundred samples of one call. One by one otherwise.
+    void evaluar_uniformes(const double* s, double paso, double* I, std::size_t n) const;
 
 private:
     double k_ancho_;     // (2π)·a / L

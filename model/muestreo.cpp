@@ -1,5 +1,7 @@
 #include "model/muestreo.h"
 
+#include "model/intens.h"
+
 #include "model/paralelo.h"
 #include "model/parametros.h"
 
@@ -55,15 +57,27 @@ double Rejilla::seno(long long i) const {
     return std::clamp(s, s0_, s1_);
 }
 
+// In intens_vectorial.cpp: s[j] = (k0 + j) / K · delta for j below `cuantos`, a multiple of four.
+void senos_de_rejilla_avx2(double k0, double K, double delta, double* s, std::size_t cuantos);
+
 void Rejilla::senos(long long desde, std::size_t n, double* s) const {
-    for (std::size_t j = 0; j < n; ++j) {
-        const long long i = desde + static_cast<long long>(j);
-        const long long k = k_min_ + i - 1;
-        if (i <= 0 || k > k_max_ || K_ == 0) {
-            s[j] = seno(i);
-        } else {
-            s[j] = std::clamp(double(k) / double(K_) * delta_, s0_, s1_);
+    if (uniforme(desde, n)) {
+        // Strictly inside the range: no end to stand for, nothing to clamp, and
+        // a loop the vector unit takes.
+        const long long k0 = k_min_ + desde - 1;
+        const double K = double(K_);
+        std::size_t j = 0;
+        if (calculo_vectorial()) {
+            j = n - n % 4;
+            senos_de_rejilla_avx2(double(k0), K, delta_, s, j); // the same divisions, four at once
         }
+        for (; j < n; ++j) {
+            s[j] = double(k0 + static_cast<long long>(j)) / K * delta_;
+        }
+        return;
+    }
+    for (std::size_t j = 0; j < n; ++j) {
+        s[j] = seno(desde + static_cast<long long>(j));
     }
 }
 
@@ -74,7 +88,8 @@ namespace {
 constexpr std::size_t tanda = 256;
 
 // A set of values at the samples: one curve's intensities, or a sum of them.
-using Evaluador = std::function<void(const double* s, double* I, std::size_t n)>;
+// `paso` is the distance between the sines when they stand evenly on the grid, else 0.
+using Evaluador = std::function<void(const double* s, double* I, std::size_t n, double paso)>;
 
 // The first, lowest, highest and last sample of one bin, by index and intensity.
 struct Cubeta {
@@ -93,6 +108,41 @@ struct Cubeta {
         y_alto = std::max(y_alto, y);
         i_ultimo = i;
         y_ultimo = y;
+    }
+    // Samples k0 .. k0 + n - 1, of intensities y, as `agregar` one by one would
+    // take them (the first of equal lowest or highest kept): their extremes
+    // found in four independent lanes, then where they first stand.
+    void agregar_tramo(long long k0, const double* y, std::size_t n) {
+        // Named, not an array, so that they stay in registers.
+        double b0 = y_bajo, b1 = y_bajo, b2 = y_bajo, b3 = y_bajo;
+        double a0 = y_alto, a1 = y_alto, a2 = y_alto, a3 = y_alto;
+        std::size_t t = 0;
+        for (; t + 4 <= n; t += 4) {
+            b0 = std::min(b0, y[t]);
+            b1 = std::min(b1, y[t + 1]);
+            b2 = std::min(b2, y[t + 2]);
+            b3 = std::min(b3, y[t + 3]);
+            a0 = std::max(a0, y[t]);
+            a1 = std::max(a1, y[t + 1]);
+            a2 = std::max(a2, y[t + 2]);
+            a3 = std::max(a3, y[t + 3]);
+        }
+        for (; t < n; ++t) {
+            b0 = std::min(b0, y[t]);
+            a0 = std::max(a0, y[t]);
+        }
+        const double b = std::min(std::min(b0, b1), std::min(b2, b3));
+        const double a = std::max(std::max(a0, a1), std::max(a2, a3));
+        if (b < y_bajo) {
+            i_bajo = k0 + static_cast<long long>(std::find(y, y + n, b) - y);
+            y_bajo = b;
+        }
+        if (a > y_alto) {
+            i_alto = k0 + static_cast<long long>(std::find(y, y + n, a) - y);
+            y_alto = a;
+        }
+        i_ultimo = k0 + static_cast<long long>(n) - 1;
+        y_ultimo = y[n - 1];
     }
     // The four samples in their order, each once.
     void emitir(const Rejilla& r, Muestras& t) const {
@@ -183,6 +233,8 @@ Muestras recorrer(const Rejilla& r, const Evaluador& evaluar, const Columnas& co
                                          filas->borde.begin() - 1);
                     fila = std::clamp(fila, 0, filas_bandas - 1);
                 }
+                double fin_fila = filas ? filas->borde[fila + 1] : 0;
+                double maximo_fila = 0;
                 Cubeta actual;
                 long long numero = -1;
                 // Samples rise: a bin or a row is left when a sample reaches its upper edge.
@@ -190,29 +242,60 @@ Muestras recorrer(const Rejilla& r, const Evaluador& evaluar, const Columnas& co
                 for (long long i = desde; i < hasta; i += tanda) {
                     const auto m = static_cast<std::size_t>(std::min<long long>(tanda, hasta - i));
                     r.senos(i, m, s.data());
-                    evaluar(s.data(), I.data(), m);
-                    for (std::size_t j = 0; j < m; ++j) {
+                    evaluar(s.data(), I.data(), m, r.uniforme(i, m) ? r.paso() : 0.0);
+                    // Runs of samples in one bin, and in one band row, taken at once.
+                    for (std::size_t j = 0; j < m;) {
                         const double x = s[j];
-                        const double y = I[j];
                         const long long k = i + static_cast<long long>(j);
-                        if (x < fin_cubeta) {
-                            actual.agregar(k, y);
-                        } else if (const long long b = cubeta(x); b == numero) {
+                        if (!(x < fin_cubeta)) {
+                            const long long b = cubeta(x);
                             fin_cubeta = columnas.izquierda + double(b + 1) / escala;
-                            actual.agregar(k, y);
-                        } else {
-                            fin_cubeta = columnas.izquierda + double(b + 1) / escala;
-                            actual.emitir(r, mia.puntos);
-                            actual.empezar(k, y);
-                            numero = b;
-                        }
-                        if (filas) {
-                            while (x >= filas->borde[fila + 1] && fila + 1 < filas_bandas) {
-                                ++fila;
+                            if (b != numero) {
+                                actual.emitir(r, mia.puntos);
+                                actual.empezar(k, I[j]);
+                                numero = b;
+                                ++j;
+                                continue;
                             }
-                            mia.maximo[fila] = std::max(mia.maximo[fila], I[j]);
+                        }
+                        std::size_t e = j + 1;
+                        while (e < m && s[e] < fin_cubeta) {
+                            ++e;
+                        }
+                        actual.agregar_tramo(k, I.data() + j, e - j);
+                        j = e;
+                    }
+                    if (filas) {
+                        for (std::size_t j = 0; j < m;) {
+                            while (s[j] >= fin_fila && fila + 1 < filas_bandas) {
+                                mia.maximo[fila] = std::max(mia.maximo[fila], maximo_fila);
+                                maximo_fila = 0;
+                                ++fila;
+                                fin_fila = filas->borde[fila + 1];
+                            }
+                            std::size_t e = j + 1;
+                            const bool ultima = fila + 1 >= filas_bandas;
+                            while (e < m && (ultima || s[e] < fin_fila)) {
+                                ++e;
+                            }
+                            double m0 = maximo_fila, m1 = 0, m2 = 0, m3 = 0;
+                            std::size_t t = j;
+                            for (; t + 4 <= e; t += 4) {
+                                m0 = std::max(m0, I[t]);
+                                m1 = std::max(m1, I[t + 1]);
+                                m2 = std::max(m2, I[t + 2]);
+                                m3 = std::max(m3, I[t + 3]);
+                            }
+                            for (; t < e; ++t) {
+                                m0 = std::max(m0, I[t]);
+                            }
+                            maximo_fila = std::max(std::max(m0, m1), std::max(m2, m3));
+                            j = e;
                         }
                     }
+                }
+                if (filas) {
+                    mia.maximo[fila] = std::max(mia.maximo[fila], maximo_fila);
                 }
                 actual.emitir(r, mia.puntos);
             }
@@ -241,7 +324,13 @@ Muestras recorrer(const Rejilla& r, const Evaluador& evaluar, const Columnas& co
 }
 
 Evaluador de(const Red& red) {
-    return [red](const double* s, double* I, std::size_t n) { red.evaluar(s, I, n); };
+    return [red](const double* s, double* I, std::size_t n, double paso) {
+        if (paso > 0) {
+            red.evaluar_uniformes(s, paso, I, n);
+        } else {
+            red.evaluar(s, I, n);
+        }
+    };
 }
 
 } // namespace
@@ -280,11 +369,15 @@ Muestras muestrear_suma(const std::vector<Curva>& curvas, double s0, double s1,
     for (const Curva& c : curvas) {
         redes.push_back(c.red());
     }
-    const Evaluador sumar = [&redes](const double* s, double* I, std::size_t n) {
+    const Evaluador sumar = [&redes](const double* s, double* I, std::size_t n, double paso) {
         std::array<double, tanda> una{};
         std::fill(I, I + n, 0.0);
         for (const Red& red : redes) {
-            red.evaluar(s, una.data(), n);
+            if (paso > 0) {
+                red.evaluar_uniformes(s, paso, una.data(), n);
+            } else {
+                red.evaluar(s, una.data(), n);
+            }
             for (std::size_t j = 0; j < n; ++j) {
                 I[j] += una[j];
             }

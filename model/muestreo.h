@@ -29,6 +29,11 @@ public:
     double seno(long long i) const;
     // Samples desde .. desde + n - 1 into s.
     void senos(long long desde, std::size_t n, double* s) const;
+    // Whether samples desde .. desde + n - 1 all stand on the fringe-locked
+    // grid, paso() apart (the ends of the range do not).
+    bool uniforme(long long desde, std::size_t n) const {
+        return K_ > 0 && desde >= 1 && desde + static_cast<long long>(n) - 1 <= k_max_ - k_min_ + 1;
+    }
     // The distance between neighbouring samples inside the range.
     double paso() const { return K_ > 0 ? delta_ / double(K_) : (s1_ - s0_) / double(k_max_ + 1); }
 

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <unordered_set>
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
@@ -307,7 +308,13 @@ QImage PictureBox::imagen_visible() {
     if (!capa_.empty() && (!vista_valida_ || clave_vista_ != cache_.cacheKey())) {
         // Kept until the layer or the picture changes, so that the rubber band
         // over a preview does not reduce the preview again at every move.
-        vista_ = cache_.copy();
+        if (vista_.size() == cache_.size() && vista_.format() == cache_.format()) {
+            // Into the buffer it already has: no allocation, no page faults.
+            std::memcpy(vista_.bits(), cache_.constBits(),
+                        static_cast<std::size_t>(cache_.sizeInBytes()));
+        } else {
+            vista_ = cache_.copy();
+        }
         QPainter p(&vista_);
         QFont letra = font();
         const qreal dpr = devicePixelRatioF();

@@ -289,9 +289,10 @@ private slots:
             QVERIFY(s > previo);
             previo = s;
             QCOMPARE(numero(6), std::round(std::asin(s) * 180 / std::numbers::pi * 1e6) / 1e6);
+            // The model at the sine, to what the sampler's turns keep (1e-12 of N²).
             const double I = Intens(c.onda, c.ancho, c.distancia, Fijo(c.ranuras), s);
-            QCOMPARE(numero(7), I);
-            QCOMPARE(numero(8), I / c.alto());
+            QVERIFY(std::fabs(numero(7) - I) <= 1e-12 * c.alto());
+            QVERIFY(std::fabs(numero(8) - I / c.alto()) <= 1e-12);
         }
         // At least the graph's least samples, the ends included.
         QVERIFY(por_curva[0] >= 4096 && por_curva[1] >= 4096);
