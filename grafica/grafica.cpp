@@ -357,7 +357,7 @@ void Grafica::ajustar_fila(QListWidgetItem* fila) {
 }
 
 void Grafica::lectura_del_sector(double seno, double x) {
-    if (hay_curvas()) {
+    if (hay_curvas() || previa_) {
         lecturas_->sobre_sector(seno, x);
     }
 }

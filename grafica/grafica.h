@@ -73,8 +73,8 @@ public:
     const QString& datos() const { return datos_; }
     QImage imagen() const;
 
-    // Read-outs for the pointer elsewhere: over the sector (with curves plotted)
-    // and over the zoom drawing.
+    // Read-outs for the pointer elsewhere: over the sector (with curves plotted
+    // or a preview shown) and over the zoom drawing.
     void lectura_del_sector(double seno, double x);
     void lectura_del_zoom(double x);
     void borrar_lecturas();
