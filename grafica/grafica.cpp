@@ -270,12 +270,17 @@ void Grafica::marcar_ordenes(const Curva& c) {
     const Red red = c.red();
     // A dark tone of the curve's colour, legible on the graph's ground.
     const QColor color = a_qcolor(c.color).darker(200);
-    for (const Orden& o : ordenes_principales(c)) {
+    // The missing orders first: where labels would meet, they are what the lesson is about.
+    const std::vector<Orden> ordenes = ordenes_principales(c);
+    for (const Orden& o : ordenes) {
         if (o.ausente) {
             // Where the maximum would be, the curve lies on its zero line.
             grafica_->texto({o.seno, 0.98 * alto}, QStringLiteral("(%1)").arg(texto_numero(o.m)),
                             Qt::AlignHCenter | Qt::AlignTop, color);
-        } else {
+        }
+    }
+    for (const Orden& o : ordenes) {
+        if (!o.ausente) {
             grafica_->texto({o.seno, 0.98 * (alto - red(o.seno))}, texto_numero(o.m),
                             Qt::AlignLeft | Qt::AlignVCenter, color);
         }
