@@ -191,10 +191,6 @@ bool invisible(char32_t c) {
     }
 }
 
-bool con_dibujo(char32_t c) {
-    return c < 0x20 || c == 0x7F;
-}
-
 QString codigo(char32_t c) {
     return QStringLiteral("U+") +
            QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
@@ -235,9 +231,11 @@ QString a_la_vista(const QString& dato) {
     for (char32_t c : dato.toUcs4()) {
         if (!invisible(c)) {
             r += QString::fromUcs4(&c, 1);
-        } else if (con_dibujo(c)) {
-            // The Control Pictures block: U+2400 "␀" for NUL onward, U+2421 "␡" for DEL.
-            r += QChar(c == 0x7F ? 0x2421 : 0x2400 + c);
+        } else if (c == 0 || c == 0x09 || c == 0x7F) {
+            // Their pictures ("␀") are in none of the fonts the program counts on.
+            r += c == 0      ? QStringLiteral("<NUL>")
+                 : c == 0x09 ? QStringLiteral("<TAB>")
+                             : QStringLiteral("<DEL>");
         } else {
             r += QLatin1Char('<') + codigo(c) + QLatin1Char('>');
         }
@@ -251,7 +249,7 @@ QString caracter_invisible(const QString& dato) {
             continue;
         }
         if (c == 0) {
-            return QStringLiteral("el carácter nulo (␀)");
+            return QStringLiteral("el carácter nulo (U+0000)");
         }
         const QString nombre = nombre_comun(c);
         return QStringLiteral("el carácter %1").arg(codigo(c)) +

@@ -34,9 +34,9 @@ QString tamano_legible(qint64 bytes);
 QString texto_de(const QByteArray& bytes, QString* por_que);
 
 // A datum as a message quotes it, with what would show as nothing, or as
-// something else, made visible: control characters as their pictures ("5␀"),
-// other invisible and format characters as "<U+00A0>".
+// something else, made visible: "5<NUL>", "<TAB>", and other invisible and
+// format characters by their code, "<U+00A0>".
 QString a_la_vista(const QString& dato);
 // The first such character, named for the reason of a message: "el carácter
-// nulo", "el carácter U+00A0 (espacio irrompible)"; empty when there is none.
+// nulo (U+0000)", "el carácter U+00A0 (espacio irrompible)"; empty when there is none.
 QString caracter_invisible(const QString& dato);

@@ -197,7 +197,7 @@ private slots:
         }
         QTest::newRow("inic.dat NUL")
             << "inic.dat" << QByteArray(normal).replace("5, 1", QByteArray("5\0, 1", 7))
-            << "«5␀» del renglón 3 no es un número válido: tiene el carácter nulo";
+            << "«5<NUL>» del renglón 3 no es un número válido: tiene el carácter nulo";
         QTest::newRow("inic.dat no-break space")
             << "inic.dat" << QByteArray(normal).replace("-0.6", "\u00A0-0.6")
             << "«<U+00A0>-0.6» del renglón 1 no es un número válido: tiene el carácter U+00A0 "

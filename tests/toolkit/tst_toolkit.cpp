@@ -570,7 +570,7 @@ private slots:
              "\xEF\xBB\xBF"
              "5",
              "5", "");
-        fila("NUL", QByteArray("5\0", 2), "5␀", "el carácter nulo (␀)");
+        fila("NUL", QByteArray("5\0", 2), "5<NUL>", "el carácter nulo (U+0000)");
         fila("no-break space",
              "\u00A0"
              "-2",
@@ -579,7 +579,7 @@ private slots:
              "1\u200B"
              "0",
              "1<U+200B>0", "el carácter U+200B (espacio de ancho cero)");
-        fila("tab and DEL", "1\t2\x7F", "1␉2␡", "el carácter U+0009 (tabulador)");
+        fila("tab and DEL", "1\t2\x7F", "1<TAB>2<DEL>", "el carácter U+0009 (tabulador)");
         fila("UTF-16",
              "\xFF\xFE"
              "5\0",
