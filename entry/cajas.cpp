@@ -121,13 +121,12 @@ void EntradaValores::al_pulsar_flecha(Magnitud m, Sentido sentido) {
 
 bool EntradaValores::aceptar(Magnitud m) {
     double x = leer(m);
-    if (m == Magnitud::ranuras) {
-        x = round_even(x); // slits come whole: 2.5 typed is 2 slits, and the box says so
-    }
     std::optional<Fijo> nuevo;
     if (es_extremo(m)) {
         nuevo = tangente_de_seno(x);
     } else if (actuales().admite(m, x)) {
+        // Judged as typed, then whole: 0.55 is below one slit, 2.5 is 2 slits and the box says so.
+        x = m == Magnitud::ranuras ? round_even(x) : x;
         nuevo = Fijo::desde(x);
     }
     if (!nuevo) {

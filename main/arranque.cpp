@@ -2,7 +2,9 @@
 
 #include "main/ventana_principal.h"
 #include "toolkit/datos.h"
+#include "toolkit/imagen_archivo.h"
 #include "toolkit/mensaje.h"
+#include "toolkit/razones.h"
 #include "windows/presentacion.h"
 
 #include <QApplication>
@@ -15,6 +17,9 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -28,6 +33,38 @@ const QStringList imagenes = {QStringLiteral("espectro.bmp"), QStringLiteral("la
 
 bool tiene_datos(const QString& carpeta) {
     return QFileInfo::exists(QDir(carpeta).filePath(inicio));
+}
+
+// Why `carpeta` cannot be the working folder, after making what it lacks;
+// empty when it can.
+QString carpeta_inutil(const QString& carpeta) {
+    // Without a home the desktop's paths fall back to the root folder.
+    const bool sin_casa = qEnvironmentVariable("HOME").isEmpty() &&
+                          !QDir::isAbsolutePath(qEnvironmentVariable("XDG_DATA_HOME"));
+    if (sin_casa || !QDir::isAbsolutePath(carpeta)) {
+        return QStringLiteral(
+            "no está definida la carpeta personal del usuario (la variable HOME)");
+    }
+    QString camino;
+    for (const QString& parte :
+         QDir::cleanPath(carpeta).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        camino += QLatin1Char('/') + parte;
+        const QByteArray c = QFile::encodeName(camino);
+        struct stat s {};
+        if (::stat(c.constData(), &s) == 0) {
+            if (!S_ISDIR(s.st_mode)) {
+                return QStringLiteral("\"%1\" es un archivo, no una carpeta").arg(camino);
+            }
+            continue;
+        }
+        if (::mkdir(c.constData(), 0777) != 0 && errno != EEXIST) {
+            return razon(errno, Operacion::crear);
+        }
+    }
+    if (::access(QFile::encodeName(carpeta).constData(), W_OK | X_OK) != 0) {
+        return razon(errno, Operacion::escribir);
+    }
+    return QString();
 }
 
 } // namespace
@@ -61,8 +98,18 @@ QString carpeta_instalada(const QString& programa) {
 
 QString preparar_carpetas(const Carpetas& c) {
     fijar_carpeta_datos(c.datos);
-    if (!QDir().mkpath(c.trabajo) || !QDir::setCurrent(c.trabajo)) {
-        return QStringLiteral("cannot use the folder %1").arg(c.trabajo);
+    fijar_carpeta_impedida(QString());
+    const QString por_que = c.trabajo == c.datos ? QString() : carpeta_inutil(c.trabajo);
+    if (!por_que.isEmpty() || !QDir::setCurrent(c.trabajo)) {
+        // Never the folder the program was started from: the shipped files
+        // are read where they are, and nothing is written.
+        QDir::setCurrent(c.datos);
+        const QString aviso =
+            QStringLiteral("Los documentos de sesión iban a guardarse en \"%1\", pero esa carpeta "
+                           "no se puede usar: %2.")
+                .arg(c.trabajo, por_que.isEmpty() ? razon(errno, Operacion::leer) : por_que);
+        fijar_carpeta_impedida(aviso);
+        return aviso;
     }
     QString problemas;
     for (const QString& nombre : c.sembrar) {
@@ -97,8 +144,8 @@ int comprobar_arranque(QTextStream& salida) {
     salida << "working folder: " << QDir::currentPath() << Qt::endl;
     for (const QString& nombre : QStringList{inicio, QStringLiteral("Modelo2.txt")} + imagenes) {
         const QString ruta = ruta_de_datos(nombre);
-        const bool hallado = QFileInfo::exists(ruta) &&
-                             (!nombre.endsWith(QLatin1String(".bmp")) || !QImage(ruta).isNull());
+        const bool hallado = QFileInfo::exists(ruta) && (!nombre.endsWith(QLatin1String(".bmp")) ||
+                                                         !leer_imagen(ruta).isNull());
         salida << nombre << ": " << (hallado ? QFileInfo(ruta).absoluteFilePath() : "missing")
                << Qt::endl;
         fallas += hallado ? 0 : 1;

@@ -34,7 +34,8 @@ QString carpeta_instalada(const QString& programa);
 
 // Creates the working folder, copies what it lacks, makes it current and tells
 // `ruta_de_datos` where the shipped files are. Returns what went wrong, or an
-// empty text.
+// empty text. A user's folder that cannot be made or written leaves the
+// shipped files' folder current and is recorded for `carpeta_impedida`.
 QString preparar_carpetas(const Carpetas& c);
 
 // The program's icon in every size installed beside the program (the build

@@ -2,10 +2,10 @@
 
 #include "model/muestreo.h"
 #include "toolkit/datos.h"
+#include "toolkit/lectura.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/texto.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -45,11 +45,37 @@ bool es_numero(const QString& campo) {
     return patron.match(campo).hasMatch();
 }
 
-// A field as a message quotes it: trimmed, and cut when long.
+// Only the blanks a number may stand between; a no-break space is none, and
+// is named when it keeps a number from reading.
+QString sin_blancos(const QString& campo) {
+    const auto blanco = [](QChar c) {
+        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') ||
+               c == QLatin1Char('\r');
+    };
+    qsizetype i = 0;
+    qsizetype j = campo.size();
+    while (i < j && blanco(campo[i])) {
+        ++i;
+    }
+    while (j > i && blanco(campo[j - 1])) {
+        --j;
+    }
+    return campo.mid(i, j - i);
+}
+
+// A field as a message quotes it: trimmed, cut when long, and what would not
+// show made visible.
 QString cita(const QString& campo) {
     constexpr qsizetype largo = 40;
-    const QString t = campo.trimmed();
-    return t.size() <= largo ? t : t.left(largo) + QStringLiteral("…");
+    const QString t = sin_blancos(campo);
+    return a_la_vista(t.size() <= largo ? t : t.left(largo)) +
+           (t.size() <= largo ? QString() : QStringLiteral("…"));
+}
+
+// ": tiene el carácter U+00A0 (espacio irrompible)" when the field has one.
+QString por_invisible(const QString& campo) {
+    const QString c = caracter_invisible(sin_blancos(campo));
+    return c.isEmpty() ? QString() : QStringLiteral(": tiene ") + c;
 }
 
 } // namespace
@@ -60,7 +86,7 @@ LecturaInicio leer_inic(const QString& texto) {
     // CR, LF and CR LF end lines alike.
     static const QRegularExpression separador(QStringLiteral(R"([,\n\r]+)"));
     QStringList campos = texto.split(separador, Qt::SkipEmptyParts);
-    campos.removeIf([](const QString& c) { return c.trimmed().isEmpty(); });
+    campos.removeIf([](const QString& c) { return sin_blancos(c).isEmpty(); });
     const bool todos_numeros =
         std::all_of(campos.cbegin(), campos.cend(), [](const QString& c) { return es_numero(c); });
     if (campos.size() < 18 || (campos.size() > 18 && todos_numeros)) {
@@ -77,7 +103,8 @@ LecturaInicio leer_inic(const QString& texto) {
             if (!es_numero(campo) || !Fijo::representable(x)) {
                 r.error = QStringLiteral("el dato «%1» del renglón %2 no es un número válido")
                               .arg(cita(campo))
-                              .arg(i);
+                              .arg(i) +
+                          por_invisible(campo);
                 return r;
             }
             terna[k] = Fijo::desde(x);
@@ -102,7 +129,8 @@ LecturaInicio leer_inic(const QString& texto) {
         }
     }
     if (campos.size() > 18) {
-        r.error = QStringLiteral("después de los 18 números sobra «%1»").arg(cita(campos[18]));
+        r.error = QStringLiteral("después de los 18 números sobra «%1»").arg(cita(campos[18])) +
+                  por_invisible(campos[18]);
         return r;
     }
     // Quantities the model divides by or counts with, and the strip's reach.
@@ -154,16 +182,21 @@ LecturaInicio leer_inic(const QString& texto) {
 }
 
 Parametros parametros_de_inicio() {
-    QFile archivo(ruta_de_datos(QStringLiteral("inic.dat")));
+    // Bytes, not text mode, which drops every CR and so glues the lines of a
+    // file that ends them with CR alone.
+    const Lectura archivo = leer_archivo(ruta_de_datos(QStringLiteral("inic.dat")), tope_arranque);
     QString problema;
-    // Not in text mode, which drops every CR and so glues the lines of a file
-    // that ends them with CR alone.
-    if (!archivo.open(QIODevice::ReadOnly)) {
+    QString no_texto;
+    if (!archivo.error.isEmpty()) {
         problema = QStringLiteral("No se puede leer el archivo \"inic.dat\" de la carpeta del "
                                   "programa (%1).")
-                       .arg(archivo.exists() ? archivo.errorString() : QStringLiteral("no existe"));
+                       .arg(archivo.error);
+    } else if (const QString texto = texto_de(archivo.bytes, &no_texto); texto.isNull()) {
+        problema = QStringLiteral("El archivo \"inic.dat\" no es válido: no es un archivo de texto "
+                                  "(%1).")
+                       .arg(no_texto);
     } else {
-        const LecturaInicio lectura = leer_inic(QString::fromUtf8(archivo.readAll()));
+        const LecturaInicio lectura = leer_inic(texto);
         if (lectura.error.isEmpty()) {
             return lectura.parametros;
         }

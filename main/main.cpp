@@ -1,5 +1,6 @@
 #include "main/arranque.h"
 #include "main/ventana_principal.h"
+#include "toolkit/datos.h"
 #include "toolkit/traducciones.h"
 #include "windows/presentacion.h"
 
@@ -36,10 +37,11 @@ int main(int argc, char** argv) {
     cargar_traducciones_qt();
     const QString programa = QCoreApplication::applicationDirPath();
     QApplication::setWindowIcon(icono_programa(programa));
+    // What the user must know of it is told by the documentation at start-up.
     const QString problema = preparar_carpetas(
         elegir_carpetas(programa, carpeta_instalada(programa),
                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
-    if (!problema.isEmpty()) {
+    if (!problema.isEmpty() && carpeta_impedida().isEmpty()) {
         std::fprintf(stderr, "ondaris: %s\n", qPrintable(problema));
     }
     if (QFontDatabase::families().contains(QStringLiteral("Liberation Sans"))) {

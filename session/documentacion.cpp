@@ -4,13 +4,14 @@
 #include "session/formato.h"
 #include "session/reloj.h"
 #include "session/visor_sesiones.h"
+#include "toolkit/datos.h"
+#include "toolkit/lectura.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/razones.h"
 #include "toolkit/texto.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -43,6 +44,23 @@ QString lista_corta(const QStringList& nombres) {
            QStringLiteral(" y %1 más").arg(nombres.size() - mostrados);
 }
 
+// The switch as "trazo.txt" holds it, 0 when it holds none; `aviso` gets why
+// a file that is there could not be read.
+std::uint8_t leer_interruptor(QString* aviso = nullptr) {
+    const QString nombre = QStringLiteral("trazo.txt");
+    const Lectura l = leer_archivo(nombre, tope_arranque);
+    QString no_texto;
+    const QString texto = l.error.isEmpty() ? texto_de(l.bytes, &no_texto) : QString();
+    if (aviso != nullptr && l.existe && !l.error.isEmpty()) {
+        *aviso = QStringLiteral("No se puede leer el archivo \"%1\" (%2).")
+                     .arg(absoluto(nombre), l.error);
+    } else if (aviso != nullptr && l.error.isEmpty() && texto.isNull()) {
+        *aviso = QStringLiteral("El archivo \"%1\" no es válido: no es un archivo de texto (%2).")
+                     .arg(absoluto(nombre), no_texto);
+    }
+    return texto.isNull() ? 0 : leer_traza(texto);
+}
+
 } // namespace
 
 Documentacion::Documentacion(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
@@ -56,9 +74,20 @@ Documentacion::Documentacion(QWidget* ventana) : QObject(ventana), ventana_(vent
 }
 
 void Documentacion::arrancar() {
+    if (const QString aviso = carpeta_impedida(); !aviso.isEmpty()) {
+        // No folder of its own: it writes nothing, and says so once.
+        traza_ = 0;
+        accion_documentar_->setEnabled(false);
+        avisos_ << aviso + fin_linea + desactivada;
+        informar();
+        return;
+    }
     const ArchivosSesion archivos = listar_archivos_sesion(QDir::currentPath());
-    QFile trazo(QStringLiteral("trazo.txt"));
-    traza_ = trazo.open(QIODevice::ReadOnly) ? leer_traza(QString::fromUtf8(trazo.readAll())) : 0;
+    QString aviso;
+    traza_ = leer_interruptor(&aviso);
+    if (!aviso.isEmpty()) {
+        avisos_ << aviso + fin_linea + desactivada;
+    }
     if (traza_ == 1 && archivos.bytes > bytes_limpieza) {
         DialogoLimpieza dialogo(ventana_, archivos.num, archivos.bytes);
         mostrar_modal(&dialogo);
@@ -249,6 +278,9 @@ void Documentacion::abrir_visor() {
 
 void Documentacion::guardar_interruptor() {
     documento_.cerrar();
+    if (!carpeta_impedida().isEmpty()) {
+        return;
+    }
     const QString trazo = QStringLiteral("trazo.txt");
     const int e = escribir_archivo(trazo, texto_traza(traza_));
     if (e == 0) {
@@ -256,9 +288,7 @@ void Documentacion::guardar_interruptor() {
     }
     // Told only when the next start would differ: a folder that cannot be
     // written costs no message while the switch stays as the file says.
-    QFile actual(trazo);
-    const std::uint8_t guardada =
-        actual.open(QIODevice::ReadOnly) ? leer_traza(QString::fromUtf8(actual.readAll())) : 0;
+    const std::uint8_t guardada = leer_interruptor();
     if (guardada == traza_) {
         return;
     }

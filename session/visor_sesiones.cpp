@@ -3,11 +3,11 @@
 #include "session/archivos.h"
 #include "session/formato.h"
 #include "toolkit/diseno.h"
+#include "toolkit/lectura.h"
 #include "toolkit/portapapeles.h"
 #include "toolkit/texto.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFontDatabase>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -93,11 +93,18 @@ void VisorSesiones::mostrar_archivo() {
     }
     // Read through a handle of its own: the documentation file being written
     // stays open, so plots made after viewing are still documented.
-    QFile archivo(elegidos.front()->text());
-    if (!archivo.open(QIODevice::ReadOnly)) {
+    // A head of a file too long to read whole, with a word that it goes on.
+    const Lectura archivo = leer_archivo(elegidos.front()->text(), tope_texto, Exceso::cortar);
+    if (!archivo.error.isEmpty()) {
         return;
     }
-    texto_->setPlainText(texto_con_fin_linea(archivo.readAll()));
+    QString texto = texto_con_fin_linea(archivo.bytes);
+    if (archivo.cortado) {
+        texto += QStringLiteral("[El archivo sigue; se muestran sus primeros %1.]")
+                     .arg(tamano_legible(tope_texto)) +
+                 fin_linea;
+    }
+    texto_->setPlainText(texto);
 }
 
 void VisorSesiones::copiar() {

@@ -10,7 +10,20 @@ QString& carpeta() {
     return c;
 }
 
+QString& impedida() {
+    static QString c;
+    return c;
+}
+
 } // namespace
+
+void fijar_carpeta_impedida(const QString& aviso) {
+    impedida() = aviso;
+}
+
+QString carpeta_impedida() {
+    return impedida();
+}
 
 void fijar_carpeta_datos(const QString& c) {
     carpeta() = c;

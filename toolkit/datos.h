@@ -12,3 +12,8 @@ QString carpeta_datos();
 // The path to open for the shipped file `nombre`; the bare name when neither
 // folder has it, so a message about it names the file the user knows.
 QString ruta_de_datos(const QString& nombre);
+
+// Why the user's folder could not be the working folder, as the user is told
+// it; empty when it could. Nothing is written in the run then.
+void fijar_carpeta_impedida(const QString& aviso);
+QString carpeta_impedida();

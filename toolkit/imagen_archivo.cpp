@@ -1,6 +1,8 @@
 #include "toolkit/imagen_archivo.h"
 
-#include <QFile>
+#include "toolkit/lectura.h"
+
+#include <QBuffer>
 #include <QImageReader>
 #include <QtEndian>
 
@@ -43,16 +45,23 @@ bool bmp_incompleto(const QByteArray& c, qint64 tamano) {
 
 } // namespace
 
-QImage leer_imagen(const QString& archivo) {
-    QFile f(archivo);
-    if (!f.open(QIODevice::ReadOnly)) {
-        return {};
+QImage leer_imagen(const QString& archivo, QString* por_que) {
+    const auto falla = [&](const QString& causa) {
+        if (por_que != nullptr) {
+            *por_que = causa;
+        }
+        return QImage();
+    };
+    Lectura l = leer_archivo(archivo, tope_imagen);
+    if (!l.error.isEmpty()) {
+        return falla(l.existe ? l.error : QString());
     }
-    const bool incompleto = bmp_incompleto(f.peek(64), f.size());
-    QImageReader lector(&f);
+    QBuffer b(&l.bytes);
+    b.open(QIODevice::ReadOnly);
+    QImageReader lector(&b);
     const QImage imagen = lector.read();
-    if (imagen.isNull() || incompleto) {
-        return {};
+    if (imagen.isNull() || bmp_incompleto(l.bytes.left(64), l.bytes.size())) {
+        return falla(QString());
     }
     return imagen;
 }

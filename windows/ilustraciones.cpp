@@ -87,13 +87,15 @@ Ilustraciones::Ilustraciones(QWidget* cliente, Diseno& diseno)
 
 void Ilustraciones::mostrar(Cual cual) {
     const Dibujo dibujo = dibujo_de(cual);
-    const QImage imagen = leer_imagen(ruta_de_datos(dibujo.archivo));
+    QString por_que;
+    const QImage imagen = leer_imagen(ruta_de_datos(dibujo.archivo), &por_que);
     if (imagen.isNull()) {
         // Nothing to click away: close the overlay now, so the buttons come back.
         cerrar();
-        mensaje(QStringLiteral("No se puede mostrar la imagen \"%1\": falta el archivo o no es "
-                               "una imagen.")
-                    .arg(dibujo.archivo));
+        mensaje(QStringLiteral("No se puede mostrar la imagen \"%1\": %2.")
+                    .arg(dibujo.archivo, por_que.isEmpty()
+                                             ? QStringLiteral("falta el archivo o no es una imagen")
+                                             : por_que));
         return;
     }
     auto* lamina = static_cast<Lamina*>(ilustracion_);

@@ -1,6 +1,7 @@
 #include "windows/ventana_modelo.h"
 
 #include "toolkit/datos.h"
+#include "toolkit/lectura.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
 #include "toolkit/texto.h"
@@ -8,7 +9,6 @@
 
 #include <QAccessibleWidget>
 #include <QEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
@@ -48,12 +48,17 @@ QAccessibleInterface* accesible_como_ventana(const QString& clase, QObject* obje
 
 } // namespace
 
-QString leer_modelo(const QString& archivo) {
-    QFile f(archivo);
-    if (!f.open(QIODevice::ReadOnly)) {
+QString leer_modelo(const QString& archivo, QString* por_que) {
+    const Lectura l = leer_archivo(archivo, tope_texto);
+    if (!l.error.isEmpty()) {
+        if (por_que != nullptr) {
+            *por_que = l.error;
+        }
         return QString();
     }
-    QTextStream entrada(&f);
+    // A description is shown past bytes that are no UTF-8, as they come.
+    QString todo = QString::fromUtf8(l.bytes);
+    QTextStream entrada(&todo, QIODevice::ReadOnly);
     QString texto(QLatin1String(""));
     while (!entrada.atEnd()) {
         texto += entrada.readLine() + fin_linea;
@@ -149,12 +154,14 @@ bool VentanaModelo::event(QEvent* e) {
 }
 
 bool VentanaModelo::cargar_texto() {
-    const QString texto = leer_modelo(ruta_de_datos(archivo_modelo));
+    QString por_que;
+    const QString texto = leer_modelo(ruta_de_datos(archivo_modelo), &por_que);
     if (texto.isNull()) {
         // Hidden first: the message box takes the focus, and giving it back
         // would activate this window and report the file again.
         hide();
-        mensaje(QStringLiteral("No se puede leer el archivo \"%1\".").arg(archivo_modelo));
+        mensaje(
+            QStringLiteral("No se puede leer el archivo \"%1\": %2.").arg(archivo_modelo, por_que));
         return false;
     }
     texto_->setPlainText(texto);

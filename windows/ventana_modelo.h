@@ -6,8 +6,8 @@
 class QPlainTextEdit;
 
 // The text of the model description file: every line followed by CR LF, the
-// last one too; a null string when the file cannot be opened.
-QString leer_modelo(const QString& archivo);
+// last one too; a null string when the file cannot be read, and `por_que` says why.
+QString leer_modelo(const QString& archivo, QString* por_que = nullptr);
 
 // The window that describes the model: the text of "Modelo2.txt", read anew on
 // every activation so that edits to the file show, over an illustration.

@@ -5,6 +5,7 @@
 #include "model/muestreo.h"
 #include "tests/fuzz/comun.h"
 #include "tests/fuzz/referencia.h"
+#include "toolkit/lectura.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -12,8 +13,14 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) {
-    const QString texto =
-        QString::fromUtf8(reinterpret_cast<const char*>(datos), static_cast<qsizetype>(n));
+    QString por_que;
+    const QString texto = texto_de(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(datos), static_cast<qsizetype>(n)),
+        &por_que);
+    if (texto.isNull()) {
+        EXIGIR(!por_que.isEmpty(), "no text, and no reason");
+        return 0;
+    }
     const LecturaInicio r = leer_inic(texto);
     if (!r.error.isEmpty()) {
         EXIGIR(r.parametros == parametros_de_fabrica(), "values kept after: %s",

@@ -51,6 +51,30 @@ registros=("$usuario"/*.log)
 ranuras=$(tail -n 1 "${registros[0]}" | awk '{print $3}')
 [ "$ranuras" = 7 ] || falla "the plotted case documented N=$ranuras, not the edited 7"
 
+# A user folder that cannot be used: said once, in Spanish, with where and
+# why; documentation stays off and nothing is written where it was started.
+sin_carpeta() { # <what the message says> <env arguments...>
+    local dice=$1
+    shift
+    local aqui=$tmp/aqui
+    rm -rf "$aqui" && mkdir -p "$aqui"
+    (cd "$aqui" && env "$@" "$raiz/usr/bin/ondaris" --comprobar >"$tmp/sin.txt" 2>&1) &&
+        falla "$*: no message"
+    grep -c '^message: ' "$tmp/sin.txt" | grep -qx 1 || falla "$*: not one message: $(cat "$tmp/sin.txt")"
+    grep -q "^message: Los documentos de sesión iban a guardarse en \".*$dice" "$tmp/sin.txt" ||
+        falla "$*: said $(cat "$tmp/sin.txt")"
+    [ -z "$(ls -A "$aqui")" ] || falla "$*: wrote into the folder it was started from"
+}
+sin_carpeta "la variable HOME" -u HOME -u XDG_DATA_HOME
+touch "$tmp/archivo"
+sin_carpeta "es un archivo, no una carpeta" XDG_DATA_HOME="$tmp/archivo"
+if [ "$(id -u)" != 0 ]; then
+    mkdir -p "$tmp/solo_lectura" && chmod 555 "$tmp/solo_lectura"
+    sin_carpeta "sin permiso de escritura" HOME="$tmp/solo_lectura"
+else
+    echo "skipped: a read-only home, since root may write into any folder"
+fi
+
 escritorio=$raiz/usr/share/applications/$id.desktop
 metadatos=$raiz/usr/share/metainfo/$id.metainfo.xml
 if command -v desktop-file-validate >/dev/null; then

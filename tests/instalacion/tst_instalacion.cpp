@@ -113,7 +113,8 @@ private slots:
             Maquina::poner(m.raiz.path(), {"casa"}); // a file where the user's folder would go
             const Carpetas c = elegir_carpetas(m.programa, m.instalada, m.usuario);
             QVERIFY(preparar_carpetas(c).contains(m.usuario));
-            QCOMPARE(ruta_de_datos("Modelo2.txt"), QDir(m.instalada).filePath("Modelo2.txt"));
+            QCOMPARE(QFileInfo(ruta_de_datos("Modelo2.txt")).absoluteFilePath(),
+                     QDir(m.instalada).filePath("Modelo2.txt"));
         }
         Maquina m;
         Maquina::poner(m.programa, {});

@@ -8,13 +8,18 @@
 
 #include "windows/ayuda.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -28,6 +33,18 @@ QStringList cajas(const Escena& e) {
         textos << buscar<QLineEdit>(e.ventana.get(), nombre_caja(m))->text();
     }
     return textos;
+}
+
+// The most memory the process has held so far, in kilobytes.
+qint64 pico_memoria() {
+    QFile f(QStringLiteral("/proc/self/status"));
+    f.open(QIODevice::ReadOnly);
+    for (const QByteArray& l : f.readAll().split('\n')) {
+        if (l.startsWith("VmHWM:")) {
+            return l.mid(6).trimmed().split(' ').front().toLongLong();
+        }
+    }
+    return 0;
 }
 
 const QString mensaje_senos =
@@ -155,6 +172,72 @@ private slots:
         QCOMPARE(mensajes.textos, QStringList());
         QCOMPARE(p.valor(Magnitud::ranuras), Fijo(7));
         QCOMPARE(p.valor(Magnitud::onda), f(0.55));
+    }
+
+    // Start-up files that are no text file of a few lines: start-up ends at
+    // once with the file's message and the defaults, never reading them whole.
+    void arranque_con_archivos_raros_data() {
+        QTest::addColumn<QString>("archivo");
+        QTest::addColumn<QByteArray>("forma"); // "@..." names what to make
+        QTest::addColumn<QString>("dice");
+        const QByteArray normal = CarpetaTrabajo::inic_normal;
+        for (const char* archivo : {"inic.dat", "trazo.txt"}) {
+            const QString texto = archivo[0] == 'i' ? QString::fromUtf8(normal) : " 1 \r\n";
+            const QByteArray utf16(reinterpret_cast<const char*>(texto.utf16()), texto.size() * 2);
+            const auto fila = [&](const char* nombre, const QByteArray& forma, const char* dice) {
+                QTest::addRow("%s %s", archivo, nombre)
+                    << archivo << forma << QString::fromUtf8(dice);
+            };
+            fila("FIFO", "@fifo", "no es un archivo común");
+            fila("/dev/zero", "@/dev/zero", "no es un archivo común");
+            fila("/dev/urandom", "@/dev/urandom", "no es un archivo común");
+            fila("200 MB", "@grande", "es demasiado grande (200 MB)");
+            fila("UTF-16", "\xFF\xFE" + utf16, "no es un archivo de texto (está en UTF-16)");
+            fila("UTF-16, no mark", utf16, "no es un archivo de texto (está en UTF-16)");
+        }
+        QTest::newRow("inic.dat NUL")
+            << "inic.dat" << QByteArray(normal).replace("5, 1", QByteArray("5\0, 1", 7))
+            << "«5<NUL>» del renglón 3 no es un número válido: tiene el carácter nulo";
+        QTest::newRow("inic.dat no-break space")
+            << "inic.dat" << QByteArray(normal).replace("-0.6", "\u00A0-0.6")
+            << "«<U+00A0>-0.6» del renglón 1 no es un número válido: tiene el carácter U+00A0 "
+               "(espacio irrompible)";
+    }
+
+    void arranque_con_archivos_raros() {
+        QFETCH(QString, archivo);
+        QFETCH(QByteArray, forma);
+        QFETCH(QString, dice);
+        const CarpetaTrabajo c(QString::fromUtf8(CarpetaTrabajo::inic_normal), " 1 \r\n");
+        const QString ruta = c.ruta(archivo);
+        QFile::remove(ruta);
+        if (forma == "@fifo") {
+            QVERIFY(::mkfifo(QFile::encodeName(ruta).constData(), 0644) == 0);
+        } else if (forma == "@grande") {
+            QFile f(ruta);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(200'000'000));
+        } else if (forma.startsWith('@')) {
+            QVERIFY(QFile::link(QString::fromLatin1(forma.mid(1)), ruta));
+        } else {
+            c.escribir(archivo, forma);
+        }
+        const qint64 antes = pico_memoria();
+        const Mensajes mensajes;
+        QElapsedTimer reloj;
+        reloj.start();
+        VentanaPrincipal v;
+        v.cargar();
+        QVERIFY2(reloj.elapsed() < 1000, qPrintable(QString::number(reloj.elapsed())));
+        QVERIFY(pico_memoria() - antes < 50'000);
+        QCOMPARE(mensajes.textos.size(), 1);
+        const QString& m = mensajes.textos[0];
+        QVERIFY2(m.contains(archivo + "\"") && m.contains(dice), qPrintable(m));
+        if (archivo == "inic.dat") {
+            QVERIFY(v.parametros() == parametros_de_fabrica());
+        } else {
+            QVERIFY(!v.findChild<QAction*>("accion_documentar")->isChecked());
+            QCOMPARE(QDir().entryList({"*.log"}), QStringList());
+        }
     }
 
     void senos_rechazados_data() {

@@ -1,6 +1,7 @@
 #include "toolkit/clics.h"
 #include "toolkit/diseno.h"
 #include "toolkit/imagen_archivo.h"
+#include "toolkit/lectura.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/picture_box.h"
 #include "toolkit/razones.h"
@@ -553,6 +554,63 @@ private slots:
         QFETCH(QString, sistema);
         QFETCH(QString, razon);
         QCOMPARE(::razon(numero, op, static_cast<QFileDevice::FileError>(error), sistema), razon);
+    }
+
+    // What a message quotes of a file: its text or what it is instead, and
+    // every character that would not show.
+    void lo_que_se_cita_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("visto"); // the text made visible, or why it is none
+        QTest::addColumn<QString>("nombrado");
+        const auto fila = [](const char* n, const QByteArray& b, const char* v, const char* c) {
+            QTest::newRow(n) << b << QString::fromUtf8(v) << QString::fromUtf8(c);
+        };
+        fila("UTF-8 mark",
+             "\xEF\xBB\xBF"
+             "5",
+             "5", "");
+        fila("zero width",
+             "1\u200B"
+             "0",
+             "1<U+200B>0", "el carácter U+200B (espacio de ancho cero)");
+        fila("tab and DEL", "1\t2\x7F", "1<TAB>2<DEL>", "el carácter U+0009 (tabulador)");
+        fila("UTF-16, two characters",
+             QByteArray("5\0.\0"
+                        "5\0",
+                        6),
+             "está en UTF-16", "");
+        fila("Latin-1", "caf\xE9", "tiene datos binarios", "");
+        fila("controls",
+             "\x01\x02\x03"
+             "5",
+             "tiene datos binarios", "");
+    }
+    void lo_que_se_cita() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, visto);
+        QFETCH(QString, nombrado);
+        QString por_que;
+        const QString texto = texto_de(bytes, &por_que);
+        QCOMPARE(texto.isNull() ? por_que : a_la_vista(texto), visto);
+        QCOMPARE(caracter_invisible(texto), nombrado);
+    }
+
+    // A file too long for the viewer gives its head; one that is no regular
+    // file is not read at all.
+    void lectura_acotada() {
+        QTemporaryDir d;
+        const QString largo = d.filePath("largo");
+        QFile f(largo);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(100, 'x')) == 100);
+        f.close();
+        const Lectura cabeza = leer_archivo(largo, 64, Exceso::cortar);
+        QCOMPARE(cabeza.bytes, QByteArray(64, 'x'));
+        QVERIFY(cabeza.cortado);
+        QCOMPARE(leer_archivo(largo, 64).error, QStringLiteral("es demasiado grande (100 bytes)"));
+        QVERIFY(!leer_archivo(largo, 100).cortado);
+        QCOMPARE(leer_archivo(d.path(), 64).error, QStringLiteral("es una carpeta"));
+        const Lectura falta = leer_archivo(d.filePath("no"), 64);
+        QVERIFY(!falta.existe && falta.error == QStringLiteral("no existe"));
     }
 };
 

@@ -235,7 +235,8 @@ private slots:
         QVERIFY(!modelo());
         QVERIFY(QDir().mkdir(e.carpeta.ruta("Modelo2.txt")));
         ver_modelo();
-        QCOMPARE(e.mensajes.textos, QStringList{"No se puede leer el archivo \"Modelo2.txt\"."});
+        QCOMPARE(e.mensajes.textos,
+                 QStringList{"No se puede leer el archivo \"Modelo2.txt\": es una carpeta."});
         QVERIFY(!modelo() || !modelo()->isVisible());
 
         QVERIFY(QDir().rmdir(e.carpeta.ruta("Modelo2.txt")));
