@@ -66,10 +66,16 @@ QString sin_blancos(const QString& campo) {
 // A field as a message quotes it: trimmed, cut when long, and what would not
 // show made visible.
 QString cita(const QString& campo) {
-    constexpr qsizetype largo = 40;
-    const QString t = sin_blancos(campo);
-    return a_la_vista(t.size() <= largo ? t : t.left(largo)) +
-           (t.size() <= largo ? QString() : QStringLiteral("…"));
+    constexpr qsizetype largo = 40; // as shown: an invisible character takes several
+    QString r;
+    for (char32_t c : sin_blancos(campo).toUcs4()) {
+        const QString visto = a_la_vista(QString::fromUcs4(&c, 1));
+        if (r.size() + visto.size() > largo) {
+            return r + QStringLiteral("…");
+        }
+        r += visto;
+    }
+    return r;
 }
 
 // ": tiene el carácter U+00A0 (espacio irrompible)" when the field has one.
