@@ -196,7 +196,7 @@ private slots:
             fila("UTF-16, no mark", utf16, "no es un archivo de texto (está en UTF-16)");
         }
         QTest::newRow("inic.dat NUL")
-            << "inic.dat" << QByteArray(normal).replace("5, 1", QByteArray("5\0, 1", 7))
+            << "inic.dat" << QByteArray(normal).replace("5, 1", QByteArray("5\0, 1", 5))
             << "«5<NUL>» del renglón 3 no es un número válido: tiene el carácter nulo";
         QTest::newRow("inic.dat no-break space")
             << "inic.dat" << QByteArray(normal).replace("-0.6", "\u00A0-0.6")
