@@ -1,8 +1,8 @@
 #include "informe/composicion.h"
 
 #include "informe/marcas.h"
-#include "model/ordenes.h"
 #include "model/muestreo.h"
+#include "model/ordenes.h"
 #include "toolkit/colores.h"
 
 #include <algorithm>

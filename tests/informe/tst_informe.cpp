@@ -7,8 +7,8 @@
 #include "informe/csv.h"
 #include "informe/figura.h"
 #include "informe/marcas.h"
-#include "model/ordenes.h"
 #include "model/color_onda.h"
+#include "model/ordenes.h"
 #include "tests/common/entorno.h"
 #include "toolkit/colores.h"
 
