@@ -1,6 +1,7 @@
 #include "session/archivos.h"
 
 #include "model/fijo.h"
+#include "toolkit/lectura.h"
 #include "toolkit/texto.h"
 
 #include <QDir>
@@ -8,18 +9,103 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+#include <vector>
+
+namespace {
+
+// How many bytes from `i` make one UTF-8 character; 0 when they make none.
+int largo_utf8(const QByteArray& b, qsizetype i) {
+    const auto u = [&](qsizetype k) { return static_cast<unsigned char>(b[k]); };
+    const unsigned char c = u(i);
+    int n = 0;
+    char32_t minimo = 0;
+    if (c < 0x80) {
+        return 1;
+    } else if ((c & 0xE0) == 0xC0) {
+        n = 2;
+        minimo = 0x80;
+    } else if ((c & 0xF0) == 0xE0) {
+        n = 3;
+        minimo = 0x800;
+    } else if ((c & 0xF8) == 0xF0) {
+        n = 4;
+        minimo = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + n > b.size()) {
+        return 0;
+    }
+    char32_t x = c & (0x7F >> n);
+    for (int k = 1; k < n; ++k) {
+        if ((u(i + k) & 0xC0) != 0x80) {
+            return 0;
+        }
+        x = (x << 6) | (u(i + k) & 0x3F);
+    }
+    const bool sustituto = x >= 0xD800 && x <= 0xDFFF;
+    return x < minimo || x > 0x10FFFF || sustituto ? 0 : n;
+}
+
+} // namespace
+
+QString nombre_legible(const QByteArray& nombre) {
+    QString r;
+    for (qsizetype i = 0; i < nombre.size();) {
+        const int n = largo_utf8(nombre, i);
+        if (n == 0) {
+            r += QStringLiteral("\\x") + QString::number(static_cast<unsigned char>(nombre[i]), 16)
+                                             .toUpper()
+                                             .rightJustified(2, QLatin1Char('0'));
+            ++i;
+            continue;
+        }
+        r += a_la_vista(QString::fromUtf8(nombre.mid(i, n)));
+        i += n;
+    }
+    return r;
+}
+
 ArchivosSesion listar_archivos_sesion(const QString& carpeta) {
+    // Read as bytes: Qt's listing decodes names, and one that is no UTF-8
+    // cannot be found again by the name it gives.
     ArchivosSesion r;
-    const QFileInfoList lista = QDir(carpeta).entryInfoList(
-        {QStringLiteral("*.log")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QFileInfo& f : lista) {
-        r.nombres << f.fileName();
-        r.bytes += f.size();
+    DIR* d = ::opendir(QFile::encodeName(carpeta.isEmpty() ? QStringLiteral(".") : carpeta));
+    if (d == nullptr) {
+        return r;
+    }
+    const QByteArray raiz = QFile::encodeName(carpeta) + '/';
+    std::vector<std::pair<QByteArray, std::int64_t>> hallados;
+    while (const dirent* e = ::readdir(d)) {
+        const QByteArray nombre(e->d_name);
+        if (!nombre.endsWith(".log")) {
+            continue;
+        }
+        struct stat s {};
+        // A link counts as what it leads to, a broken one as nothing; no folder counts.
+        const bool visto = ::stat((raiz + nombre).constData(), &s) == 0;
+        if (visto && S_ISDIR(s.st_mode)) {
+            continue;
+        }
+        hallados.emplace_back(nombre, visto && S_ISREG(s.st_mode) ? s.st_size : 0);
+    }
+    ::closedir(d);
+    std::sort(hallados.begin(), hallados.end(), [](const auto& x, const auto& y) {
+        const int c = nombre_legible(x.first).compare(nombre_legible(y.first));
+        return c != 0 ? c < 0 : x.first < y.first;
+    });
+    for (const auto& [nombre, tamano] : hallados) {
+        r.nombres << nombre;
+        r.tamanos << tamano;
+        r.bytes += tamano;
         ++r.num;
     }
     return r;
@@ -60,8 +146,8 @@ int escribir_todo(int fd, const char* datos, qint64 n) {
 
 } // namespace
 
-int borrar_archivo(const QString& nombre) {
-    if (::unlink(QFile::encodeName(nombre).constData()) == 0 || errno == ENOENT) {
+int borrar_archivo(const QByteArray& nombre) {
+    if (::unlink(nombre.constData()) == 0 || errno == ENOENT) {
         return 0;
     }
     return errno;
@@ -95,16 +181,48 @@ DocumentoAbierto::~DocumentoAbierto() {
     cerrar();
 }
 
+namespace {
+
+// `nombre` opened for appending without following a link (nor waiting on a
+// pipe); readable too, so that what it holds can be saved elsewhere if its name goes.
+int abrir_para_agregar(const QString& nombre, int extra) {
+    const QByteArray ruta = QFile::encodeName(nombre);
+    const int modo = O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | extra;
+    int fd = ::open(ruta.constData(), O_RDWR | modo, 0666);
+    if (fd < 0 && errno == EACCES) {
+        fd = ::open(ruta.constData(), O_WRONLY | modo, 0666);
+    }
+    return fd;
+}
+
+// A regular file that no other name shares: one hard-linked elsewhere is not
+// this folder's own.
+bool es_propio(int fd) {
+    struct stat s {};
+    return ::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_nlink == 1;
+}
+
+} // namespace
+
 int DocumentoAbierto::abrir(const QString& nombre) {
     cerrar();
     nombre_ = QFileInfo(nombre).absoluteFilePath();
-    const QByteArray ruta = QFile::encodeName(nombre_);
-    // Readable too, so that what it holds can be saved elsewhere if its name goes.
-    fd_ = ::open(ruta.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd_ < 0 && errno == EACCES) {
-        fd_ = ::open(ruta.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    fd_ = abrir_para_agregar(nombre_, 0);
+    if (fd_ < 0 && errno != ELOOP) {
+        return errno;
     }
-    return fd_ < 0 ? errno : 0;
+    if (fd_ >= 0 && es_propio(fd_)) {
+        return 0;
+    }
+    cerrar();
+    // A name of its own, made here and now, so nothing can slip in between.
+    for (;;) {
+        nombre_ = nombre_libre(nombre_);
+        fd_ = abrir_para_agregar(nombre_, O_EXCL);
+        if (fd_ >= 0 || errno != EEXIST) {
+            return fd_ < 0 ? errno : 0;
+        }
+    }
 }
 
 void DocumentoAbierto::cerrar() {

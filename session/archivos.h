@@ -5,14 +5,21 @@
 
 #include <cstdint>
 
-// The documentation files ("*.log") of a folder, in name order, with their count
-// and their total size in bytes.
+// The documentation files ("*.log") of a folder, in the order of their readable
+// names, with their count and their total size in bytes. Names are kept as the
+// folder holds them, bytes that are no UTF-8 included, so that every one is
+// counted, shown and deleted.
 struct ArchivosSesion {
-    QStringList nombres;
+    QList<QByteArray> nombres;
+    QList<std::int64_t> tamanos;
     std::int64_t num = 0;
     std::int64_t bytes = 0;
 };
 ArchivosSesion listar_archivos_sesion(const QString& carpeta);
+
+// A file name as it can be shown: its UTF-8 as text, every other byte as
+// "\xE9", and what would not show made visible ("<U+000A>").
+QString nombre_legible(const QByteArray& nombre);
 
 // The documentation switch as "trazo.txt" holds it: the first field of the first
 // line (ended by CR, LF or CR LF), blanks ignored, rounded to a whole number. Anything that is not
@@ -24,7 +31,7 @@ QByteArray texto_traza(std::uint8_t traza);
 // Whole-file operations on `nombre`, each returning 0 or the system's error
 // number. Deleting a file that is already gone succeeds; `contenido` replaces
 // what the file held, or with `solo_nuevo` goes only into a file that did not exist.
-int borrar_archivo(const QString& nombre);
+int borrar_archivo(const QByteArray& nombre);
 int escribir_archivo(const QString& nombre, const QByteArray& contenido, bool solo_nuevo = false);
 
 // The first free name for a copy of `nombre` in its folder: "14_35 (2).log", "14_35 (3).log"...
@@ -40,6 +47,9 @@ public:
     DocumentoAbierto& operator=(const DocumentoAbierto&) = delete;
 
     // Opens `nombre` for appending, created if missing; 0 or the error number.
+    // A link, or anything but a regular file of its own, is never written
+    // through: the file gets a free name beside it ("14_35 (2).log"), which
+    // `nombre` then tells.
     int abrir(const QString& nombre);
     void cerrar();
     bool abierto() const { return fd_ >= 0; }

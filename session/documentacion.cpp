@@ -107,13 +107,14 @@ void Documentacion::limpiar(const ArchivosSesion& archivos) {
     std::vector<std::pair<QString, QStringList>> por_razon;
     qsizetype fallidos = 0;
     std::int64_t bytes_restantes = 0;
-    for (const QString& nombre : archivos.nombres) {
-        const int e = borrar_archivo(nombre);
+    for (qsizetype i = 0; i < archivos.nombres.size(); ++i) {
+        const int e = borrar_archivo(archivos.nombres[i]);
         if (e == 0) {
             continue;
         }
         ++fallidos;
-        bytes_restantes += QFileInfo(nombre).size();
+        bytes_restantes += archivos.tamanos[i];
+        const QString nombre = nombre_legible(archivos.nombres[i]);
         const QString r = razon(e, Operacion::escribir);
         auto grupo = std::find_if(por_razon.begin(), por_razon.end(),
                                   [&](const auto& g) { return g.first == r; });
@@ -232,6 +233,14 @@ void Documentacion::inicializar() {
         apagar(QStringLiteral("No se puede abrir el documento de sesión \"%1\": %2.")
                    .arg(absoluto(nombre), razon(e, Operacion::crear)));
         return;
+    }
+    if (documento_.nombre() != absoluto(nombre)) {
+        avisos_ << QStringLiteral("Con el nombre \"%1\" ya había un enlace, o algo que no es un "
+                                  "archivo común de la carpeta, y no se escribe a través de él.")
+                           .arg(absoluto(nombre)) +
+                       fin_linea +
+                       QStringLiteral("La documentación de la sesión se guarda en \"%1\".")
+                           .arg(documento_.nombre());
     }
     if (escribir(cabecera_documento(ahora.date(), QLocale()), false)) {
         marcar(true);

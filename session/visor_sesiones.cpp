@@ -55,7 +55,10 @@ VisorSesiones::VisorSesiones(QWidget* padre)
     archivos_->setObjectName(QStringLiteral("archivos"));
     archivos_->setSelectionMode(QAbstractItemView::SingleSelection);
     archivos_->setAccessibleName(QStringLiteral("Archivos de sesión"));
-    archivos_->addItems(listar_archivos_sesion(QDir::currentPath()).nombres);
+    for (const QByteArray& nombre : listar_archivos_sesion(QDir::currentPath()).nombres) {
+        auto* fila = new QListWidgetItem(nombre_legible(nombre), archivos_);
+        fila->setData(Qt::UserRole, nombre); // the name as the folder holds it
+    }
     d->colocar(archivos_, {2280, 240, 2775, 1260});
     texto_ = new QPlainTextEdit(this);
     texto_->setObjectName(QStringLiteral("texto"));
@@ -94,7 +97,8 @@ void VisorSesiones::mostrar_archivo() {
     // Read through a handle of its own: the documentation file being written
     // stays open, so plots made after viewing are still documented.
     // A head of a file too long to read whole, with a word that it goes on.
-    const Lectura archivo = leer_archivo(elegidos.front()->text(), tope_texto, Exceso::cortar);
+    const Lectura archivo = leer_archivo(elegidos.front()->data(Qt::UserRole).toByteArray(),
+                                         tope_texto, Exceso::cortar);
     if (!archivo.error.isEmpty()) {
         return;
     }

@@ -34,10 +34,13 @@ private:
 } // namespace
 
 Lectura leer_archivo(const QString& ruta, qint64 tope, Exceso exceso) {
+    return leer_archivo(QFile::encodeName(ruta), tope, exceso);
+}
+
+Lectura leer_archivo(const QByteArray& ruta, qint64 tope, Exceso exceso) {
     Lectura r;
     // Non-blocking: opening a pipe with no writer would wait for one.
-    const Descriptor d(
-        ::open(QFile::encodeName(ruta).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const Descriptor d(::open(ruta.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (d.fd() < 0) {
         r.existe = errno != ENOENT;
         r.error = razon(errno, Operacion::leer);

@@ -18,6 +18,8 @@ struct Lectura {
 };
 enum class Exceso { rechazar, cortar };
 Lectura leer_archivo(const QString& ruta, qint64 tope, Exceso exceso = Exceso::rechazar);
+// ...by the bytes of its name, as the folder holds it.
+Lectura leer_archivo(const QByteArray& ruta, qint64 tope, Exceso exceso = Exceso::rechazar);
 
 // Limits by kind: a start-up file holds a few hundred bytes, a picture a few
 // hundred kilobytes, a session file some thousands of lines.
