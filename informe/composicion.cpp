@@ -1,9 +1,9 @@
 #include "informe/composicion.h"
 
-#include "informe/marcas.h"
 #include "model/muestreo.h"
 #include "model/ordenes.h"
 #include "toolkit/colores.h"
+#include "toolkit/marcas.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "informe/csv.h"
 
-#include "informe/marcas.h"
 #include "model/muestreo.h"
 #include "model/ordenes.h"
+#include "toolkit/marcas.h"
 
 #include <QStringList>
 

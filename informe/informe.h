@@ -3,8 +3,7 @@
 // informe/: the graph for a lab report. informe: the entries that export it and
 // copy it labelled; composicion: the labelled figure as primitives (pure);
 // figura: their painting and the SVG, PDF and PNG made of it; csv: the data
-// texts (pure); marcas: the axes' ticks (pure); archivo: the safe write and
-// its reasons.
+// texts (pure); archivo: the safe write and its reasons.
 
 #include "informe/figura.h"
 

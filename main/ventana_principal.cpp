@@ -87,6 +87,37 @@ void VentanaPrincipal::crear_controles() {
     informe_ = new Informe(*grafica_, this);
     vista_en_vivo_ = new VistaEnVivo(parametros_, *grafica_, *sector_, *entrada_, this);
     ilustraciones_ = new Ilustraciones(cliente, *diseno_); // last: it covers the window
+    dar_lugar_a_la_grafica();
+}
+
+void VentanaPrincipal::dar_lugar_a_la_grafica() {
+    // The sketch keeps its designed proportions: its drawing meets the strip, the
+    // enlarged sector and their connector lines at fixed coordinates. The room a
+    // window has beyond the design goes to the data frame, and in it to the graph;
+    // what stands beside the graph keeps its side, what stands under it moves down.
+    QWidget* marco = grafica_->marco();
+    const auto* grafica = marco->findChild<QWidget*>(QStringLiteral("grafica"));
+    const QRectF g = diseno_->twips(grafica);
+    const double ancho = diseno_->twips(marco).width();
+    for (QWidget* w : marco->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRectF t = diseno_->twips(w);
+        if (t.isNull()) {
+            continue;
+        }
+        if (w == grafica) {
+            diseno_->anclar(w, {0, 0, 1, 1});
+        } else if (t.top() >= g.bottom()) {
+            const double lado = t.center().x() / ancho;
+            diseno_->anclar(w, {lado < 1.0 / 3 ? 0 : lado > 2.0 / 3 ? 1 : 0.5, 1, 0, 0});
+        } else if (t.left() > 0.7 * ancho) {
+            diseno_->anclar(w, {1, 0, 0, 0}); // the read-out and the magnifier, at the right
+        }
+    }
+    diseno_->anclar(marco, {0, 0, 1, 1});
+    diseno_->anclar(boton_graficar_, {0, 1, 0, 0});
+    diseno_->anclar(boton_limpiar_, {0.5, 1, 0, 0});
+    diseno_->anclar(boton_salir_, {1, 1, 0, 0});
+    diseno_->aplicar();
 }
 
 void VentanaPrincipal::crear_menus() {

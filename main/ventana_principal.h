@@ -48,6 +48,7 @@ protected:
 
 private:
     void crear_controles();
+    void dar_lugar_a_la_grafica();
     void crear_menus();
     void conectar();
     void al_escalar(double factor);

@@ -21,7 +21,8 @@ void Diseno::colocar(QWidget* w, QRectF twips, double puntos, bool negrita) {
     if (!lugares_.contains(w)) {
         orden_.append(w);
     }
-    lugares_.insert(w, Lugar{w, twips, puntos, negrita});
+    const Anclaje anclaje = lugares_.value(w).anclaje;
+    lugares_.insert(w, Lugar{w, twips, puntos, negrita, anclaje});
     ubicar(lugares_.value(w));
 }
 
@@ -36,7 +37,23 @@ void Diseno::mover(QWidget* w, QRectF twips) {
 }
 
 QRectF Diseno::twips(const QWidget* w) const {
-    return lugares_.value(w).twips;
+    return efectivo(lugares_.value(w));
+}
+
+QRectF Diseno::efectivo(const Lugar& l) const {
+    const Anclaje& a = l.anclaje;
+    const double dx = sobrante_.width(), dy = sobrante_.height();
+    return QRectF(l.twips.left() + a.mover_x * dx, l.twips.top() + a.mover_y * dy,
+                  l.twips.width() + a.crecer_x * dx, l.twips.height() + a.crecer_y * dy);
+}
+
+void Diseno::anclar(QWidget* w, Anclaje a) {
+    extensible_ = true;
+    auto it = lugares_.find(w);
+    if (it == lugares_.end()) {
+        return;
+    }
+    it->anclaje = a;
 }
 
 int Diseno::a_pixeles(double twips) const {
@@ -49,7 +66,7 @@ void Diseno::ubicar(const Lugar& l) {
     }
     const bool arriba = l.w->parentWidget() == raiz_;
     const double dx = arriba ? margen_x_ : 0;
-    const QRectF& t = l.twips;
+    const QRectF t = efectivo(l);
     const int x0 = a_pixeles(t.left()), x1 = a_pixeles(t.right());
     const int y0 = a_pixeles(t.top()), y1 = a_pixeles(t.bottom());
     l.w->setGeometry(static_cast<int>(dx) + x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
@@ -70,7 +87,10 @@ double Diseno::factor_para(QSizeF area) const {
 
 void Diseno::aplicar() {
     factor_ = factor_para(raiz_->size());
-    margen_x_ = std::max(0.0, (raiz_->width() - ancho_ / twips_por_pixel * factor_) / 2);
+    const double sobra_x = std::max(0.0, raiz_->width() - ancho_ / twips_por_pixel * factor_);
+    const double sobra_y = std::max(0.0, raiz_->height() - alto_ / twips_por_pixel * factor_);
+    margen_x_ = extensible_ ? 0 : sobra_x / 2;
+    sobrante_ = extensible_ ? QSizeF(sobra_x, sobra_y) * twips_por_pixel / factor_ : QSizeF();
     for (const QWidget* w : std::as_const(orden_)) {
         ubicar(lugares_.value(w));
     }

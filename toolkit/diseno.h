@@ -14,6 +14,10 @@ class QWidget;
 // scaled uniformly to the window's client area: the design is centred across and
 // anchored at the top, and fonts scale with it. The one place where twips become
 // pixels.
+//
+// A layout can give the room its client area has beyond the scaled design to
+// some of its controls instead: then the design stands at the top left, and each
+// anchored control moves and grows by its share of that room, across and down.
 class Diseno : public QObject {
     Q_OBJECT
 public:
@@ -24,7 +28,20 @@ public:
     // rectangle relative to its parent, with a font of `puntos` points (0: none set).
     void colocar(QWidget* w, QRectF twips, double puntos = 8.25, bool negrita = false);
     void mover(QWidget* w, QRectF twips);
+    // Where `w` stands now, in twips: its designed place moved and grown by its anchoring.
     QRectF twips(const QWidget* w) const;
+
+    // The shares of the room beyond the design a control takes: fractions of it
+    // by which it moves right and down and grows wider and taller.
+    struct Anclaje {
+        double mover_x = 0;
+        double mover_y = 0;
+        double crecer_x = 0;
+        double crecer_y = 0;
+    };
+    // From now on the room beyond the design goes to the anchored controls (at
+    // the next `aplicar()`).
+    void anclar(QWidget* w, Anclaje a);
 
     // Logical pixels per designed pixel.
     double factor() const { return factor_; }
@@ -45,7 +62,9 @@ private:
         QRectF twips;
         double puntos;
         bool negrita;
+        Anclaje anclaje = {};
     };
+    QRectF efectivo(const Lugar& l) const;
     void ubicar(const Lugar& l);
 
     QWidget* raiz_;
@@ -53,6 +72,8 @@ private:
     double alto_;
     double factor_ = 1;
     double margen_x_ = 0;
+    bool extensible_ = false;
+    QSizeF sobrante_; // the room beyond the design, in twips
     QHash<const QWidget*, Lugar> lugares_;
     QList<const QWidget*> orden_;
 };

@@ -5,9 +5,9 @@
 // the pixels written directly; imagen_archivo: a picture file, refused when cut short;
 // picture_box_accesible: what a screen reader is told);
 // diseno: places in twips; mensaje: the message box and modal windows; texto:
-// numbers as text in the user's locale; colores: the colours the windows
-// share; parametros_observables: the parameter set the views watch;
-// portapapeles, reloj_arena.
+// numbers as text in the user's locale; marcas: the ticks of an axis; colores:
+// the colours the windows share; parametros_observables: the parameter set the
+// views watch; portapapeles, reloj_arena.
 
 #include "toolkit/colores.h"
 #include "toolkit/mapa.h"

@@ -6,11 +6,11 @@
 #include "informe/composicion.h"
 #include "informe/csv.h"
 #include "informe/figura.h"
-#include "informe/marcas.h"
 #include "model/color_onda.h"
 #include "model/ordenes.h"
 #include "tests/common/entorno.h"
 #include "toolkit/colores.h"
+#include "toolkit/marcas.h"
 
 #include <QApplication>
 #include <QClipboard>

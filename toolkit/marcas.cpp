@@ -1,4 +1,4 @@
-#include "informe/marcas.h"
+#include "toolkit/marcas.h"
 
 #include <algorithm>
 #include <cmath>
