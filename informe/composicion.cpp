@@ -1,5 +1,6 @@
 #include "informe/composicion.h"
 
+#include "informe/contraste.h"
 #include "model/muestreo.h"
 #include "model/ordenes.h"
 #include "toolkit/colores.h"
@@ -25,9 +26,6 @@ constexpr double margen_izquierdo = 18; // the intensity numbers and title
 constexpr double margen_derecho = 6;
 constexpr double margen_superior = 12.5; // the angle numbers and title
 constexpr double fila_leyenda = 4.2;
-// The graph's own background, under the curves and the legend, so that each
-// colour reads against what it is drawn on on screen.
-const QColor fondo = QColor(224, 224, 224);
 const QColor gris_grilla = QColor(128, 128, 128);
 
 double alto_linea(double puntos) {
@@ -38,6 +36,19 @@ double alto_linea(double puntos) {
 double ancho_estimado(const QString& t, double puntos) {
     return double(t.size()) * 0.62 * puntos * mm_por_punto;
 }
+
+// Each curve's line in turn: solid, dashed, dotted, dash-dot, dash-dot-dot, long dash.
+const std::vector<double>& trazos_curva(std::size_t k) {
+    static const std::vector<double> trazos[] = {
+        {},        {2.4, 1.2}, {0.45, 0.9}, {2.4, 0.9, 0.45, 0.9}, {2.4, 0.9, 0.45, 0.9, 0.45, 0.9},
+        {5.0, 1.5}};
+    return trazos[k % std::size(trazos)];
+}
+
+// Marks of one order closer than this (mm) share one label; of different
+// orders only when drawn over each other.
+constexpr double juntas = 1.5;
+constexpr double encima = 0.3;
 
 const QString separador_leyenda = QStringLiteral("    ");
 
@@ -119,8 +130,15 @@ struct Ejes {
     QRectF curvas; // the curves' area: the frame less the room for the orders above
     double s0;
     double s1;
-    double x(double s) const {
-        return marco.left() + (s - s0) / (s1 > s0 ? s1 - s0 : 1) * marco.width();
+    std::optional<double> pantalla_cm;
+    // The horizontal quantity at sine s: the sine, or the position on the screen in mm.
+    double u(double s) const {
+        return pantalla_cm ? 10 * *pantalla_cm * s / std::sqrt(std::max(1e-12, 1 - s * s)) : s;
+    }
+    double x(double s) const { return x_de_u(u(s)); }
+    double x_de_u(double v) const {
+        const double u0 = u(s0), u1 = u(s1);
+        return marco.left() + (v - u0) / (u1 > u0 ? u1 - u0 : 1) * marco.width();
     }
     double y(double relativa) const {
         return curvas.top() + 0.98 * (1 - relativa) * curvas.height();
@@ -130,8 +148,17 @@ struct Ejes {
 // Curve `c` sampled as the graph samples it, one bin to each of the frame's
 // columns, each sample where the figure's axes put it.
 QPolygonF puntos_curva(const Curva& c, const Ejes& e, double columnas_por_mm) {
+    // On the screen's scale the sine's columns widen away from the centre:
+    // enough of them that the widest is still one column of the figure.
+    double estiramiento = 1;
+    if (e.pantalla_cm && e.s1 > e.s0) {
+        const double c = std::sqrt(1 - std::pow(std::max(std::fabs(e.s0), std::fabs(e.s1)), 2));
+        const double medio = (e.u(e.s1) - e.u(e.s0)) / (e.s1 - e.s0);
+        estiramiento =
+            std::clamp(10 * *e.pantalla_cm / std::max(1e-6, c * c * c) / medio, 1.0, 64.0);
+    }
     const auto columnas =
-        std::max(1, static_cast<int>(std::ceil(e.marco.width() * columnas_por_mm)));
+        std::max(1, static_cast<int>(std::ceil(e.marco.width() * columnas_por_mm * estiramiento)));
     const Muestras muestras =
         muestrear_tramo(c, e.s0, e.s1, Columnas{e.s0, e.s1 - e.s0, columnas, 1});
     QPolygonF puntos;
@@ -143,18 +170,25 @@ QPolygonF puntos_curva(const Curva& c, const Ejes& e, double columnas_por_mm) {
 }
 
 // The orders of every curve above their maxima, as many as have room: every
-// k-th order where neighbours would touch, a label moved up past those already
-// placed, and left out where it would leave the frame.
+// k-th order where neighbours would touch, one label for the marks of several
+// curves that fall together, a label moved up past those already placed, and
+// left out where it would leave the frame.
 void marcar_ordenes(Armado& a, const std::vector<Curva>& curvas, const Ejes& e, const QLocale& l,
-                    const Medida& medir) {
+                    const Medida& medir, const QColor& fondo) {
+    struct Marca {
+        double x;
+        double y; // the top of its mark
+        QString texto;
+        std::size_t curva;
+    };
     std::vector<QRectF> ocupadas;
-    const double alto = alto_linea(letra_ordenes) * 0.85;
-    for (const Curva& c : curvas) {
+    std::vector<Marca> puestas;
+    for (std::size_t k = 0; k < curvas.size(); ++k) {
+        const Curva& c = curvas[k];
         const std::vector<Orden> ordenes = ordenes_principales(c);
         if (ordenes.empty()) {
             continue;
         }
-        const QColor color = a_qcolor(c.color);
         const auto etiqueta = [&](const Orden& o) {
             return o.ausente ? QStringLiteral("(%1)").arg(l.toString(o.m)) : l.toString(o.m);
         };
@@ -165,9 +199,9 @@ void marcar_ordenes(Armado& a, const std::vector<Curva>& curvas, const Ejes& e, 
         const double entre =
             ordenes.size() > 1 ? e.x(ordenes[1].seno) - e.x(ordenes[0].seno) : e.marco.width();
         int cada = 1;
-        for (const int k : {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000}) {
-            cada = k;
-            if (k * entre >= ancho + 1) {
+        for (const int n : {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000}) {
+            cada = n;
+            if (n * entre >= ancho + 1) {
                 break;
             }
         }
@@ -178,24 +212,65 @@ void marcar_ordenes(Armado& a, const std::vector<Curva>& curvas, const Ejes& e, 
             }
             const double x = e.x(o.seno);
             const double y = e.y(o.ausente ? 0 : red(o.seno) / c.alto()) - 0.4;
-            a.triangulo(QPointF(x, y), color, !o.ausente);
+            a.triangulo(QPointF(x, y), a_qcolor(c.color), !o.ausente);
             ocupadas.push_back(QRectF(x - 0.75, y - 1.3, 1.5, 1.3));
-            QRectF r(x - ancho / 2, y - 1.3 - alto, ancho, alto);
-            for (bool choca = true; choca && r.top() >= e.marco.top();) {
-                choca = false;
-                for (const QRectF& otra : ocupadas) {
-                    if (r.intersects(otra)) {
-                        r.moveBottom(otra.top());
-                        choca = true;
-                    }
+            puestas.push_back({x, y - 1.3, etiqueta(o), k});
+        }
+    }
+    std::stable_sort(puestas.begin(), puestas.end(),
+                     [](const Marca& p, const Marca& q) { return p.x < q.x; });
+    struct Rotulo {
+        double x;
+        double y;
+        QString texto;
+        std::size_t curva; // the first of its curves
+        QColor color;
+    };
+    std::vector<Rotulo> rotulos;
+    for (std::size_t i = 0; i < puestas.size();) {
+        std::size_t j = i;
+        std::vector<const Marca*> grupo;
+        while (j < puestas.size() && puestas[j].x - puestas[i].x <
+                                         (puestas[j].texto == puestas[i].texto ? juntas : encima)) {
+            grupo.push_back(&puestas[j++]);
+        }
+        std::stable_sort(grupo.begin(), grupo.end(),
+                         [](const Marca* p, const Marca* q) { return p->curva < q->curva; });
+        QStringList textos;
+        double y = grupo[0]->y;
+        bool una_curva = true;
+        for (const Marca* m : grupo) {
+            if (!textos.contains(m->texto)) {
+                textos << m->texto;
+            }
+            y = std::min(y, m->y);
+            una_curva = una_curva && m->curva == grupo[0]->curva;
+        }
+        const QColor color = una_curva ? a_qcolor(curvas[grupo[0]->curva].color) : Qt::black;
+        rotulos.push_back({(puestas[i].x + puestas[j - 1].x) / 2, y, textos.join(QLatin1Char('/')),
+                           grupo[0]->curva, legible(color, fondo)});
+        i = j;
+    }
+    std::stable_sort(rotulos.begin(), rotulos.end(),
+                     [](const Rotulo& p, const Rotulo& q) { return p.curva < q.curva; });
+    const double alto = alto_linea(letra_ordenes) * 0.85;
+    for (const Rotulo& o : rotulos) {
+        const double ancho = medir(o.texto, letra_ordenes) + 0.4;
+        QRectF r(o.x - ancho / 2, o.y - alto, ancho, alto);
+        for (bool choca = true; choca && r.top() >= e.marco.top();) {
+            choca = false;
+            for (const QRectF& otra : ocupadas) {
+                if (r.intersects(otra)) {
+                    r.moveBottom(otra.top());
+                    choca = true;
                 }
             }
-            if (r.top() < e.marco.top()) {
-                continue;
-            }
-            ocupadas.push_back(r);
-            a.texto(r, etiqueta(o), Qt::AlignHCenter | Qt::AlignBottom, letra_ordenes, color);
         }
+        if (r.top() < e.marco.top()) {
+            continue;
+        }
+        ocupadas.push_back(r);
+        a.texto(r, o.texto, Qt::AlignHCenter | Qt::AlignBottom, letra_ordenes, o.color);
     }
 }
 
@@ -204,9 +279,9 @@ void ejes(Armado& a, const Ejes& e, const QLocale& l, const Medida& medir, doubl
     const double h_num = alto_linea(letra_numeros), h_tit = alto_linea(letra_titulos);
     const int cuantas = std::clamp(static_cast<int>(m.width() / 16), 4, 12);
 
-    const Marcas senos = marcas(e.s0, e.s1, cuantas);
+    const Marcas senos = marcas(e.u(e.s0), e.u(e.s1), cuantas);
     for (const double s : senos.valores) {
-        const double x = e.x(s);
+        const double x = e.x_de_u(s);
         a.linea({x, m.bottom()}, {x, m.bottom() + marca}, Qt::black, 0.2);
         a.texto({x - 10, m.bottom() + marca + hueco / 2, 20, h_num},
                 texto_marca(s, senos.decimales, l), Qt::AlignHCenter | Qt::AlignTop, letra_numeros);
@@ -216,7 +291,8 @@ void ejes(Armado& a, const Ejes& e, const QLocale& l, const Medida& medir, doubl
         a.texto(centrada(m.center().x(), medir(t, letra_titulos) + 1, y, h_tit, ancho_figura), t,
                 Qt::AlignHCenter | alineacion, letra_titulos);
     };
-    titulo(QStringLiteral("Seno del ángulo de desviación (sen θ)"),
+    titulo(e.pantalla_cm ? QStringLiteral("Posición en la pantalla y (mm)")
+                         : QStringLiteral("Seno del ángulo de desviación (sen θ)"),
            m.bottom() + marca + h_num + hueco, Qt::AlignTop);
 
     // The deviation angle on the top edge, at the sines of round angles.
@@ -248,8 +324,9 @@ void ejes(Armado& a, const Ejes& e, const QLocale& l, const Medida& medir, doubl
 void grilla(Armado& a, const Ejes& e) {
     const QRectF& m = e.marco;
     for (const double s :
-         marcas(e.s0, e.s1, std::clamp(static_cast<int>(m.width() / 16), 4, 12)).valores) {
-        a.linea({e.x(s), m.top()}, {e.x(s), m.bottom()}, gris_grilla, 0.1);
+         marcas(e.u(e.s0), e.u(e.s1), std::clamp(static_cast<int>(m.width() / 16), 4, 12))
+             .valores) {
+        a.linea({e.x_de_u(s), m.top()}, {e.x_de_u(s), m.bottom()}, gris_grilla, 0.1);
     }
     for (const double r : marcas(0, 1, 5).valores) {
         a.linea({m.left(), e.y(r)}, {m.right(), e.y(r)}, gris_grilla, 0.1);
@@ -294,19 +371,22 @@ Composicion componer(const std::vector<Curva>& curvas, const OpcionesFigura& o) 
     const double sobre_maximos = 5.5 + 3 * std::clamp(n - 1, 0, 3);
     const QRectF marco(margen_izquierdo, margen_superior, W - margen_izquierdo - margen_derecho,
                        std::max(0.5 * W, 55.0));
-    const Ejes e{marco, marco.adjusted(0, sobre_maximos, 0, 0), s0, s1};
+    const std::optional<double> pantalla =
+        o.pantalla_cm && std::isfinite(*o.pantalla_cm) && *o.pantalla_cm > 0 ? o.pantalla_cm
+                                                                             : std::nullopt;
+    const Ejes e{marco, marco.adjusted(0, sobre_maximos, 0, 0), s0, s1, pantalla};
 
-    a.rectangulo(marco, fondo, QColor(), 0);
     grilla(a, e);
-    for (const Curva& c : curvas) {
+    for (std::size_t k = 0; k < curvas.size(); ++k) {
         Primitiva p;
         p.tipo = Primitiva::Tipo::curva;
-        p.color = a_qcolor(c.color);
+        p.color = a_qcolor(curvas[k].color);
         p.grosor = 0.3;
-        p.puntos = puntos_curva(c, e, o.columnas_por_mm);
+        p.trazos = trazos_curva(k);
+        p.puntos = puntos_curva(curvas[k], e, o.columnas_por_mm);
         a.v.push_back(std::move(p));
     }
-    marcar_ordenes(a, curvas, e, o.locale, medir);
+    marcar_ordenes(a, curvas, e, o.locale, medir, o.fondo);
     a.rectangulo(marco, QColor(), Qt::black, 0.25);
     ejes(a, e, o.locale, medir, W);
 
@@ -329,6 +409,12 @@ Composicion componer(const std::vector<Curva>& curvas, const OpcionesFigura& o) 
         return partir(t.split(u' '), QStringLiteral(" "), ancho - 4, letra_notas, medir);
     };
     QStringList notas = nota(QStringLiteral("▼ m: máximo principal de orden m"));
+    if (pantalla) {
+        QLocale l = o.locale;
+        l.setNumberOptions(QLocale::OmitGroupSeparator);
+        notas << nota(QStringLiteral("y = D·tan θ, con la pantalla a D = %1 cm")
+                          .arg(l.toString(*pantalla, 'g', QLocale::FloatingPointShortest)));
+    }
     if (ausentes) {
         notas << nota(QStringLiteral("▽ (m): orden ausente, donde cae un cero de la difracción "
                                      "por una ranura (m·a/d entero)"));
@@ -341,17 +427,18 @@ Composicion componer(const std::vector<Curva>& curvas, const OpcionesFigura& o) 
     const double arriba =
         marco.bottom() + marca + alto_linea(letra_numeros) + alto_linea(letra_titulos) + 2.5;
     const QRectF caja(izquierda, arriba, ancho, alto);
-    a.rectangulo(caja, fondo, gris_grilla, 0.15);
+    a.rectangulo(caja, QColor(), gris_grilla, 0.15);
     double y = caja.top() + 1.5;
     for (int k = 0; k < n; ++k) {
         const QColor color = a_qcolor(curvas[std::size_t(k)].color);
         const double medio = y + fila_leyenda / 2;
         a.linea({caja.left() + 2, medio}, {caja.left() + 10, medio}, color, 0.6);
+        a.v.back().trazos = trazos_curva(std::size_t(k));
         const QStringList& l = lineas[std::size_t(k)];
         for (qsizetype i = 0; i < l.size(); ++i) {
             const double alto_fila = i == 0 ? fila_leyenda : h_linea;
             a.texto({texto_x, y, texto_ancho, alto_fila}, l[i], Qt::AlignLeft | Qt::AlignVCenter,
-                    letra_leyenda, color);
+                    letra_leyenda, legible(color, o.fondo));
             y += alto_fila;
         }
     }
@@ -361,5 +448,12 @@ Composicion componer(const std::vector<Curva>& curvas, const OpcionesFigura& o) 
                 letra_notas);
         y += h_nota;
     }
-    return Composicion{QSizeF(W, caja.bottom() + 3), std::move(a.v)};
+    const QSizeF tamano(W, caja.bottom() + 3);
+    // The ground first, under everything.
+    Primitiva suelo;
+    suelo.tipo = Primitiva::Tipo::rectangulo;
+    suelo.caja = QRectF(QPointF(0, 0), tamano);
+    suelo.relleno = o.fondo;
+    a.v.insert(a.v.begin(), std::move(suelo));
+    return Composicion{tamano, std::move(a.v)};
 }

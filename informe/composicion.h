@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 // One thing drawn on the figure, in millimetres from its top left corner.
@@ -31,6 +32,8 @@ struct Primitiva {
     int alineacion = 0;    // Qt::Alignment
     double letra = 0;      // points
     bool vertical = false; // text read from the bottom up
+    // A line's dashes and gaps in millimetres, in turn; empty for a solid line.
+    std::vector<double> trazos;
 };
 
 // The labelled figure of a graph: its size in millimetres and what is drawn on it.
@@ -51,13 +54,20 @@ struct OpcionesFigura {
     double columnas_por_mm = 600 / 25.4;
     QLocale locale;
     Medida medir;
+    // What the figure stands on; every text is made to read against it.
+    QColor fondo = Qt::white;
+    // When set, the horizontal quantity is the position y = D tan θ (mm) on a
+    // screen at this distance D (cm) instead of the sine.
+    std::optional<double> pantalla_cm;
 };
 
 // The graph of `curvas` (one sector, each curve on its own scale of N² as the
 // screen shows it, sampled and reduced as the graph does, in its colour) with
 // a sine axis below, the deviation angle in degrees above, the relative
 // intensity I/N² at the left, the principal maxima marked with their order m
-// (missing ones in parentheses) and a legend of each curve's L, a, d and N.
+// (missing ones in parentheses; one label where orders of several curves fall
+// together) and a legend of each curve's L, a, d and N; each curve in a line
+// style of its own as well as its colour.
 Composicion componer(const std::vector<Curva>& curvas, const OpcionesFigura& opciones);
 
 // The legend's line of curve number `k`, as the figure writes it where it fits:

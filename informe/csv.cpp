@@ -68,16 +68,26 @@ QString campo_csv(const QString& campo, QChar separador) {
     return QLatin1Char('"') + c + QLatin1Char('"');
 }
 
-QString csv_muestras(const std::vector<Curva>& curvas, const QLocale& locale) {
+QString csv_muestras(const std::vector<Curva>& curvas, const QLocale& locale,
+                     std::optional<double> pantalla_cm) {
     const QLocale l = sin_grupos(locale);
     const QChar sep = separador_csv(l);
+    const bool pantalla = pantalla_cm && std::isfinite(*pantalla_cm) && *pantalla_cm > 0;
     QString texto;
-    fila(texto,
-         {QStringLiteral("curva"), QStringLiteral("L (µm)"), QStringLiteral("a (µm)"),
-          QStringLiteral("d (µm)"), QStringLiteral("N"), QStringLiteral("seno"),
-          QStringLiteral("ángulo (°)"), QStringLiteral("intensidad"),
-          QStringLiteral("intensidad relativa (I/N²)")},
-         sep);
+    QStringList cabecera{QStringLiteral("curva"),
+                         QStringLiteral("L (µm)"),
+                         QStringLiteral("a (µm)"),
+                         QStringLiteral("d (µm)"),
+                         QStringLiteral("N"),
+                         QStringLiteral("seno"),
+                         QStringLiteral("ángulo (°)"),
+                         QStringLiteral("intensidad"),
+                         QStringLiteral("intensidad relativa (I/N²)")};
+    // Last, so that the columns readers already take keep their places.
+    if (pantalla) {
+        cabecera << QStringLiteral("y (mm)");
+    }
+    fila(texto, cabecera, sep);
     for (std::size_t i = 0; i < curvas.size(); ++i) {
         const Curva& c = curvas[i];
         const double s0 = c.seno_min(), s1 = c.seno_max();
@@ -90,6 +100,9 @@ QString csv_muestras(const std::vector<Curva>& curvas, const QLocale& locale) {
             campos << exacto(m.seno, l)
                    << texto_marca(std::asin(m.seno) * 180 / std::numbers::pi, 6, l)
                    << exacto(m.I, l) << exacto(m.I / c.alto(), l);
+            if (pantalla) {
+                campos << exacto(10 * *pantalla_cm * m.seno / std::sqrt(1 - m.seno * m.seno), l);
+            }
             fila(texto, campos, sep);
         }
     }

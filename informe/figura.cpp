@@ -27,8 +27,17 @@ QFont letra(int pixeles) {
     return f;
 }
 
-QPen pluma(const QColor& color, double ancho) {
-    return QPen(color, ancho, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+// `trazos` in millimetres; Qt counts dashes in pen widths.
+QPen pluma(const QColor& color, double ancho, const std::vector<double>& trazos, double grosor) {
+    QPen p(color, ancho, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+    if (!trazos.empty() && grosor > 0) {
+        QList<qreal> patron;
+        for (const double t : trazos) {
+            patron << t / grosor;
+        }
+        p.setDashPattern(patron);
+    }
+    return p;
 }
 
 QPolygonF escalar(const QPolygonF& puntos, double k) {
@@ -51,7 +60,8 @@ Composicion componer_para(const std::vector<Curva>& curvas, const Exportacion& e
     const auto medir = [medidas](const QString& t, double puntos) {
         return medidas.horizontalAdvance(t) / 1000 * puntos * mm_por_punto;
     };
-    return componer(curvas, OpcionesFigura{e.ancho_mm, columnas_por_mm, e.locale, medir});
+    return componer(curvas, OpcionesFigura{e.ancho_mm, columnas_por_mm, e.locale, medir, e.fondo,
+                                           e.pantalla_cm});
 }
 
 } // namespace
@@ -61,7 +71,8 @@ void pintar(QPainter& p, const Composicion& c, double k) {
     p.setRenderHint(QPainter::TextAntialiasing);
     for (const Primitiva& x : c.primitivas) {
         const QBrush relleno = x.relleno.isValid() ? QBrush(x.relleno) : QBrush(Qt::NoBrush);
-        const QPen borde = x.grosor > 0 ? pluma(x.color, x.grosor * k) : QPen(Qt::NoPen);
+        const QPen borde =
+            x.grosor > 0 ? pluma(x.color, x.grosor * k, x.trazos, x.grosor) : QPen(Qt::NoPen);
         switch (x.tipo) {
         case Primitiva::Tipo::linea:
             p.setPen(borde);

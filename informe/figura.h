@@ -4,6 +4,7 @@
 #include "model/curva.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QImage>
 #include <QLocale>
 #include <QString>
@@ -23,11 +24,14 @@ std::optional<Formato> formato_de(const QString& ruta);
 QString extension(Formato f);
 
 // What an exported figure is made at: its width, the resolution of a picture
-// (dots per inch), and the locale of its numbers.
+// (dots per inch), the locale of its numbers, its ground, and the screen
+// distance (cm) when the horizontal quantity is the position on the screen.
 struct Exportacion {
     double ancho_mm = 160;
     int ppp = 300;
     QLocale locale;
+    QColor fondo = Qt::white;
+    std::optional<double> pantalla_cm;
 };
 
 // The figure of `curvas` as a picture: `ancho_mm` at `ppp` wide, the dots per

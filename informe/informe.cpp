@@ -3,6 +3,7 @@
 #include "grafica/grafica.h"
 #include "informe/archivo.h"
 #include "informe/csv.h"
+#include "toolkit/colores.h"
 #include "toolkit/mensaje.h"
 #include "toolkit/reloj_arena.h"
 
@@ -19,6 +20,8 @@
 #include <QMimeData>
 #include <QSpinBox>
 #include <QStandardPaths>
+
+#include <cmath>
 
 namespace {
 
@@ -90,6 +93,23 @@ void Informe::set_hay_curvas(bool hay) {
     }
 }
 
+void Informe::set_distancia_pantalla(std::optional<double> cm) {
+    distancia_cm_ = cm && std::isfinite(*cm) && *cm > 0 ? cm : std::nullopt;
+}
+
+QComboBox* Informe::fila_eje(QFileDialog& dialogo, const QString& nombre) {
+    if (!distancia_cm_) {
+        return nullptr;
+    }
+    auto* eje = new QComboBox(&dialogo);
+    eje->setObjectName(nombre);
+    eje->addItems({QStringLiteral("Seno del ángulo de desviación"),
+                   QStringLiteral("Posición en la pantalla y (mm)")});
+    eje->setCurrentIndex(en_pantalla_);
+    agregar_fila(dialogo, QStringLiteral("&Eje horizontal:"), eje);
+    return eje;
+}
+
 QString Informe::elegir(QFileDialog& dialogo) {
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
@@ -136,6 +156,12 @@ void Informe::exportar_grafica() {
     ppp->setSuffix(QStringLiteral(" ppp"));
     ppp->setValue(exportacion_.ppp);
     agregar_fila(dialogo, QStringLiteral("&Resolución (PNG):"), ppp);
+    auto* fondo = new QComboBox(&dialogo);
+    fondo->setObjectName(QStringLiteral("fondo_figura"));
+    fondo->addItems({QStringLiteral("Blanco"), QStringLiteral("Gris de la ventana")});
+    fondo->setCurrentIndex(exportacion_.fondo != QColor(Qt::white));
+    agregar_fila(dialogo, QStringLiteral("&Fondo:"), fondo);
+    QComboBox* eje = fila_eje(dialogo, QStringLiteral("eje_figura"));
 
     QString ruta = elegir(dialogo);
     if (ruta.isEmpty()) {
@@ -156,6 +182,11 @@ void Informe::exportar_grafica() {
     exportacion_.ancho_mm = ancho->value() * 10;
     exportacion_.ppp = ppp->value();
     exportacion_.locale = QLocale();
+    exportacion_.fondo = fondo->currentIndex() == 1 ? fondo_dibujo : QColor(Qt::white);
+    if (eje != nullptr) {
+        en_pantalla_ = eje->currentIndex() == 1;
+    }
+    exportacion_.pantalla_cm = en_pantalla_ ? distancia_cm_ : std::nullopt;
     RelojArena reloj;
     guardar(ruta, bytes_figura(grafica_.curvas(), *formato, exportacion_));
 }
@@ -173,6 +204,13 @@ void Informe::exportar_datos() {
         {QStringLiteral("Muestras de cada curva"), QStringLiteral("Resumen de la sesión")});
     contenido->setCurrentIndex(resumen_);
     agregar_fila(dialogo, QStringLiteral("&Contenido:"), contenido);
+    // The summary has no horizontal quantity to choose.
+    QComboBox* eje = fila_eje(dialogo, QStringLiteral("eje_datos"));
+    if (eje != nullptr) {
+        eje->setEnabled(!resumen_);
+        connect(contenido, &QComboBox::currentIndexChanged, eje,
+                [eje](int i) { eje->setEnabled(i == 0); });
+    }
     // The proposed name follows the content while the user has not changed it.
     connect(contenido, &QComboBox::currentIndexChanged, &dialogo, [&](int i) {
         const QStringList elegidos = dialogo.selectedFiles();
@@ -187,10 +225,14 @@ void Informe::exportar_datos() {
         return;
     }
     resumen_ = contenido->currentIndex() == 1;
+    if (eje != nullptr && !resumen_) {
+        en_pantalla_ = eje->currentIndex() == 1;
+    }
     RelojArena reloj;
     const QLocale l;
     const QString texto =
-        resumen_ ? csv_resumen(grafica_.curvas(), l) : csv_muestras(grafica_.curvas(), l);
+        resumen_ ? csv_resumen(grafica_.curvas(), l)
+                 : csv_muestras(grafica_.curvas(), l, en_pantalla_ ? distancia_cm_ : std::nullopt);
     // The byte order mark tells spreadsheets the text is UTF-8.
     guardar(ruta, QByteArrayLiteral("\xEF\xBB\xBF") + texto.toUtf8());
 }
@@ -203,8 +245,11 @@ void Informe::guardar(const QString& ruta, const QByteArray& bytes) {
 
 void Informe::copiar_grafica() {
     RelojArena reloj;
+    // The copy stands on the ground and scale chosen last for the files.
     Exportacion e;
     e.locale = QLocale();
+    e.fondo = exportacion_.fondo;
+    e.pantalla_cm = en_pantalla_ ? distancia_cm_ : std::nullopt;
     auto* datos = new QMimeData;
     datos->setData(QStringLiteral("image/svg+xml"),
                    bytes_figura(grafica_.curvas(), Formato::svg, e));

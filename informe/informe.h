@@ -10,8 +10,11 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class Grafica;
 class QAction;
+class QComboBox;
 class QFileDialog;
 class QWidget;
 
@@ -30,6 +33,10 @@ public:
     QAction* accion_exportar_datos() const { return exportar_datos_; }
     QAction* accion_copiar_grafica() const { return copiar_grafica_; }
     void set_hay_curvas(bool hay);
+    // The distance D from the slits to a screen, in cm (std::nullopt: not
+    // set): with it the dialogs offer the position on that screen as the
+    // horizontal quantity of the figure and of the data.
+    void set_distancia_pantalla(std::optional<double> cm);
 
 private:
     void exportar_grafica();
@@ -37,6 +44,8 @@ private:
     void copiar_grafica();
     // Shows the save dialog; the chosen file, or nothing when it was cancelled.
     QString elegir(QFileDialog& dialogo);
+    // The row that chooses the horizontal quantity, when a screen distance is set.
+    QComboBox* fila_eje(QFileDialog& dialogo, const QString& nombre);
     // Writes the file, or tells why it could not.
     void guardar(const QString& ruta, const QByteArray& bytes);
 
@@ -50,4 +59,6 @@ private:
     Formato formato_ = Formato::png;
     Exportacion exportacion_;
     bool resumen_ = false;
+    std::optional<double> distancia_cm_;
+    bool en_pantalla_ = false;
 };

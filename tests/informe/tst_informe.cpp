@@ -4,8 +4,10 @@
 #include "grafica/grafica.h"
 #include "informe/archivo.h"
 #include "informe/composicion.h"
+#include "informe/contraste.h"
 #include "informe/csv.h"
 #include "informe/figura.h"
+#include "informe/informe.h"
 #include "model/color_onda.h"
 #include "model/ordenes.h"
 #include "tests/common/entorno.h"
@@ -32,6 +34,7 @@
 
 #include <sys/resource.h>
 
+#include <array>
 #include <cmath>
 #include <csignal>
 #include <numbers>
@@ -68,26 +71,40 @@ QList<QStringList> leer_csv(const QString& texto, QChar sep) {
 struct Svg {
     QStringList textos;
     QHash<QString, int> caminos;
+    QString fondo;                        // the fill of the first rectangle
+    QHash<QString, QString> discontinuas; // a curve's stroke: its dashes
+    QStringList colores_textos;
 };
 Svg leer_svg(const QByteArray& bytes) {
     Svg r;
     QXmlStreamReader x(bytes);
-    QStringList trazos{QStringLiteral("none")};
+    // Attributes as the groups pass them down: stroke, fill, dashes.
+    QList<std::array<QString, 3>> pila{{QStringLiteral("none"), QString(), QString()}};
+    const QString nombres[] = {QStringLiteral("stroke"), QStringLiteral("fill"),
+                               QStringLiteral("stroke-dasharray")};
     while (!x.atEnd()) {
         x.readNext();
         if (x.isStartElement()) {
             const auto a = x.attributes();
-            trazos << (a.hasAttribute(QStringLiteral("stroke"))
-                           ? a.value(QStringLiteral("stroke")).toString()
-                           : trazos.last());
+            std::array<QString, 3> v = pila.last();
+            for (int i = 0; i < 3; ++i) {
+                if (a.hasAttribute(nombres[i])) {
+                    v[i] = a.value(nombres[i]).toString();
+                }
+            }
+            pila << v;
             if (x.name() == u"path") {
-                ++r.caminos[trazos.last()];
+                ++r.caminos[v[0]];
+                r.discontinuas[v[0]] = v[2];
+            } else if (x.name() == u"rect" && r.fondo.isEmpty()) {
+                r.fondo = v[1];
             } else if (x.name() == u"text") {
+                r.colores_textos << v[1];
                 r.textos << x.readElementText();
-                trazos.removeLast();
+                pila.removeLast();
             }
         } else if (x.isEndElement()) {
-            trazos.removeLast();
+            pila.removeLast();
         }
     }
     if (x.hasError()) {
@@ -205,6 +222,52 @@ private slots:
         QCOMPARE(vistos, textos);
     }
 
+    // Worked values of the contrast rule: the lightest colours darkened just
+    // enough, the dark ones left as they are.
+    void legibles_data() {
+        QTest::addColumn<QColor>("texto");
+        QTest::addColumn<QColor>("fondo");
+        QTest::addColumn<QString>("legible");
+        QTest::newRow("green on white") << QColor(0, 255, 0) << QColor(Qt::white) << "#008a00";
+        QTest::newRow("green on grey") << QColor(0, 255, 0) << fondo_dibujo << "#007400";
+        QTest::newRow("yellow on white") << QColor(255, 255, 0) << QColor(Qt::white) << "#7a7a00";
+        QTest::newRow("blue on white") << QColor(0, 0, 255) << QColor(Qt::white) << "#0000ff";
+    }
+    void legibles() {
+        QFETCH(QColor, texto);
+        QFETCH(QColor, fondo);
+        QFETCH(QString, legible);
+        QCOMPARE(::legible(texto, fondo).name(), legible);
+        QCOMPARE(std::round(contraste(Qt::white, Qt::black) * 1000), 21000);
+        QVERIFY(contraste(QColor(0x76, 0x76, 0x76), Qt::white) > 4.5);
+        QVERIFY(contraste(QColor(0x77, 0x77, 0x77), Qt::white) < 4.5);
+    }
+
+    // The figure for print and for every eye: its ground, a line style of its
+    // own to each curve, every text readable on the ground, and one label for
+    // the central orders of the three curves.
+    void figura_legible_data() {
+        QTest::addColumn<QColor>("fondo");
+        QTest::newRow("white") << QColor(Qt::white);
+        QTest::newRow("grey") << fondo_dibujo;
+    }
+    void figura_legible() {
+        QFETCH(QColor, fondo);
+        const Exportacion ex{160, 300, locale_coma(), fondo, {}};
+        const Svg svg = leer_svg(bytes_figura(tres_curvas, Formato::svg, ex));
+        QCOMPARE(svg.fondo, fondo.name());
+        QSet<QString> trazos;
+        for (const Curva& c : tres_curvas) {
+            trazos << svg.discontinuas.value(hex(c.color), QStringLiteral("no curve"));
+        }
+        QCOMPARE(trazos.size(), 3);
+        QVERIFY(!svg.colores_textos.isEmpty());
+        for (const QString& c : svg.colores_textos) {
+            QVERIFY2(contraste(QColor(c), fondo) >= 4.5, qPrintable(c));
+        }
+        QCOMPARE(svg.textos.count(QStringLiteral("0")), 1);
+    }
+
     void campos_csv() {
         QCOMPARE(campo_csv(QStringLiteral("0,5"), u';'), QStringLiteral("0,5"));
         QCOMPARE(campo_csv(QStringLiteral("0,5"), u','), QStringLiteral("\"0,5\""));
@@ -223,7 +286,8 @@ private slots:
     }
     void figura_svg_y_pdf() {
         QFETCH(QLocale, locale);
-        Svg svg = leer_svg(bytes_figura(tres_curvas, Formato::svg, {160, 300, locale}));
+        Svg svg =
+            leer_svg(bytes_figura(tres_curvas, Formato::svg, {160, 300, locale, Qt::white, {}}));
         for (const Curva& c : tres_curvas) {
             QCOMPARE(svg.caminos.value(hex(c.color)), 1);
         }
@@ -244,7 +308,8 @@ private slots:
               leyenda(3, tres_curvas[2], locale), QStringLiteral("(3)"), QStringLiteral("(-3)")}) {
             QVERIFY2(svg.textos.contains(t), qPrintable(t));
         }
-        const QByteArray pdf = bytes_figura(tres_curvas, Formato::pdf, {160, 300, locale});
+        const QByteArray pdf =
+            bytes_figura(tres_curvas, Formato::pdf, {160, 300, locale, Qt::white, {}});
         QVERIFY(pdf.startsWith("%PDF") && pdf.contains("/FontFile2"));
     }
 
@@ -321,6 +386,46 @@ private slots:
         QCOMPARE(celda(1, QStringLiteral("seno del máximo m = 9")), QString());
         QCOMPARE(celda(1, QStringLiteral("seno del máximo m = -2")), numero("-0,3"));
         QCOMPARE(celda(1, QStringLiteral("seno del máximo m = 3")), numero("0,45"));
+    }
+
+    // The position on the screen as the last column, for screens at D.
+    void posicion_en_pantalla_data() {
+        QTest::addColumn<double>("D");
+        QTest::newRow("50 cm") << 50.0;
+        QTest::newRow("250,5 cm") << 250.5;
+    }
+    void posicion_en_pantalla() {
+        QFETCH(double, D);
+        const QLocale l = locale_coma();
+        const QList<QStringList> filas =
+            leer_csv(csv_muestras({tres_curvas[0]}, l, D), separador_csv(l));
+        QCOMPARE(filas[0].size(), 10);
+        QCOMPARE(filas[0].last(), QStringLiteral("y (mm)"));
+        for (const QStringList& f : filas.mid(1)) {
+            const double s = l.toDouble(f[5]), y = l.toDouble(f[9]);
+            QVERIFY(std::fabs(y - 10 * D * std::tan(std::asin(s))) <= 1e-9 * (1 + std::fabs(y)));
+        }
+        QCOMPARE(leer_csv(csv_muestras({tres_curvas[0]}, l), u';')[0].size(), 9);
+    }
+
+    // With a screen distance, the dialog offers the screen's scale; the
+    // window's grey is a choice of ground.
+    void dialogo_con_pantalla() {
+        Escena e;
+        e.graficar();
+        e->findChild<Informe*>()->set_distancia_pantalla(100);
+        exportar(e, QStringLiteral("Exportar &gráfica…"), e.carpeta.ruta(QStringLiteral("f.svg")),
+                 [](QFileDialog& d) {
+                     buscar<QComboBox>(&d, QStringLiteral("fondo_figura"))->setCurrentIndex(1);
+                     buscar<QComboBox>(&d, QStringLiteral("eje_figura"))->setCurrentIndex(1);
+                 });
+        const Svg svg = leer_svg(e.carpeta.leer(QStringLiteral("f.svg")));
+        QCOMPARE(svg.fondo, fondo_dibujo.name());
+        QVERIFY(
+            svg.textos.join(QString()).contains(QStringLiteral("Posición en la pantalla y (mm)")));
+        // The data follow the choice.
+        exportar(e, QStringLiteral("Exportar &datos…"), e.carpeta.ruta(QStringLiteral("d.csv")));
+        QVERIFY(e.carpeta.leer(QStringLiteral("d.csv")).split('\r').first().endsWith("y (mm)"));
     }
 
     void entradas_del_menu_y_carpetas_del_dialogo() {
