@@ -178,7 +178,8 @@ private slots:
             const Seleccion s = z.seleccion();
             const double alto = s.y_fin - s.y_ini;
             clic(alejar); // zoom out: twice the range
-            QCOMPARE(dibujo(z)->escala().height, 2 * alto);
+            // The zoom's extremes are single precision, as the graph's scale.
+            QVERIFY(std::fabs(dibujo(z)->escala().height - 2 * alto) < 1e-6 * alto);
             QVERIFY(std::fabs(dibujo(z)->escala().top - (s.y_ini - alto)) < 1e-4);
             lupas(ou_no, in_si);
 
