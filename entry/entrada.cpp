@@ -3,11 +3,14 @@
 
 #include "entry/boton_spin.h"
 #include "entry/caja_valor.h"
+#include "model/pantalla.h"
 #include "toolkit/diseno.h"
 #include "toolkit/picture_box.h"
 #include "toolkit/texto.h"
 
 #include <QLabel>
+
+#include <cmath>
 
 namespace {
 
@@ -16,6 +19,11 @@ const char* const nombres[7] = {"",      "inferior",  "superior", "ranuras",
 
 QString nombre(Magnitud m) {
     return QString::fromLatin1(nombres[indice(m)]);
+}
+
+// A box's range in its tip, with the decimal mark the box shows.
+QString entre(double desde, double hasta) {
+    return QStringLiteral("Entre %1 y %2 micr.").arg(texto_numero(desde), texto_numero(hasta));
 }
 
 } // namespace
@@ -43,21 +51,21 @@ void EntradaValores::crear_controles(QWidget* cliente, QWidget* marco_datos) {
     const Qt::Alignment derecha = Qt::AlignRight | Qt::AlignVCenter;
     rotulo(d, cliente, QStringLiteral("Longitud de onda ( L) :  "), {60, 330, 1110, 435}, derecha)
         ->setBuddy(nueva_caja(Magnitud::onda, cliente, {1200, 450, 615, 285},
-                              QStringLiteral("Longitud de onda"),
-                              QStringLiteral("Entre 0.38 y 0.78 micr.")));
+                              QStringLiteral("Longitud de onda"), entre(0.38, 0.78)));
     rotulo(d, cliente, QStringLiteral("Número de ranuras (N) :"), {60, 4200, 1455, 405}, derecha)
         ->setBuddy(nueva_caja(Magnitud::ranuras, cliente, {1560, 4260, 435, 285},
                               QStringLiteral("Número de ranuras"),
                               QStringLiteral("Entre 1 y 500")));
     rotulo(d, cliente, QStringLiteral("Ancho de ranura (a) :"), {60, 4860, 1395, 405}, derecha)
         ->setBuddy(nueva_caja(Magnitud::ancho, cliente, {1500, 4920, 435, 285},
-                              QStringLiteral("Ancho de ranura"),
-                              QStringLiteral("Entre 0.1 y 100 micr.")));
+                              QStringLiteral("Ancho de ranura"), entre(0.1, 100)));
     rotulo(d, cliente, QStringLiteral("Distancia entre ranuras (d) :"), {60, 5760, 1455, 405},
            derecha)
         ->setBuddy(nueva_caja(Magnitud::distancia, cliente, {1560, 5820, 435, 285},
-                              QStringLiteral("Distancia entre ranuras"),
-                              QStringLiteral("Entre 1 y 100 micr.")));
+                              QStringLiteral("Distancia entre ranuras"), entre(1, 100)));
+    // How a grating is named at the bench: its lines per millimetre.
+    lineas_ = rotulo(d, cliente, QString(), {60, 6165, 1935, 255}, derecha);
+    lineas_->setObjectName(QStringLiteral("lineas_por_mm"));
     nueva_caja(Magnitud::inferior, marco_datos, {60, 5160, 555, 285},
                QStringLiteral("Extremo inferior"), QString());
     nueva_caja(Magnitud::superior, marco_datos, {3360, 5160, 555, 285},
@@ -88,11 +96,11 @@ void EntradaValores::crear_controles(QWidget* cliente, QWidget* marco_datos) {
     par_de(Magnitud::ranuras, 2040, 4200, QStringLiteral("N"));
     par_de(Magnitud::ancho, 2040, 4920, QStringLiteral("el ancho"));
     par_de(Magnitud::distancia, 2040, 5760, QStringLiteral("la distancia"));
-    par_de(Magnitud::onda, 1920, 360, QStringLiteral("L en 0,1"));
-    std::tie(subir_centesima_, bajar_centesima_) =
-        par(2160, 360, QStringLiteral("onda_centesima"), QStringLiteral("L en 0,01"));
-    std::tie(subir_milesima_, bajar_milesima_) =
-        par(2400, 360, QStringLiteral("onda_milesima"), QStringLiteral("L en 0,001"));
+    par_de(Magnitud::onda, 1920, 360, QStringLiteral("L en ") + texto_numero(0.1));
+    std::tie(subir_centesima_, bajar_centesima_) = par(
+        2160, 360, QStringLiteral("onda_centesima"), QStringLiteral("L en ") + texto_numero(0.01));
+    std::tie(subir_milesima_, bajar_milesima_) = par(2400, 360, QStringLiteral("onda_milesima"),
+                                                     QStringLiteral("L en ") + texto_numero(0.001));
 
     const Magnitud orden[] = {Magnitud::onda,      Magnitud::ranuras,  Magnitud::ancho,
                               Magnitud::distancia, Magnitud::inferior, Magnitud::superior};
@@ -101,7 +109,23 @@ void EntradaValores::crear_controles(QWidget* cliente, QWidget* marco_datos) {
     }
 }
 
+void EntradaValores::mostrar_lineas() {
+    const double d = actuales().valor(Magnitud::distancia).a_double();
+    // Whole lines from ten per mm up; below, a decimal tells 1,5 from 2.
+    const double n = lineas_por_mm(d);
+    const double redondo = n >= 10 ? std::round(n) : std::round(n * 10) / 10;
+    const QString texto = QStringLiteral("%1 líneas por mm").arg(texto_numero(redondo));
+    lineas_->setText(texto);
+    lineas_->setAccessibleName(texto);
+}
+
 void EntradaValores::conectar() {
+    mostrar_lineas();
+    connect(&parametros_, &ParametrosObservables::cambiado, this, [this](Magnitud m) {
+        if (m == Magnitud::distancia) {
+            mostrar_lineas();
+        }
+    });
     for (Magnitud m : magnitudes) {
         CajaValor* c = caja(m);
         connect(c, &CajaValor::raton_abajo, this, [this, m] { al_presionar(m); });

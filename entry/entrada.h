@@ -21,6 +21,7 @@
 class BotonSpin;
 class CajaValor;
 class Diseno;
+class QLabel;
 class QWidget;
 
 // The value entry: a box for each quantity, with its caption and its spin
@@ -73,6 +74,7 @@ signals:
 
 private:
     void crear_controles(QWidget* cliente, QWidget* marco_datos);
+    void mostrar_lineas();
     void conectar();
     const Parametros& actuales() const { return parametros_.actuales(); }
     CajaValor* caja(Magnitud m) const { return cajas_[indice(m)]; }
@@ -120,6 +122,7 @@ private:
     Diseno& diseno_;
     ParametrosObservables& parametros_;
     std::array<CajaValor*, 7> cajas_{}; // by quantity, 1..6
+    QLabel* lineas_ = nullptr;          // the grating of d, in lines per mm
     std::array<BotonSpin*, 7> subir_{}; // by quantity, 1..6
     std::array<BotonSpin*, 7> bajar_{};
     BotonSpin* subir_centesima_ = nullptr; // the wavelength by 0.01...

@@ -1,5 +1,6 @@
 #include "grafica/grafica.h"
 
+#include "grafica/escala.h"
 #include "grafica/ordenada.h"
 #include "model/ordenes.h"
 #include "model/parametros.h"
@@ -165,11 +166,16 @@ void Grafica::crear_controles(QWidget* cliente, const Parametros& parametros) {
     orden->setObjectName(QStringLiteral("lectura_orden"));
     orden->setAccessibleName(QStringLiteral("Orden"));
     orden->hide();
-    for (QLabel* l : {seno, intensidad, orden}) {
+    // Under the sine: where the pointer's sine meets a screen at a distance, once one is set.
+    QLabel* pantalla = rotulo(d, marco_datos_, QString(), {1320, 5745, 1335, 225}, Qt::AlignCenter);
+    pantalla->setObjectName(QStringLiteral("lectura_pantalla"));
+    pantalla->setAccessibleName(QStringLiteral("Posición en la pantalla"));
+    pantalla->hide();
+    for (QLabel* l : {seno, intensidad, orden, pantalla}) {
         pintar_fondo(l, blanco);
         l->setWordWrap(false);
     }
-    lecturas_.emplace(seno, intensidad, orden, parametros);
+    lecturas_.emplace(seno, intensidad, orden, pantalla, parametros);
 }
 
 QWidget* Grafica::marco() const {
@@ -238,12 +244,26 @@ void Grafica::set_ordenes(bool visibles) {
     redibujar_capa();
 }
 
+void Grafica::set_distancia_pantalla(std::optional<double> cm) {
+    lecturas_->set_distancia_pantalla(cm);
+}
+
+void Grafica::set_escala_en_grados(bool si) {
+    grados_ = si;
+    redibujar_capa();
+}
+
 void Grafica::redibujar_capa() {
     // A preview alone gives the graph its coordinates (the pointer's read-outs
     // follow them) and its grid.
     const bool sola = previa_ && curvas_.empty();
     const Escala de_la_grafica = sola ? escala_de(*previa_) : grafica_->escala();
     grafica_->empezar_capa();
+    if (previa_ || hay_curvas()) {
+        // First, so that the orders' labels give way to the numbers of the scale.
+        dibujar_escala(*grafica_, de_la_grafica.left, de_la_grafica.left + de_la_grafica.width,
+                       grados_);
+    }
     if (previa_) {
         grafica_->set_escala(escala_de(*previa_));
         if (sola) {
@@ -272,11 +292,15 @@ void Grafica::marcar_ordenes(const Curva& c) {
     const QColor color = a_qcolor(c.color).darker(200);
     // The missing orders first: where labels would meet, they are what the lesson is about.
     const std::vector<Orden> ordenes = ordenes_principales(c);
+    // Where the maximum would be, the curve lies on its zero line; the label
+    // stands just above the scale's numbers.
+    const double sobre_escala =
+        alto * (1 - double(alto_fila_escala(*grafica_)) / std::max(1, grafica_->height()));
     for (const Orden& o : ordenes) {
         if (o.ausente) {
-            // Where the maximum would be, the curve lies on its zero line.
-            grafica_->texto({o.seno, 0.98 * alto}, QStringLiteral("(%1)").arg(texto_numero(o.m)),
-                            Qt::AlignHCenter | Qt::AlignTop, color);
+            grafica_->texto({o.seno, std::min(0.98 * alto, sobre_escala)},
+                            QStringLiteral("(%1)").arg(texto_numero(o.m)),
+                            Qt::AlignHCenter | Qt::AlignBottom, color);
         }
     }
     for (const Orden& o : ordenes) {
@@ -500,6 +524,9 @@ bool Grafica::eventFilter(QObject* o, QEvent* e) {
         break;
     case QEvent::FocusOut:
         marco_teclado_->ocultar();
+        break;
+    case QEvent::Resize:
+        redibujar_capa(); // the scale's numbers, as many as the new width holds
         break;
     default:
         break;

@@ -63,6 +63,12 @@ public:
     // order m, a missing order as "(m)"; the pointer's read-out says "m = 2" on
     // a maximum's column.
     void set_ordenes(bool visibles);
+    // The numbers of the axes over the graph: sines along its lower edge always,
+    // with curves or a preview; the deviation angle in degrees along its top if asked.
+    void set_escala_en_grados(bool si);
+    // A screen `cm` from the grating, or none: the pointer's read-out adds the
+    // position y = D · tan θ on it.
+    void set_distancia_pantalla(std::optional<double> cm);
 
     const std::vector<Curva>& curvas() const { return curvas_; }
     bool hay_curvas() const { return !curvas_.empty(); }
@@ -136,6 +142,7 @@ private:
     std::optional<Curva> previa_;
     std::shared_ptr<const Trazo> trazo_previa_;
     bool ordenes_ = false;
+    bool grados_ = false;
     QString datos_;
     Seleccion seleccion_;
     bool arrastrando_ = false;

@@ -1,5 +1,6 @@
 #include "grafica/lecturas.h"
 
+#include "model/pantalla.h"
 #include "model/parametros.h"
 #include "toolkit/texto.h"
 
@@ -12,8 +13,16 @@ double tres_decimales(double s, double x) {
     return std::floor(s * 1000 + 0.005 * signo) / 1000;
 }
 
-Lecturas::Lecturas(QLabel* seno, QLabel* intensidad, QLabel* orden, const Parametros& parametros)
-    : seno_(seno), intensidad_(intensidad), orden_(orden), parametros_(parametros) {
+Lecturas::Lecturas(QLabel* seno, QLabel* intensidad, QLabel* orden, QLabel* pantalla,
+                   const Parametros& parametros)
+    : seno_(seno), intensidad_(intensidad), orden_(orden), pantalla_(pantalla),
+      parametros_(parametros) {
+}
+
+void Lecturas::set_distancia_pantalla(std::optional<double> cm) {
+    distancia_cm_ = cm;
+    poner_pantalla(std::nan(""));
+    pantalla_->setVisible(cm.has_value());
 }
 
 void Lecturas::sobre_grafica(double x, std::optional<int> orden) {
@@ -42,6 +51,7 @@ void Lecturas::mostrar(const QString& texto_seno, double seno) {
     }
     poner_seno(texto_seno);
     poner_orden(QString());
+    poner_pantalla(seno);
     const double a = parametros_.valor(Magnitud::ancho).a_double();
     poner_intensidad(texto_fijo(Fijo::desde(parametros_.red()(seno) * a * a)));
 }
@@ -50,15 +60,17 @@ void Lecturas::borrar() {
     poner_seno(QString());
     poner_intensidad(QString());
     poner_orden(QString());
+    poner_pantalla(std::nan(""));
 }
 
 void Lecturas::borrar_seno() {
     poner_seno(QString());
+    poner_pantalla(std::nan(""));
 }
 
 QRect Lecturas::zona() const {
     QRect z;
-    for (const QLabel* l : {seno_, intensidad_, orden_}) {
+    for (const QLabel* l : {seno_, intensidad_, orden_, pantalla_}) {
         z |= QRect(l->mapToGlobal(QPoint(0, 0)), l->size());
     }
     return z;
@@ -83,4 +95,12 @@ void Lecturas::poner_intensidad(const QString& texto) {
 
 void Lecturas::poner_orden(const QString& texto) {
     poner(orden_, QStringLiteral("Orden"), texto);
+}
+
+void Lecturas::poner_pantalla(double seno) {
+    // To a tenth of a millimetre, what a ruler on the bench reads.
+    const double y = distancia_cm_ ? posicion_en_pantalla_mm(seno, *distancia_cm_) : std::nan("");
+    poner(pantalla_, QStringLiteral("Posición en la pantalla"),
+          std::isfinite(y) ? QStringLiteral("y = %1 mm").arg(texto_numero(std::round(y * 10) / 10))
+                           : QString());
 }

@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QInputDialog>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -34,6 +35,10 @@ namespace {
 // buttons and band options under it.
 constexpr double ancho_diseno = 9855;
 constexpr double alto_diseno = 6630;
+
+// A screen from a few centimetres to a lecture hall's hundred metres.
+constexpr double distancia_pantalla_max_cm = 10000;
+const char* const clave_pantalla = "ver/distancia_pantalla_cm";
 
 // The choices of the "Ver" menu a user finds again at the next start.
 QSettings ajustes() {
@@ -180,6 +185,17 @@ void VentanaPrincipal::crear_menus() {
            [this](bool si) { vista_en_vivo_->set_activa(si); });
     opcion(QStringLiteral("Ó&rdenes"), "accion_ordenes", "ver/ordenes",
            [this](bool si) { grafica_->set_ordenes(si); });
+    opcion(QStringLiteral("&Escala de la gráfica"), "accion_escala", "ver/escala_en_grados",
+           [this](bool si) {
+               escala_en_grados_ = si;
+               grafica_->set_escala_en_grados(si);
+               if (zoom_) {
+                   zoom_->set_escala_en_grados(si);
+               }
+           });
+    connect(entrada(ver, QStringLiteral("&Pantalla a distancia…"), "accion_pantalla"),
+            &QAction::triggered, this, &VentanaPrincipal::elegir_distancia_pantalla);
+    poner_distancia_pantalla(ajustes().value(QLatin1String(clave_pantalla), 0.0).toDouble());
 
     QMenu* ayuda = barra->addMenu(QStringLiteral("A&yuda"));
     ayuda->setObjectName(QStringLiteral("menu_ayuda"));
@@ -191,6 +207,32 @@ void VentanaPrincipal::crear_menus() {
     ayuda->addSeparator();
     connect(ayuda->addAction(QStringLiteral("&Acerca de ...")), &QAction::triggered, this,
             [] { mensaje(texto_acerca()); });
+}
+
+void VentanaPrincipal::elegir_distancia_pantalla() {
+    QInputDialog dialogo(this);
+    dialogo.setObjectName(QStringLiteral("dialogo_pantalla"));
+    dialogo.setWindowTitle(QStringLiteral("Pantalla a distancia"));
+    dialogo.setLabelText(QStringLiteral("Distancia D de la red a la pantalla (cm):\n"
+                                        "0 para no dar la posición en la pantalla."));
+    dialogo.setInputMode(QInputDialog::DoubleInput);
+    dialogo.setDoubleRange(0, distancia_pantalla_max_cm);
+    dialogo.setDoubleDecimals(1);
+    dialogo.setDoubleValue(distancia_pantalla_cm_.value_or(0));
+    mostrar_modal(&dialogo);
+    if (dialogo.result() == QDialog::Accepted) {
+        poner_distancia_pantalla(dialogo.doubleValue());
+        ajustes().setValue(QLatin1String(clave_pantalla), distancia_pantalla_cm_.value_or(0));
+    }
+}
+
+void VentanaPrincipal::poner_distancia_pantalla(double cm) {
+    // A remembered value from a hand-edited settings file is held to the dialog's range.
+    distancia_pantalla_cm_ = std::isfinite(cm) && cm > 0 && cm <= distancia_pantalla_max_cm
+                                 ? std::optional<double>(cm)
+                                 : std::nullopt;
+    grafica_->set_distancia_pantalla(distancia_pantalla_cm_);
+    informe_->set_distancia_pantalla(distancia_pantalla_cm_);
 }
 
 void VentanaPrincipal::conectar() {
@@ -292,6 +334,7 @@ void VentanaPrincipal::salir() {
 void VentanaPrincipal::abrir_zoom(const Seleccion& s) {
     if (!zoom_) {
         zoom_ = new VentanaZoom(this, diseno_->factor());
+        zoom_->set_escala_en_grados(escala_en_grados_);
         connect(zoom_, &VentanaZoom::seleccion_movida, grafica_, &Grafica::mostrar_marco);
         connect(zoom_, &VentanaZoom::puntero_en, grafica_, &Grafica::lectura_del_zoom);
         connect(zoom_, &VentanaZoom::desactivada, grafica_, [this] {

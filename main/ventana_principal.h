@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <optional>
+
 class Diseno;
 class Documentacion;
 class EntradaValores;
@@ -59,6 +61,8 @@ private:
     void salir();  // "Salir": the documentation switch saved
     void abrir_zoom(const Seleccion& s);
     void abrir_ilustracion(Ilustraciones::Cual cual);
+    void elegir_distancia_pantalla();
+    void poner_distancia_pantalla(double cm);
     void restaurar_vista();
     void habilitar_botones(bool habilitados);
 
@@ -78,4 +82,6 @@ private:
     QPushButton* boton_limpiar_ = nullptr;
     QPushButton* boton_salir_ = nullptr;
     bool banda_unica_previa_ = false; // the band mode when a picture was opened
+    std::optional<double> distancia_pantalla_cm_;
+    bool escala_en_grados_ = false; // the degrees along the graphs' top
 };

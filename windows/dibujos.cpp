@@ -3,6 +3,7 @@
 #include "model/color.h"
 #include "model/color_onda.h"
 #include "model/intens.h"
+#include "toolkit/texto.h"
 #include "windows/dibujos_comun.h"
 
 #include <QDir>
@@ -239,8 +240,8 @@ void dibujar_espectro(QPainter& p, QSize tam) {
     p.setPen(tenue);
     p.setFont(letra(22));
     texto(p, {800, 562},
-          QStringLiteral("N = 40 ranuras de ancho a = 0,5 micrones, a una distancia d = 2 "
-                         "micrones"),
+          QStringLiteral("N = 40 ranuras de ancho a = %1 micrones, a una distancia d = 2 micrones")
+              .arg(texto_numero(0.5)),
           Qt::AlignHCenter | Qt::AlignTop);
 
     // Each order m spreads the colours from m·0.38/d to m·0.78/d in sine.

@@ -1,5 +1,6 @@
 #include "zoom/ventana_zoom.h"
 
+#include "grafica/escala.h"
 #include "grafica/ordenada.h"
 #include "toolkit/datos.h"
 #include "toolkit/diseno.h"
@@ -247,6 +248,9 @@ void VentanaZoom::dibujar() {
         const Muestras m = muestrear_tramo(c, s.x_ini, s.x_fin, columnas());
         dibujo_->polilinea(trazo_de_grafica(m, alto_de_grafica(c)), a_qcolor(c.color));
     }
+    dibujo_->empezar_capa();
+    dibujar_escala(*dibujo_, s.x_ini, s.x_fin, grados_);
+    dibujo_->terminar_capa();
     const double w = static_cast<double>(s.x_fin) - s.x_ini;
     barra_->setSingleStep(static_cast<int>(round_even(1 + 20 * w / (seno_max_ - seno_min_ - w))));
     boton_suma_->setEnabled(misma_red && curvas_.size() > 1);

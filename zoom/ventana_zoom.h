@@ -38,6 +38,8 @@ public:
     void abrir(const std::vector<Curva>& curvas, double seno_min, double seno_max,
                const Seleccion& s, const QRect& despejar = {});
     const Seleccion& seleccion() const { return seleccion_; }
+    // The deviation angle in degrees along the drawing's top, beside the sines along its foot.
+    void set_escala_en_grados(bool si) { grados_ = si; }
 
 signals:
     // The selection drawn, where the outline on the graph goes.
@@ -87,6 +89,7 @@ private:
     double seno_min_ = 0;
     double seno_max_ = 0;
     Seleccion seleccion_;
+    bool grados_ = false;
     bool alejado_ = false;      // the drawing being made shows twice the range
     bool suma_visible_ = false; // "Ver Suma" drawn since the bar last moved
     bool dibujado_ = false;     // the drawing shows the current selection
