@@ -122,6 +122,9 @@ void VentanaPrincipal::dar_lugar_a_la_grafica() {
     diseno_->anclar(boton_graficar_, {0, 1, 0, 0});
     diseno_->anclar(boton_limpiar_, {0.5, 1, 0, 0});
     diseno_->anclar(boton_salir_, {1, 1, 0, 0});
+    // On a wide screen the graph takes over half the width; the rest of the
+    // design scales a little less for it.
+    diseno_->reservar_parte(g.width(), 0.52);
     diseno_->aplicar();
 }
 

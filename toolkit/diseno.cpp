@@ -47,6 +47,11 @@ QRectF Diseno::efectivo(const Lugar& l) const {
                   l.twips.width() + a.crecer_x * dx, l.twips.height() + a.crecer_y * dy);
 }
 
+void Diseno::reservar_parte(double ancho_twips, double parte) {
+    cede_ancho_ = ancho_twips;
+    parte_cedida_ = parte;
+}
+
 void Diseno::anclar(QWidget* w, Anclaje a) {
     extensible_ = true;
     auto it = lugares_.find(w);
@@ -82,7 +87,15 @@ void Diseno::ubicar(const Lugar& l) {
 double Diseno::factor_para(QSizeF area) const {
     const double fx = area.width() * twips_por_pixel / ancho_;
     const double fy = area.height() * twips_por_pixel / alto_;
-    return std::max(0.2, std::min(fx, fy));
+    double f = std::min(fx, fy);
+    if (cede_ancho_ > 0 && parte_cedida_ > 0 && fx >= 1.2 * fy) {
+        // On a screen wider than the design, held so that the control taking
+        // the room across keeps its share of the width: c·f + (W − D·f) ≥ p·W,
+        // widths in pixels at factor 1.
+        const double fijo = (ancho_ - cede_ancho_) / twips_por_pixel;
+        f = std::min(f, (1 - parte_cedida_) * area.width() / fijo);
+    }
+    return std::max(0.2, f);
 }
 
 void Diseno::aplicar() {

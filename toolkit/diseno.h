@@ -42,6 +42,10 @@ public:
     // From now on the room beyond the design goes to the anchored controls (at
     // the next `aplicar()`).
     void anclar(QWidget* w, Anclaje a);
+    // A control `ancho_twips` wide by design that takes all the room across
+    // keeps at least `parte` of the width of a wide screen: the scale is held
+    // down for it.
+    void reservar_parte(double ancho_twips, double parte);
 
     // Logical pixels per designed pixel.
     double factor() const { return factor_; }
@@ -73,6 +77,8 @@ private:
     double factor_ = 1;
     double margen_x_ = 0;
     bool extensible_ = false;
+    double cede_ancho_ = 0;
+    double parte_cedida_ = 0;
     QSizeF sobrante_; // the room beyond the design, in twips
     QHash<const QWidget*, Lugar> lugares_;
     QList<const QWidget*> orden_;

@@ -1,5 +1,6 @@
 // The graph: what a plot leaves on the data frame (curve, grid, list, data
 // text) over six curves and a seventh.
+#include "grafica/escala.h"
 #include "grafica/grafica.h"
 #include "model/parametros.h"
 #include "tests/common/entorno.h"
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -45,6 +47,69 @@ int bordes(const QImage& img, QPoint a, QPoint b) {
 class PruebaGrafica : public QObject {
     Q_OBJECT
 private slots:
+    // Round numbers inside the range, evenly stepped, that read back as what
+    // they stand for; the degrees at the sines of their angles.
+    void numeros_de_la_escala_data() {
+        QTest::addColumn<double>("s0");
+        QTest::addColumn<double>("s1");
+        QTest::addColumn<int>("ancho");
+        QTest::newRow("the shipped sector") << -0.51 << 0.51 << 980;
+        QTest::newRow("the whole screen") << -1.0 << 1.0 << 400;
+        QTest::newRow("one side, narrow") << 0.1005 << 0.3145 << 300;
+        QTest::newRow("a thousandth") << -0.0005 << 0.0005 << 800;
+        QTest::newRow("a narrow graph") << -0.51 << 0.51 << 100;
+    }
+    void numeros_de_la_escala() {
+        QFETCH(double, s0);
+        QFETCH(double, s1);
+        QFETCH(int, ancho);
+        const std::vector<MarcaEje> senos = marcas_de_senos(s0, s1, ancho);
+        QVERIFY(senos.size() >= 2 && senos.size() <= 13);
+        const double paso = senos[1].seno - senos[0].seno;
+        for (std::size_t i = 0; i < senos.size(); ++i) {
+            const MarcaEje& m = senos[i];
+            QVERIFY(m.seno >= s0 && m.seno <= s1);
+            QVERIFY(std::fabs(m.seno - (senos[0].seno + double(i) * paso)) < 1e-9);
+            QVERIFY2(std::fabs(leer_numero(convertir(m.texto)) - m.seno) < paso * 1e-6,
+                     qPrintable(m.texto));
+        }
+        const std::vector<MarcaEje> grados = marcas_de_grados(s0, s1, ancho);
+        QVERIFY(!grados.empty());
+        for (const MarcaEje& m : grados) {
+            QVERIFY(m.seno >= s0 - 1e-12 && m.seno <= s1 + 1e-12 && m.texto.endsWith(QChar(0xB0)));
+            const double t = leer_numero(convertir(m.texto));
+            QVERIFY2(std::fabs(std::sin(t * std::numbers::pi / 180) - m.seno) < 1e-9,
+                     qPrintable(m.texto));
+        }
+    }
+
+    // The numbers stand on the graph's foot with curves, and along its top
+    // only once the degrees are asked for; never in the picture.
+    void escala_sobre_la_grafica() {
+        Escena e;
+        auto* grafica = e.control<PictureBox>("grafica");
+        QCOMPARE(grafica->imagen_visible(), grafica->imagen());
+        e.graficar();
+        const auto filas_con_numeros = [&](int desde, int hasta) {
+            const QImage vista = grafica->imagen_visible(), imagen = grafica->imagen();
+            int filas = 0;
+            for (int y = desde; y < hasta; ++y) {
+                for (int x = 0; x < vista.width(); ++x) {
+                    if (vista.pixel(x, y) != imagen.pixel(x, y)) {
+                        ++filas;
+                        break;
+                    }
+                }
+            }
+            return filas;
+        };
+        const int h = grafica->imagen().height(), fila = h / 12;
+        QVERIFY(filas_con_numeros(h - fila, h) > fila / 2);
+        QCOMPARE(filas_con_numeros(0, fila), 0);
+        e.elegir("menu_ver", QStringLiteral("&Escala de la gráfica"));
+        QVERIFY(filas_con_numeros(0, fila) > fila / 2);
+    }
+
     void curva_fiel_data() {
         QTest::addColumn<QString>("inic");
         QTest::newRow("narrow") << inic_con({{1, "0.1005, -2, 2"},

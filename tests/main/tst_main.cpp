@@ -12,12 +12,17 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
+
+#include <cmath>
 
 #include <sys/stat.h>
 
@@ -353,6 +358,106 @@ private slots:
         e.carpeta.escribir(QStringLiteral("trazo.txt"), "7\r\n");
         QTest::mouseClick(e.control<QPushButton>("boton_salir"), Qt::LeftButton);
         QCOMPARE(e.carpeta.leer(QStringLiteral("trazo.txt")), por_teclado);
+    }
+
+    // The room beyond the design goes to the data frame and its graph; the
+    // sketch and the enlarged sector keep their proportions, so the strip's
+    // markers still meet the sector's corners; nothing overlaps or is cut.
+    void ventana_amplia_data() {
+        QTest::addColumn<QSize>("tam");
+        QTest::addColumn<double>("parte"); // the graph's least share of the width
+        QTest::newRow("1024x768") << QSize(1024, 768) << 0.35;
+        QTest::newRow("1366x768") << QSize(1366, 768) << 0.4;
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << 0.5;
+        QTest::newRow("2560x1440") << QSize(2560, 1440) << 0.5;
+    }
+    void ventana_amplia() {
+        QFETCH(QSize, tam);
+        QFETCH(double, parte);
+        Escena e;
+        const auto proporciones = [&] {
+            const QRect esq = e.control("esquema")->geometry();
+            const QRect sec = e.control("sector_ampliado")->geometry();
+            return QPointF(double(sec.left() - esq.left()) / esq.width(),
+                           double(sec.height()) / esq.height());
+        };
+        const QPointF disenadas = proporciones();
+        e->resize(tam);
+        QCoreApplication::processEvents();
+        QWidget* grafica = e.control("grafica");
+        QVERIFY2(grafica->width() >= parte * e->width(),
+                 qPrintable(QString::number(grafica->width())));
+        const QPointF vistas = proporciones();
+        QVERIFY(std::fabs(vistas.x() - disenadas.x()) < 0.01 &&
+                std::fabs(vistas.y() - disenadas.y()) < 0.01);
+        QWidget* marco = e.control("marco_datos");
+        const auto hijos = marco->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        for (QWidget* w : hijos) {
+            if (!w->isVisibleTo(e.ventana.get()) || w->geometry().isEmpty()) {
+                continue;
+            }
+            QVERIFY2(marco->rect().contains(w->geometry()), qPrintable(w->objectName()));
+            for (QWidget* otro : hijos) {
+                // Neighbours may share a border line (the colour squares do).
+                const QRect comun = w->geometry() & otro->geometry();
+                const bool juntos = otro != w && otro->isVisibleTo(e.ventana.get()) &&
+                                    std::min(comun.width(), comun.height()) > 4;
+                QVERIFY2(!juntos,
+                         qPrintable(w->objectName() + QLatin1Char('/') + otro->objectName()));
+            }
+        }
+        for (const char* nombre : {"marco_datos", "boton_graficar", "boton_salir", "esquema"}) {
+            QWidget* w = e.control(nombre);
+            QVERIFY2(QRect(QPoint(), w->parentWidget()->size()).contains(w->geometry()), nombre);
+        }
+    }
+
+    // Every number a person or a screen reader meets in the window has the
+    // locale's decimal mark, and the pointer's position on a screen at a
+    // distance reads y = D · tan θ.
+    void una_marca_decimal_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("point") << locale_punto();
+        QTest::newRow("comma") << locale_coma();
+    }
+    void una_marca_decimal() {
+        QFETCH(QLocale, locale);
+        const LocalePrueba en(locale);
+        Escena e;
+        {
+            const Modal modal([](QWidget* w) {
+                auto* d = qobject_cast<QInputDialog*>(w);
+                QVERIFY(d);
+                d->setDoubleValue(100);
+                d->accept();
+            });
+            e.elegir("menu_ver", QStringLiteral("&Pantalla a distancia…"));
+        }
+        e.graficar();
+        auto* grafica = e.control<PictureBox>("grafica");
+        mover_sobre(grafica, {0.25, 5});
+        const QString y = e.control<QLabel>("lectura_pantalla")->text();
+        // 1000 mm · 0.25 / √(1 − 0.0625), to the tenth shown.
+        QCOMPARE(y, QStringLiteral("y = %1 mm").arg(texto_numero(258.2)));
+        const QChar marca = locale.decimalPoint().at(0);
+        const QChar otra = marca == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.');
+        const QRegularExpression ajena(QStringLiteral("\\d\\%1\\d").arg(otra));
+        int vistos = 0;
+        for (QWidget* w : e->findChildren<QWidget*>()) {
+            QStringList textos{w->accessibleName(), w->toolTip()};
+            if (auto* l = qobject_cast<QLabel*>(w)) {
+                textos << l->text();
+            } else if (auto* c = qobject_cast<QLineEdit*>(w)) {
+                textos << c->text();
+            }
+            for (const QString& t : textos) {
+                QVERIFY2(!t.contains(ajena),
+                         qPrintable(w->objectName() + QStringLiteral(": ") + t));
+                vistos +=
+                    t.contains(marca) && t.contains(QRegularExpression(QStringLiteral("\\d")));
+            }
+        }
+        QVERIFY(vistos >= 5); // L's box, its tip and spin buttons, the read-outs
     }
 
     void toma_el_area_libre_sin_gestor_de_ventanas() {
