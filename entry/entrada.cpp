@@ -76,36 +76,65 @@ void EntradaValores::crear_controles(QWidget* cliente, QWidget* marco_datos) {
         ->setBuddy(caja(Magnitud::superior));
 
     // Spin buttons: an up button over a down one; coarse to fine from left to
-    // right on the wavelength row.
-    const auto par = [&](double x, double y, const QString& nombre, const QString& que) {
+    // right on the wavelength row. For a finger ("Controles grandes") each pair
+    // has a second place where its buttons are 29 pixels of the design square
+    // (44 pixels at the scale of a maximised window on a 1366 x 768 screen),
+    // clear of each other and of every other control.
+    constexpr double lado = 435;
+    const auto par = [&](double x, double y, const QString& nombre, const QString& que,
+                         QPointF arriba_grande, QPointF abajo_grande) {
         auto* arriba = new BotonSpin(true, cliente);
         auto* abajo = new BotonSpin(false, cliente);
         arriba->setObjectName(QStringLiteral("subir_") + nombre);
         abajo->setObjectName(QStringLiteral("bajar_") + nombre);
         arriba->setAccessibleName(QStringLiteral("Aumentar ") + que);
         abajo->setAccessibleName(QStringLiteral("Disminuir ") + que);
-        d.colocar(arriba, {x, y, 288, 204}, 0);
-        d.colocar(abajo, {x, y + 180, 288, 204}, 0);
+        const QRectF sitio_arriba{x, y, 288, 204}, sitio_abajo{x, y + 180, 288, 204};
+        d.colocar(arriba, sitio_arriba, 0);
+        d.colocar(abajo, sitio_abajo, 0);
+        lugares_.push_back({arriba, sitio_arriba, {arriba_grande, QSizeF(lado, lado)}});
+        lugares_.push_back({abajo, sitio_abajo, {abajo_grande, QSizeF(lado, lado)}});
         return std::pair{arriba, abajo};
     };
-    const auto par_de = [&](Magnitud m, double x, double y, const QString& que) {
-        std::tie(subir_[indice(m)], bajar_[indice(m)]) = par(x, y, nombre(m), que);
+    // N, a and d: down and up side by side, beside the box's row.
+    const auto en_fila = [&](Magnitud m, double y, double y_fila, const QString& que) {
+        const double yg = y_fila - lado / 2;
+        std::tie(subir_[indice(m)], bajar_[indice(m)]) =
+            par(2040, y, nombre(m), que, {2025 + lado, yg}, {2025, yg});
     };
-    par_de(Magnitud::inferior, 3060, 5760, QStringLiteral("el extremo inferior"));
-    par_de(Magnitud::superior, 3060, 240, QStringLiteral("el extremo superior"));
-    par_de(Magnitud::ranuras, 2040, 4200, QStringLiteral("N"));
-    par_de(Magnitud::ancho, 2040, 4920, QStringLiteral("el ancho"));
-    par_de(Magnitud::distancia, 2040, 5760, QStringLiteral("la distancia"));
-    par_de(Magnitud::onda, 1920, 360, QStringLiteral("L en ") + texto_numero(0.1));
-    std::tie(subir_centesima_, bajar_centesima_) = par(
-        2160, 360, QStringLiteral("onda_centesima"), QStringLiteral("L en ") + texto_numero(0.01));
-    std::tie(subir_milesima_, bajar_milesima_) = par(2400, 360, QStringLiteral("onda_milesima"),
-                                                     QStringLiteral("L en ") + texto_numero(0.001));
+    // The strip's ends: up over down, right of the strip's end.
+    const auto junto_a_la_tira = [&](Magnitud m, double y, double y_grande, const QString& que) {
+        std::tie(subir_[indice(m)], bajar_[indice(m)]) =
+            par(3060, y, nombre(m), que, {3300, y_grande}, {3300, y_grande + lado});
+    };
+    junto_a_la_tira(Magnitud::inferior, 5760, 5775 - lado, QStringLiteral("el extremo inferior"));
+    junto_a_la_tira(Magnitud::superior, 240, 600, QStringLiteral("el extremo superior"));
+    en_fila(Magnitud::ranuras, 4200, 4402, QStringLiteral("N"));
+    en_fila(Magnitud::ancho, 4920, 5062, QStringLiteral("el ancho"));
+    en_fila(Magnitud::distancia, 5760, 5962, QStringLiteral("la distancia"));
+    // The wavelength's three pairs in a grid under its box, clear of the sketch's lines.
+    const auto de_onda = [&](double x, int columna, const QString& nombre, double paso) {
+        const double xg = 1560 + columna * lado;
+        return par(x, 360, nombre, QStringLiteral("L en ") + texto_numero(paso), {xg, 780},
+                   {xg, 780 + lado});
+    };
+    std::tie(subir_[indice(Magnitud::onda)], bajar_[indice(Magnitud::onda)]) =
+        de_onda(1920, 0, nombre(Magnitud::onda), 0.1);
+    std::tie(subir_centesima_, bajar_centesima_) =
+        de_onda(2160, 1, QStringLiteral("onda_centesima"), 0.01);
+    std::tie(subir_milesima_, bajar_milesima_) =
+        de_onda(2400, 2, QStringLiteral("onda_milesima"), 0.001);
 
     const Magnitud orden[] = {Magnitud::onda,      Magnitud::ranuras,  Magnitud::ancho,
                               Magnitud::distancia, Magnitud::inferior, Magnitud::superior};
     for (int i = 0; i + 1 < 6; ++i) {
         QWidget::setTabOrder(caja(orden[i]), caja(orden[i + 1]));
+    }
+}
+
+void EntradaValores::set_controles_grandes(bool si) {
+    for (const LugarDeBoton& l : lugares_) {
+        diseno_.mover(l.boton, si ? l.grande : l.normal);
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include <QColor>
 #include <QObject>
+#include <QRectF>
 #include <QTimer>
 
 #include <array>
@@ -41,6 +42,8 @@ public:
     EntradaValores(QWidget* cliente, QWidget* marco_datos, Diseno& diseno,
                    ParametrosObservables& parametros);
 
+    // Spin buttons a finger can hit, each in a place of its own, or back in the design's.
+    void set_controles_grandes(bool si);
     // The boxes show the parameter set (start-up).
     void mostrar_parametros();
     // The sines typed for the sector's ends, as "Graficar" reads them.
@@ -123,6 +126,12 @@ private:
     ParametrosObservables& parametros_;
     std::array<CajaValor*, 7> cajas_{}; // by quantity, 1..6
     QLabel* lineas_ = nullptr;          // the grating of d, in lines per mm
+    struct LugarDeBoton {
+        BotonSpin* boton;
+        QRectF normal;
+        QRectF grande;
+    };
+    std::vector<LugarDeBoton> lugares_; // every spin button's two places
     std::array<BotonSpin*, 7> subir_{}; // by quantity, 1..6
     std::array<BotonSpin*, 7> bajar_{};
     BotonSpin* subir_centesima_ = nullptr; // the wavelength by 0.01...

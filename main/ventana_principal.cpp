@@ -1,5 +1,6 @@
 #include "main/ventana_principal.h"
 
+#include "entry/boton_spin.h"
 #include "entry/entrada.h"
 #include "grafica/grafica.h"
 #include "informe/informe.h"
@@ -15,9 +16,11 @@
 #include "toolkit/picture_box.h"
 #include "toolkit/portapapeles.h"
 #include "toolkit/reloj_arena.h"
+#include "toolkit/toque.h"
 #include "windows/ayuda.h"
 #include "zoom/ventana_zoom.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QInputDialog>
@@ -93,6 +96,15 @@ void VentanaPrincipal::crear_controles() {
     vista_en_vivo_ = new VistaEnVivo(parametros_, *grafica_, *sector_, *entrada_, this);
     ilustraciones_ = new Ilustraciones(cliente, *diseno_); // last: it covers the window
     dar_lugar_a_la_grafica();
+    // What a finger must hit: every button, spin button, marker and option, and the magnifier.
+    toque_ = new AreaDeToque(this);
+    for (QAbstractButton* b : findChildren<QAbstractButton*>()) {
+        toque_->agregar(b);
+    }
+    for (BotonSpin* b : findChildren<BotonSpin*>()) {
+        toque_->agregar(b);
+    }
+    toque_->agregar(findChild<QWidget*>(QStringLiteral("lupa")));
 }
 
 void VentanaPrincipal::dar_lugar_a_la_grafica() {
@@ -195,6 +207,11 @@ void VentanaPrincipal::crear_menus() {
                if (zoom_) {
                    zoom_->set_escala_en_grados(si);
                }
+           });
+    opcion(QStringLiteral("Controles &grandes"), "accion_controles_grandes",
+           "ver/controles_grandes", [this](bool si) {
+               entrada_->set_controles_grandes(si);
+               toque_->set_activa(si);
            });
     connect(entrada(ver, QStringLiteral("&Pantalla a distancia…"), "accion_pantalla"),
             &QAction::triggered, this, &VentanaPrincipal::elegir_distancia_pantalla);

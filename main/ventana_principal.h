@@ -10,6 +10,7 @@
 
 #include <optional>
 
+class AreaDeToque;
 class Diseno;
 class Documentacion;
 class EntradaValores;
@@ -83,5 +84,6 @@ private:
     QPushButton* boton_salir_ = nullptr;
     bool banda_unica_previa_ = false; // the band mode when a picture was opened
     std::optional<double> distancia_pantalla_cm_;
+    AreaDeToque* toque_ = nullptr;
     bool escala_en_grados_ = false; // the degrees along the graphs' top
 };

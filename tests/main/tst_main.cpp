@@ -1,10 +1,12 @@
 // The main window's start-up (the start-up file and what the window shows
 // after it) and the checks of "Graficar".
+#include "entry/boton_spin.h"
 #include "grafica/grafica.h"
 #include "main/inic.h"
 #include "tests/common/entorno.h"
 #include "toolkit/picture_box.h"
 #include "toolkit/texto.h"
+#include "toolkit/toque.h"
 
 #include "windows/ayuda.h"
 
@@ -410,6 +412,64 @@ private slots:
             QWidget* w = e.control(nombre);
             QVERIFY2(QRect(QPoint(), w->parentWidget()->size()).contains(w->geometry()), nombre);
         }
+    }
+
+    // "Controles grandes" on a maximised window of a 1366 x 768 screen: every
+    // button, spin button and marker answers over 44 x 44 pixels of its own,
+    // clear of the others and of the boxes and the graph; a press beside a
+    // marker drags it, one just under "Graficar" plots.
+    void controles_grandes() {
+        Escena e;
+        e->resize(1366, 740);
+        e.elegir("menu_ver", QStringLiteral("Controles &grandes"));
+        QCoreApplication::processEvents();
+        const auto* toque = e->findChild<AreaDeToque*>();
+        QVERIFY(toque && toque->activa());
+        QList<QWidget*> controles;
+        for (QWidget* w : e->findChildren<QWidget*>()) {
+            if (qobject_cast<QPushButton*>(w) || qobject_cast<BotonSpin*>(w) ||
+                w->objectName() == QLatin1String("lupa")) {
+                controles << w;
+            }
+        }
+        QVERIFY(controles.size() >= 22);
+        QList<QWidget*> ajenos{e.control("grafica")};
+        for (QLineEdit* c : e->findChildren<QLineEdit*>()) {
+            ajenos << c;
+        }
+        for (QWidget* w : controles) {
+            const QRect z = toque->zona(w);
+            QVERIFY2(z.width() >= 44 && z.height() >= 44, qPrintable(w->objectName()));
+            for (QWidget* otro : controles + ajenos) {
+                const QRect r = otro == w ? QRect()
+                                : controles.contains(otro)
+                                    ? toque->zona(otro)
+                                    : QRect(otro->mapToGlobal(QPoint()), otro->size());
+                QVERIFY2(!z.intersects(r),
+                         qPrintable(w->objectName() + QLatin1Char('/') + otro->objectName()));
+            }
+        }
+        auto* marcador = e.control("marcador_superior");
+        const double antes = e.parametros().valor(Magnitud::superior).a_double();
+        QWidget* ventana = e.ventana.get();
+        const QPoint al_lado =
+            ventana->mapFromGlobal(toque->zona(marcador).center() - QPoint(18, 0));
+        QWidget* debajo = ventana->childAt(al_lado);
+        QVERIFY(debajo && debajo != marcador);
+        const QPoint en = debajo->mapFrom(ventana, al_lado);
+        QTest::mousePress(debajo, Qt::LeftButton, {}, en);
+        QTest::mouseMove(debajo, en + QPoint(0, 30));
+        QTest::mouseMove(debajo, en + QPoint(0, 60));
+        QTest::mouseRelease(debajo, Qt::LeftButton, {}, en + QPoint(0, 60));
+        QVERIFY(e.parametros().valor(Magnitud::superior).a_double() < antes);
+
+        auto* graficar = e.control("boton_graficar");
+        const QPoint bajo = graficar->geometry().bottomLeft() + QPoint(graficar->width() / 2, 1);
+        QWidget* fondo = graficar->parentWidget()->childAt(bajo);
+        QWidget* receptor = fondo ? fondo : graficar->parentWidget();
+        QTest::mouseClick(receptor, Qt::LeftButton, {},
+                          receptor->mapFrom(graficar->parentWidget(), bajo));
+        QCOMPARE(e.curvas(), 1);
     }
 
     // Every number a person or a screen reader meets in the window has the
