@@ -1,0 +1,122 @@
+// Lesson files: what is written reads back the same, and every kind of bad
+// file is refused with its reason.
+#include "leccion/leccion.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+Parametros de_inicio() {
+    Parametros p;
+    const double t[7][3] = {{0, 0, 0},     {-0.6, -2, 2}, {0.6, -2, 2},      {5, 1, 500},
+                            {2, 0.1, 100}, {10, 1, 100},  {0.55, 0.38, 0.78}};
+    for (Magnitud m : magnitudes) {
+        p.fijar(m, Fijo::desde(t[indice(m)][0]));
+        p.fijar_limites(m, Fijo::desde(t[indice(m)][1]), Fijo::desde(t[indice(m)][2]));
+    }
+    return p;
+}
+
+CurvaLeccion curva(double L, int N, bool sola = false) {
+    Parametros p = de_inicio();
+    p.fijar(Magnitud::onda, Fijo::desde(L));
+    p.fijar(Magnitud::ranuras, Fijo(N));
+    return {curva_de(p), sola};
+}
+
+Leccion con_curvas(int n) {
+    Leccion l{de_inicio(), true, {}, {}};
+    for (int k = 0; k < n; ++k) {
+        l.curvas.push_back(curva(0.4 + 0.05 * k, k + 1, k % 2 == 1));
+    }
+    return l;
+}
+
+} // namespace
+
+class TstLeccion : public QObject {
+    Q_OBJECT
+private slots:
+    void ida_y_vuelta();
+    void archivos_malos();
+};
+
+void TstLeccion::ida_y_vuelta() {
+    Leccion fina = con_curvas(6);
+    fina.banda_unica = false;
+    fina.parametros.fijar(Magnitud::ancho, Fijo::crudo(1001)); // 0.1001
+    fina.curvas[2].curva.color = Color::rgb(1, 2, 254);
+    Leccion con_zoom = con_curvas(4);
+    con_zoom.zoom = Seleccion{-0.125f, 0.5f, 0.25f, 15.75f};
+    for (const Leccion& l : {con_curvas(0), con_zoom, fina}) {
+        const QByteArray texto = escribir_leccion(l);
+        const LecturaLeccion r = leer_leccion(texto);
+        QCOMPARE(r.error, QString());
+        QVERIFY2(r.leccion == l, texto.constData());
+        // What a later version adds is skipped.
+        QByteArray ampliado = texto;
+        ampliado.insert(texto.indexOf('{') + 1, "\"medicion\": {\"puntos\": [1, 2]},");
+        QVERIFY(leer_leccion(ampliado).leccion == l);
+    }
+}
+
+void TstLeccion::archivos_malos() {
+    const auto escrita = [](const std::function<void(Leccion&)>& cambio) {
+        Leccion l = con_curvas(3);
+        cambio(l);
+        return escribir_leccion(l);
+    };
+    const QByteArray buena = escrita([](Leccion&) {});
+    const struct {
+        const char* caso;
+        QByteArray bytes;
+        const char* razon;
+    } tabla[] = {
+        {"texto", "hola", "no es una lección de Ondaris"},
+        {"otro JSON", R"({"formato": "otro", "version": 1})", "no es una lección de Ondaris"},
+        {"UTF-16", QByteArray("\xFF\xFE{\0\"\0", 6),
+         "no es una lección de Ondaris: está en UTF-16"},
+        {"más nueva", QByteArray(buena).replace("\"version\": 1", "\"version\": 2"),
+         "es de una versión más nueva del programa (formato 2; esta versión abre hasta el 1)"},
+        {"cortada", buena.left(buena.size() / 2), "está cortada"},
+        {"N fuera", escrita([](Leccion& l) { l.parametros.fijar(Magnitud::ranuras, Fijo(501)); }),
+         "el número de ranuras vale 501, fuera de sus límites (1 a 500)"},
+        {"límites imposibles",
+         escrita([](Leccion& l) { l.parametros.fijar_limites(Magnitud::onda, Fijo(0), Fijo(1)); }),
+         "los límites de la longitud de onda (0 a 1) no son posibles"},
+        {"curva fuera", escrita([](Leccion& l) { l.curvas[1].curva.onda = Fijo::desde(0.8); }),
+         "en la curva 2 la longitud de onda vale 0.8, fuera de sus límites (0.38 a 0.78)"},
+        {"siete curvas", escribir_leccion(con_curvas(7)),
+         "tiene 7 curvas y la gráfica muestra hasta seis"},
+        {"zoom fuera", escrita([](Leccion& l) {
+             l.zoom = Seleccion{-0.9f, 0, 0.1f, 1};
+         }),
+         "el rango ampliado («zoom») no cae dentro de la gráfica"},
+        {"sin bandas", QByteArray(buena).replace("\"unica\"", "\"mucha\""),
+         "el dato «bandas» no es \"unica\" ni \"separadas\""},
+        {"color", QByteArray(buena).replace("\"color\": \"#", "\"color\": \"x"),
+         "el dato «curvas.1.color» no es un color (#rrggbb)"},
+    };
+    for (const auto& fila : tabla) {
+        const LecturaLeccion r = leer_leccion(fila.bytes);
+        QVERIFY2(r.error.startsWith(QString::fromUtf8(fila.razon)),
+                 qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(fila.caso), r.error)));
+        QVERIFY(r.leccion.curvas.empty());
+    }
+
+    // A file too large is not read at all; the message names it.
+    QTemporaryDir dir;
+    QFile enorme(dir.filePath(QStringLiteral("clase 1.ondaris")));
+    QVERIFY(enorme.open(QIODevice::WriteOnly) && enorme.resize(200LL * 1000 * 1000));
+    enorme.close();
+    QCOMPARE(abrir_leccion(enorme.fileName()).error,
+             QStringLiteral("No se puede abrir la lección \"clase 1.ondaris\": es demasiado grande "
+                            "(200 MB)."));
+}
+
+QTEST_GUILESS_MAIN(TstLeccion)
+#include "tst_leccion.moc"
