@@ -61,6 +61,12 @@ bool mismos_limites(const Parametros& a, const Parametros& b) {
 }
 
 // A question with "Sí" and "No", "No" the default: nothing is lost by Enter.
+// Where the dialogs start without a lesson: the documents folder, else home.
+QString carpeta_inicial() {
+    const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documentos).isDir() ? documentos : QDir::homePath();
+}
+
 bool preguntar(QWidget* ventana, const QString& texto) {
     QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Ondaris"), texto,
                      QMessageBox::Yes | QMessageBox::No, ventana);
@@ -161,10 +167,9 @@ void Lecciones::elegir_y_abrir() {
     dialogo.setFileMode(QFileDialog::ExistingFile);
     dialogo.setNameFilters({filtro_lecciones, QStringLiteral("Todos los archivos (*)")});
     const QStringList recientes = ajustes().value(clave_recientes).toStringList();
-    dialogo.setDirectory(!ruta_.isEmpty() ? QFileInfo(ruta_).absolutePath()
-                         : !recientes.isEmpty()
-                             ? QFileInfo(recientes.front()).absolutePath()
-                             : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    dialogo.setDirectory(!ruta_.isEmpty()       ? QFileInfo(ruta_).absolutePath()
+                         : !recientes.isEmpty() ? QFileInfo(recientes.front()).absolutePath()
+                                                : carpeta_inicial());
     mostrar_modal(&dialogo);
     if (dialogo.result() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty()) {
         abrir(dialogo.selectedFiles().front());
@@ -189,8 +194,8 @@ bool Lecciones::abrir(const QString& ruta) {
 
 bool Lecciones::aplicar(const Leccion& l, const QString& origen) {
     if (sin_guardar() &&
-        !preguntar(ventana_, QStringLiteral("Las curvas de la gráfica no están guardadas en una "
-                                            "lección.\n¿Se reemplazan por las de \"%1\"?")
+        !preguntar(ventana_, QStringLiteral("Las curvas de la gráfica no se guardaron.\n"
+                                            "¿Se reemplazan por las de \"%1\"?")
                                  .arg(origen))) {
         return false;
     }
@@ -268,7 +273,7 @@ bool Lecciones::guardar_como() {
     dialogo.setNameFilter(filtro_lecciones);
     dialogo.setDefaultSuffix(extension_leccion);
     if (ruta_.isEmpty()) {
-        dialogo.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        dialogo.setDirectory(carpeta_inicial());
         dialogo.selectFile(QStringLiteral("leccion.ondaris"));
     } else {
         dialogo.selectFile(ruta_);
