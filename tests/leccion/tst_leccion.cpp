@@ -1,5 +1,6 @@
-// Lesson files: what is written reads back the same, and every kind of bad
-// file is refused with its reason.
+// Lesson files: what is written reads back the same (the fuzzing harness
+// holds every lesson it reads to that), and every kind of bad file is refused
+// with its reason.
 #include "leccion/leccion.h"
 
 #include <QFile>
@@ -21,17 +22,14 @@ Parametros de_inicio() {
     return p;
 }
 
-CurvaLeccion curva(double L, int N, bool sola = false) {
-    Parametros p = de_inicio();
-    p.fijar(Magnitud::onda, Fijo::desde(L));
-    p.fijar(Magnitud::ranuras, Fijo(N));
-    return {curva_de(p), sola};
-}
-
+// n curves of growing wavelength and N, every other one painted alone.
 Leccion con_curvas(int n) {
     Leccion l{de_inicio(), true, {}, {}};
     for (int k = 0; k < n; ++k) {
-        l.curvas.push_back(curva(0.4 + 0.05 * k, k + 1, k % 2 == 1));
+        Parametros p = de_inicio();
+        p.fijar(Magnitud::onda, Fijo::desde(0.4 + 0.05 * k));
+        p.fijar(Magnitud::ranuras, Fijo(k + 1));
+        l.curvas.push_back({curva_de(p), k % 2 == 1});
     }
     return l;
 }
@@ -41,28 +39,8 @@ Leccion con_curvas(int n) {
 class TstLeccion : public QObject {
     Q_OBJECT
 private slots:
-    void ida_y_vuelta();
     void archivos_malos();
 };
-
-void TstLeccion::ida_y_vuelta() {
-    Leccion fina = con_curvas(6);
-    fina.banda_unica = false;
-    fina.parametros.fijar(Magnitud::ancho, Fijo::crudo(1001)); // 0.1001
-    fina.curvas[2].curva.color = Color::rgb(1, 2, 254);
-    Leccion con_zoom = con_curvas(4);
-    con_zoom.zoom = Seleccion{-0.125f, 0.5f, 0.25f, 15.75f};
-    for (const Leccion& l : {con_curvas(0), con_zoom, fina}) {
-        const QByteArray texto = escribir_leccion(l);
-        const LecturaLeccion r = leer_leccion(texto);
-        QCOMPARE(r.error, QString());
-        QVERIFY2(r.leccion == l, texto.constData());
-        // What a later version adds is skipped.
-        QByteArray ampliado = texto;
-        ampliado.insert(texto.indexOf('{') + 1, "\"medicion\": {\"puntos\": [1, 2]},");
-        QVERIFY(leer_leccion(ampliado).leccion == l);
-    }
-}
 
 void TstLeccion::archivos_malos() {
     const auto escrita = [](const std::function<void(Leccion&)>& cambio) {
@@ -71,6 +49,9 @@ void TstLeccion::archivos_malos() {
         return escribir_leccion(l);
     };
     const QByteArray buena = escrita([](Leccion&) {});
+    // Read back as written, with what a later version adds skipped.
+    QVERIFY(leer_leccion(QByteArray(buena).replace("{", "{\"medicion\": [1, {}],")).leccion ==
+            con_curvas(3));
     const struct {
         const char* caso;
         QByteArray bytes;
@@ -96,10 +77,6 @@ void TstLeccion::archivos_malos() {
              l.zoom = Seleccion{-0.9f, 0, 0.1f, 1};
          }),
          "el rango ampliado («zoom») no cae dentro de la gráfica"},
-        {"sin bandas", QByteArray(buena).replace("\"unica\"", "\"mucha\""),
-         "el dato «bandas» no es \"unica\" ni \"separadas\""},
-        {"color", QByteArray(buena).replace("\"color\": \"#", "\"color\": \"x"),
-         "el dato «curvas.1.color» no es un color (#rrggbb)"},
     };
     for (const auto& fila : tabla) {
         const LecturaLeccion r = leer_leccion(fila.bytes);

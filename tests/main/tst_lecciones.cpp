@@ -9,14 +9,13 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QListWidget>
-#include <QMenuBar>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QUrl>
 
 namespace {
 
@@ -30,6 +29,11 @@ Modal archivo(const QString& ruta) {
                                                                 : QDialogButtonBox::Open)
             ->click();
     });
+}
+
+void abrir(const Escena& e, const QString& ruta, const char* entrada = "Abrir lección…") {
+    const Modal m = archivo(ruta);
+    e.elegir("menu_archivo", QString::fromUtf8(entrada));
 }
 
 // The real question box, once it shows, answered with its button `boton`.
@@ -49,20 +53,11 @@ void responder(const QString& boton) {
     espera->start(10);
 }
 
-// What a lesson must bring back: the graph, the bands and the values.
-struct Vista {
-    QImage grafica, bandas;
-    Parametros parametros;
-    bool operator==(const Vista&) const = default;
-};
+// What a lesson brings back: the graph, the bands and the values.
+using Vista = std::tuple<QImage, QImage, Parametros>;
 Vista vista(const Escena& e) {
     return {e.grafica().imagen(), e.control<PictureBox>("sector_ampliado")->imagen(),
             e.parametros()};
-}
-
-void abrir(const Escena& e, const QString& ruta) {
-    const Modal m = archivo(ruta);
-    e.elegir("menu_archivo", QStringLiteral("Abrir lección…"));
 }
 
 } // namespace
@@ -78,16 +73,14 @@ private slots:
 
 void TstLecciones::ida_y_vuelta() {
     QTemporaryDir dir;
-    for (int caso = 0; caso < 2; ++caso) {
-        const QString ruta = dir.filePath(QStringLiteral("clase%1.ondaris").arg(caso));
+    for (const char* opcion : {"opcion_banda_unica", "opcion_bandas_separadas"}) {
+        const QString ruta = dir.filePath(QString::fromLatin1(opcion) + ".ondaris");
         Vista guardada;
         {
             const Escena e;
-            if (caso == 1) { // the wavelength compared over separate bands, else the geometry
-                clic(e.control("opcion_bandas_separadas"));
-            }
+            clic(e.control(opcion));
             e.graficar_caso(5, 2, 10, 0.55);
-            clic(e.control(caso == 0 ? "subir_ranuras" : "subir_onda"));
+            clic(e.control("subir_ranuras")); // the geometry compared: bands from black
             e.graficar();
             e.graficar_caso(3, 1.5, 7.5, 0.42);
             e.graficar_caso(4, 2, 9, 0.7);
@@ -108,10 +101,7 @@ void TstLecciones::sin_perder_nada() {
     e.graficar_caso(5, 2, 10, 0.55);
     const Vista antes = vista(e);
     const QString buena = e.carpeta.ruta("buena.ondaris");
-    {
-        const Modal m = archivo(buena);
-        e.elegir("menu_archivo", QStringLiteral("Guardar como…"));
-    }
+    abrir(e, buena, "Guardar como…");
     e.carpeta.escribir("mala.ondaris", e.carpeta.leer("buena.ondaris").chopped(40));
     e.graficar_caso(4, 2, 10, 0.7); // not saved
     const Vista sin_guardar = vista(e);
@@ -127,41 +117,35 @@ void TstLecciones::sin_perder_nada() {
                  QStringLiteral("No se puede abrir la lección \"mala.ondaris\": está cortada: "
                                 "termina antes de cerrar sus datos."));
     QVERIFY(vista(e) == sin_guardar);
-    responder(QStringLiteral("No"));
-    abrir(e, buena);
-    QVERIFY(vista(e) == sin_guardar);
-    responder(QStringLiteral("Sí"));
-    abrir(e, buena);
-    QVERIFY(vista(e) == antes);
+    for (const auto& [boton, despues] : {std::pair{"No", sin_guardar}, {"Sí", antes}}) {
+        responder(QString::fromUtf8(boton));
+        abrir(e, buena);
+        QVERIFY(vista(e) == despues);
+    }
 
     // The last five, the latest first.
-    for (const char* n : {"1", "2", "3", "4", "5", "6"}) {
-        const Modal m = archivo(e.carpeta.ruta(QStringLiteral("%1.ondaris").arg(n)));
-        e.elegir("menu_archivo", QStringLiteral("Guardar como…"));
+    QStringList recientes, esperadas;
+    for (int n = 1; n <= 6; ++n) {
+        abrir(e, e.carpeta.ruta(QStringLiteral("%1.ondaris").arg(n)), "Guardar como…");
+        esperadas.prepend(QStringLiteral("&%1 %2.ondaris").arg(7 - n).arg(n));
     }
-    QStringList recientes;
     for (QAction* a : e.control<QMenu>("menu_recientes")->actions()) {
         recientes << a->text();
     }
-    QCOMPARE(recientes, (QStringList{"&1 6.ondaris", "&2 5.ondaris", "&3 4.ondaris", "&4 3.ondaris",
-                                     "&5 2.ondaris"}));
+    QCOMPARE(recientes, esperadas.mid(0, 5));
 }
 
 void TstLecciones::arranque_recordado() {
     Escena e;
     e.escribir(Magnitud::ranuras, QStringLiteral("7"));
-    const struct {
-        const char* inic;
-        int ranuras;
-    } pasos[] = {{nullptr, 7}, {"6, 1, 500", 6}};
-    for (const auto& p : pasos) {
-        if (p.inic) {
-            e.carpeta.escribir("inic.dat", inic_con({{3, p.inic}}).toUtf8());
+    for (const auto& [inic, ranuras] : {std::pair{"", 7}, {"6, 1, 500", 6}}) {
+        if (*inic) {
+            e.carpeta.escribir("inic.dat", inic_con({{3, inic}}).toUtf8());
         }
         e.ventana.reset(); // it keeps its values as it goes
         e.ventana = std::make_unique<VentanaPrincipal>();
         e.ventana->cargar();
-        QCOMPARE(e.parametros().valor(Magnitud::ranuras), Fijo(p.ranuras));
+        QCOMPARE(e.parametros().valor(Magnitud::ranuras), Fijo(ranuras));
     }
 }
 
@@ -177,7 +161,7 @@ void TstLecciones::casos_de_sesion() {
         QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
                           lista->visualItemRect(lista->item(0)).center());
         clic(buscar<QPushButton>(visor, "boton_aceptar"));
-        auto* texto = buscar<QPlainTextEdit>(visor, "texto");
+        auto* texto = buscar<QPlainTextEdit>(visor, "texto"); // the three lines above the end
         QTest::keyClick(texto, Qt::Key_End, Qt::ControlModifier);
         for (int i = 0; i < 3; ++i) {
             QTest::keyClick(texto, Qt::Key_Up, Qt::ShiftModifier);
@@ -186,7 +170,7 @@ void TstLecciones::casos_de_sesion() {
     });
     e.elegir("menu_archivo", QStringLiteral("Abrir Documento de Sesión"));
     QCOMPARE(e.curvas(), 3);
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k) { // over the logged sector, -30 to 30 degrees
         const Curva &a = graficadas[k], &b = e.grafica().curvas()[k];
         QVERIFY(a.ranuras == b.ranuras && a.ancho == b.ancho && a.distancia == b.distancia &&
                 a.onda == b.onda && std::abs(b.seno_min() + 0.5) < 1e-4);
