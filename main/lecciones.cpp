@@ -67,6 +67,19 @@ QString carpeta_inicial() {
     return QFileInfo(documentos).isDir() ? documentos : QDir::homePath();
 }
 
+// The file chosen in `dialogo`, shown modally; empty when it was cancelled.
+QString elegido(QFileDialog& dialogo, const char* nombre, QFileDialog::AcceptMode modo) {
+    dialogo.setObjectName(QString::fromLatin1(nombre));
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    dialogo.setAcceptMode(modo);
+    dialogo.setFileMode(modo == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                        : QFileDialog::AnyFile);
+    mostrar_modal(&dialogo);
+    const QStringList elegidos = dialogo.selectedFiles();
+    return dialogo.result() == QDialog::Accepted && !elegidos.isEmpty() ? elegidos.front()
+                                                                        : QString();
+}
+
 bool preguntar(QWidget* ventana, const QString& texto) {
     QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Ondaris"), texto,
                      QMessageBox::Yes | QMessageBox::No, ventana);
@@ -161,18 +174,14 @@ bool Lecciones::sin_guardar() const {
 
 void Lecciones::elegir_y_abrir() {
     QFileDialog dialogo(ventana_, QStringLiteral("Abrir lección"));
-    dialogo.setObjectName(QStringLiteral("dialogo_abrir_leccion"));
-    dialogo.setOption(QFileDialog::DontUseNativeDialog);
-    dialogo.setAcceptMode(QFileDialog::AcceptOpen);
-    dialogo.setFileMode(QFileDialog::ExistingFile);
     dialogo.setNameFilters({filtro_lecciones, QStringLiteral("Todos los archivos (*)")});
     const QStringList recientes = ajustes().value(clave_recientes).toStringList();
     dialogo.setDirectory(!ruta_.isEmpty()       ? QFileInfo(ruta_).absolutePath()
                          : !recientes.isEmpty() ? QFileInfo(recientes.front()).absolutePath()
                                                 : carpeta_inicial());
-    mostrar_modal(&dialogo);
-    if (dialogo.result() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty()) {
-        abrir(dialogo.selectedFiles().front());
+    if (const QString ruta = elegido(dialogo, "dialogo_abrir_leccion", QFileDialog::AcceptOpen);
+        !ruta.isEmpty()) {
+        abrir(ruta);
     }
 }
 
@@ -266,10 +275,6 @@ bool Lecciones::guardar() {
 
 bool Lecciones::guardar_como() {
     QFileDialog dialogo(ventana_, QStringLiteral("Guardar lección"));
-    dialogo.setObjectName(QStringLiteral("dialogo_guardar_leccion"));
-    dialogo.setOption(QFileDialog::DontUseNativeDialog);
-    dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setFileMode(QFileDialog::AnyFile);
     dialogo.setNameFilter(filtro_lecciones);
     dialogo.setDefaultSuffix(extension_leccion);
     if (ruta_.isEmpty()) {
@@ -278,11 +283,8 @@ bool Lecciones::guardar_como() {
     } else {
         dialogo.selectFile(ruta_);
     }
-    mostrar_modal(&dialogo);
-    if (dialogo.result() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
-        return false;
-    }
-    return escribir(dialogo.selectedFiles().front());
+    const QString ruta = elegido(dialogo, "dialogo_guardar_leccion", QFileDialog::AcceptSave);
+    return !ruta.isEmpty() && escribir(ruta);
 }
 
 bool Lecciones::escribir(const QString& ruta) {
