@@ -2,6 +2,7 @@
 // file or a "No" leaving the window as it was, the recent list, the cases of a
 // session file plotted again, and the values of the last run kept.
 #include "grafica/grafica.h"
+#include "tests/common/disco.h"
 #include "tests/common/entorno.h"
 #include "toolkit/picture_box.h"
 
@@ -69,6 +70,7 @@ private slots:
     void sin_perder_nada();
     void arranque_recordado();
     void casos_de_sesion();
+    void disco_lleno();
 };
 
 void TstLecciones::ida_y_vuelta() {
@@ -175,6 +177,20 @@ void TstLecciones::casos_de_sesion() {
         QVERIFY(a.ranuras == b.ranuras && a.ancho == b.ancho && a.distancia == b.distancia &&
                 a.onda == b.onda && std::abs(b.seno_min() + 0.5) < 1e-4);
     }
+}
+
+// A lesson saved again on a full disk stays as it was, and the user is told.
+void TstLecciones::disco_lleno() {
+    const Escena e;
+    MONTAR(e.carpeta, d, QStringLiteral(" 0 \r\n"));
+    e.graficar();
+    abrir(e, e.carpeta.ruta("l.ondaris"), "Guardar como…");
+    const QByteArray guardada = e.carpeta.leer("l.ondaris");
+    e.carpeta.escribir("relleno", QByteArray(64 * 1024, 'x'));
+    e.graficar_caso(4, 2, 10, 0.7);
+    QTest::keyClick(e.ventana.get(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(e.mensajes.textos.value(0).startsWith("No se pudo guardar"));
+    QCOMPARE(e.carpeta.leer("l.ondaris"), guardada);
 }
 
 QTEST_MAIN(TstLecciones)
