@@ -22,7 +22,9 @@ std::optional<QString> escribir_archivo(const QString& ruta, const QByteArray& b
         return razon(errno, Operacion::crear, archivo.error(), archivo.errorString());
     }
     errno = 0;
-    if (archivo.write(bytes) != bytes.size()) {
+    // Flushed first: commit() takes no notice of a write that fails as it
+    // flushes (a full disk), and would put an empty file in the old one's place.
+    if (archivo.write(bytes) != bytes.size() || !archivo.flush()) {
         // The temporary file goes with it.
         return razon(errno, Operacion::escribir, archivo.error(), archivo.errorString());
     }

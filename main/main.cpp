@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
@@ -36,6 +37,13 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Ondaris"));
     cargar_traducciones_qt();
     const QString programa = QCoreApplication::applicationDirPath();
+    // A lesson named as the user's shell sees it, before the working folder changes.
+    QString leccion;
+    for (const QString& a : QCoreApplication::arguments().mid(1)) {
+        if (!a.startsWith(QLatin1Char('-')) && leccion.isEmpty()) {
+            leccion = QFileInfo(a).absoluteFilePath();
+        }
+    }
     QApplication::setWindowIcon(icono_programa(programa));
     // What the user must know of it is told by the documentation at start-up.
     const QString problema = preparar_carpetas(
@@ -55,5 +63,8 @@ int main(int argc, char** argv) {
 
     Presentacion presentacion;
     const std::unique_ptr<VentanaPrincipal> principal = arrancar(presentacion);
+    if (!leccion.isEmpty()) {
+        principal->abrir_leccion(leccion);
+    }
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include "grafica/grafica.h"
 #include "informe/informe.h"
 #include "main/inic.h"
+#include "main/lecciones.h"
 #include "main/vista_en_vivo.h"
 #include "model/curva.h"
 #include "screen/esquema.h"
@@ -94,6 +95,8 @@ void VentanaPrincipal::crear_controles() {
     documentacion_ = new Documentacion(this);
     informe_ = new Informe(*grafica_, this);
     vista_en_vivo_ = new VistaEnVivo(parametros_, *grafica_, *sector_, *entrada_, this);
+    lecciones_ = new Lecciones(
+        this, {parametros_, *grafica_, *sector_, *entrada_, *informe_, *vista_en_vivo_});
     ilustraciones_ = new Ilustraciones(cliente, *diseno_); // last: it covers the window
     dar_lugar_a_la_grafica();
     // What a finger must hit: every button, spin button, marker and option, and the magnifier.
@@ -149,6 +152,8 @@ void VentanaPrincipal::crear_menus() {
     QMenuBar* barra = menuBar();
     QMenu* archivo = barra->addMenu(QStringLiteral("&Archivo"));
     archivo->setObjectName(QStringLiteral("menu_archivo"));
+    lecciones_->agregar_a(archivo);
+    archivo->addSeparator();
     archivo->addAction(documentacion_->accion_documentar());
     archivo->addAction(documentacion_->accion_abrir());
     archivo->addSeparator();
@@ -288,6 +293,8 @@ void VentanaPrincipal::conectar() {
     connect(esquema_, &Esquema::puntero_fuera, grafica_, &Grafica::borrar_lecturas);
     connect(grafica_, &Grafica::seleccionado, this, &VentanaPrincipal::abrir_zoom);
     connect(ilustraciones_, &Ilustraciones::cerrada, this, [this] { habilitar_botones(true); });
+    connect(lecciones_, &Lecciones::ampliar, this, &VentanaPrincipal::abrir_zoom);
+    connect(documentacion_, &Documentacion::graficar_casos, lecciones_, &Lecciones::graficar_casos);
 }
 
 void VentanaPrincipal::cargar() {
@@ -298,10 +305,14 @@ void VentanaPrincipal::cargar() {
     }
     setWindowState(windowState() | Qt::WindowMaximized);
     documentacion_->arrancar();
-    parametros_.reemplazar(parametros_de_inicio());
+    parametros_.reemplazar(lecciones_->ajuste_de_inicio(parametros_de_inicio()));
     entrada_->mostrar_parametros();
     // A keyboard user starts typing at once, in the first box.
     entrada_->primera_caja()->setFocus(Qt::OtherFocusReason);
+}
+
+bool VentanaPrincipal::abrir_leccion(const QString& ruta) {
+    return lecciones_->abrir(ruta);
 }
 
 void VentanaPrincipal::graficar() {
@@ -330,7 +341,9 @@ void VentanaPrincipal::trazar_curva() {
         RelojArena reloj;
         const Muestreo m = grafica_->agregar(c);
         const int k = static_cast<int>(grafica_->curvas().size());
-        sector_->pintar(c, k, m.filas, entrada_->comparando_geometria());
+        const bool solo_esta = entrada_->comparando_geometria();
+        sector_->pintar(c, k, m.filas, solo_esta);
+        lecciones_->al_trazar(solo_esta);
         documentacion_->documentar(c);
         entrada_->set_hay_curvas(true);
         informe_->set_hay_curvas(true);
@@ -356,6 +369,7 @@ void VentanaPrincipal::abrir_zoom(const Seleccion& s) {
         zoom_ = new VentanaZoom(this, diseno_->factor());
         zoom_->set_escala_en_grados(escala_en_grados_);
         connect(zoom_, &VentanaZoom::seleccion_movida, grafica_, &Grafica::mostrar_marco);
+        connect(zoom_, &VentanaZoom::seleccion_movida, lecciones_, &Lecciones::al_ampliar);
         connect(zoom_, &VentanaZoom::puntero_en, grafica_, &Grafica::lectura_del_zoom);
         connect(zoom_, &VentanaZoom::desactivada, grafica_, [this] {
             grafica_->ocultar_marco();

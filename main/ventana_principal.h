@@ -17,6 +17,7 @@ class EntradaValores;
 class Esquema;
 class Grafica;
 class Informe;
+class Lecciones;
 class PictureBox;
 class QPushButton;
 class SectorAmpliado;
@@ -35,6 +36,7 @@ class VistaEnVivo;
 //   VentanaZoom     zoom/     made on the first selection
 //   Informe         informe/  the graph exported as a labelled figure and as data
 //   VistaEnVivo     main/     the case previewed as its values change ("Ver → Vista en vivo")
+//   Lecciones       main/     lessons saved and opened, the last set-up kept
 // Its own controls: the menus, "Graficar", "Limpiar", "Salir" and the restore spot.
 class VentanaPrincipal : public QMainWindow {
     Q_OBJECT
@@ -45,6 +47,8 @@ public:
     // The load step: the documentation switch, "inic.dat", the boxes and the sector.
     void cargar();
     const Parametros& parametros() const { return parametros_.actuales(); }
+    // A lesson named on the command line.
+    bool abrir_leccion(const QString& ruta);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -77,6 +81,7 @@ private:
     Ilustraciones* ilustraciones_ = nullptr;
     Informe* informe_ = nullptr;
     VistaEnVivo* vista_en_vivo_ = nullptr;
+    Lecciones* lecciones_ = nullptr;
     QPointer<VentanaZoom> zoom_;
     PictureBox* punto_restaurar_ = nullptr;
     QPushButton* boton_graficar_ = nullptr;

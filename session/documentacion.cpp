@@ -281,6 +281,7 @@ void Documentacion::alternar() {
 void Documentacion::abrir_visor() {
     if (!visor_) {
         visor_ = new VisorSesiones(ventana_);
+        connect(visor_, &VisorSesiones::casos_elegidos, this, &Documentacion::graficar_casos);
     }
     mostrar_modal(visor_);
 }

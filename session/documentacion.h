@@ -7,12 +7,14 @@
 
 #include "model/curva.h"
 #include "session/archivos.h"
+#include "session/formato.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 
 #include <cstdint>
+#include <vector>
 
 class QAction;
 class QWidget;
@@ -48,6 +50,10 @@ public:
     // "Salir": the file closed and the switch written to "trazo.txt"; a failure
     // that leaves another switch for the next start is told.
     void guardar_interruptor();
+
+signals:
+    // Cases chosen in the viewer to be plotted.
+    void graficar_casos(const std::vector<CasoDocumentado>& casos);
 
 private:
     void alternar();

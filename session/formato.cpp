@@ -3,6 +3,7 @@
 #include "toolkit/texto.h"
 
 #include <QRegularExpression>
+#include <QStringList>
 
 #include <array>
 #include <charconv>
@@ -114,6 +115,27 @@ QString linea_documento(const CasoDocumentado& c, const QLocale& l) {
            campo(con_patron(c.a.a_double(), u"##0.0", sep), 6) +
            campo(con_patron(c.d.a_double(), u"##0.0", sep), 6) +
            campo(con_patron(c.l.a_double(), u"0.0###", sep), 7);
+}
+
+std::optional<CasoDocumentado> leer_linea_documento(const QString& linea) {
+    static const QRegularExpression blancos(QStringLiteral("[ \\t]+"));
+    const QStringList campos = linea.trimmed().split(blancos, Qt::SkipEmptyParts);
+    if (campos.size() != 6) {
+        return std::nullopt;
+    }
+    std::array<double, 6> x{};
+    for (int i = 0; i < 6; ++i) {
+        bool bien = false;
+        x[i] = QString(campos[i]).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&bien);
+        if (!bien || !Fijo::representable(x[i])) {
+            return std::nullopt;
+        }
+    }
+    if (x[2] < 1 || x[2] != std::floor(x[2])) {
+        return std::nullopt;
+    }
+    return CasoDocumentado{
+        x[0], x[1], Fijo::desde(x[2]), Fijo::desde(x[3]), Fijo::desde(x[4]), Fijo::desde(x[5])};
 }
 
 QString texto_con_fin_linea(const QByteArray& contenido) {

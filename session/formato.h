@@ -9,6 +9,8 @@
 #include <QStringView>
 #include <QTime>
 
+#include <optional>
+
 // Every "/" and every ":" becomes "_", so that the locale's time and date forms
 // can stand in a file name; every other character stays.
 QString convert(const QString& c);
@@ -39,6 +41,10 @@ struct CasoDocumentado {
     Fijo l;
 };
 QString linea_documento(const CasoDocumentado& c, const QLocale& l);
+// A line of a documentation file read back as its case: six numbers between
+// blanks, with "," or "." as decimal mark, N whole and at least 1; nothing for
+// a date, a header or a blank line.
+std::optional<CasoDocumentado> leer_linea_documento(const QString& linea);
 
 // The text of a documentation file as the viewer shows it: each line (ended by
 // CR LF, CR or LF) followed by CR LF, the last one included; empty for an empty file.

@@ -4,6 +4,7 @@
 #include "session/formato.h"
 #include "toolkit/diseno.h"
 #include "toolkit/lectura.h"
+#include "toolkit/mensaje.h"
 #include "toolkit/portapapeles.h"
 #include "toolkit/texto.h"
 
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include <cmath>
 
@@ -63,6 +66,8 @@ VisorSesiones::VisorSesiones(QWidget* padre)
     texto_ = new QPlainTextEdit(this);
     texto_->setObjectName(QStringLiteral("texto"));
     texto_->setReadOnly(true);
+    // Lines of cases are chosen by keyboard too.
+    texto_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     texto_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     texto_->setAccessibleName(QStringLiteral("Texto del archivo"));
     // The layout sets the size; the family stays.
@@ -80,12 +85,18 @@ VisorSesiones::VisorSesiones(QWidget* padre)
     auto* cerrar = new QPushButton(QStringLiteral("Cerrar"), this);
     cerrar->setObjectName(QStringLiteral("boton_cerrar"));
     d->colocar(cerrar, {5520, 960, 1335, 495});
+    auto* graficar = new QPushButton(QStringLiteral("Graficar estos casos"), this);
+    graficar->setObjectName(QStringLiteral("boton_graficar_casos"));
+    graficar->setAccessibleDescription(
+        QStringLiteral("Grafica las líneas de casos seleccionadas en el texto"));
+    d->colocar(graficar, {240, 1260, 1980, 375});
     d->aplicar();
 
     connect(archivos_, &QListWidget::itemDoubleClicked, this, &VisorSesiones::mostrar_archivo);
     connect(aceptar, &QPushButton::clicked, this, &VisorSesiones::mostrar_archivo);
     connect(copiar, &QPushButton::clicked, this, &VisorSesiones::copiar);
     connect(cerrar, &QPushButton::clicked, this, &QWidget::hide);
+    connect(graficar, &QPushButton::clicked, this, &VisorSesiones::graficar_casos);
 }
 
 void VisorSesiones::mostrar_archivo() {
@@ -116,4 +127,30 @@ void VisorSesiones::copiar() {
     QString texto = texto_->toPlainText();
     texto.replace(QLatin1Char('\n'), fin_linea);
     copiar_texto(texto);
+}
+
+void VisorSesiones::graficar_casos() {
+    const QTextCursor c = texto_->textCursor();
+    const QTextDocument* doc = texto_->document();
+    const QTextBlock primera = doc->findBlock(c.selectionStart());
+    QTextBlock ultima = doc->findBlock(c.selectionEnd());
+    // A selection that ends at the start of a line leaves that line out.
+    if (c.hasSelection() && c.selectionEnd() == ultima.position() && ultima != primera) {
+        ultima = ultima.previous();
+    }
+    std::vector<CasoDocumentado> casos;
+    for (QTextBlock b = primera; b.isValid(); b = b.next()) {
+        if (const auto caso = leer_linea_documento(b.text())) {
+            casos.push_back(*caso);
+        }
+        if (b == ultima) {
+            break;
+        }
+    }
+    if (casos.empty() || casos.size() > 6) {
+        mensaje(QStringLiteral("Seleccione en el texto de una a seis líneas de casos."));
+        return;
+    }
+    hide();
+    emit casos_elegidos(casos);
 }

@@ -421,11 +421,14 @@ private slots:
                 textos << a->text();
             }
         }
-        QCOMPARE(textos,
-                 (QStringList{QStringLiteral("Documentar Sesión"),
-                              QStringLiteral("Abrir Documento de Sesión"),
-                              QStringLiteral("Exportar &gráfica…"),
-                              QStringLiteral("Exportar &datos…"), QStringLiteral("&Salir")}));
+        QCOMPARE(
+            textos,
+            (QStringList{QStringLiteral("Abrir lección…"), QStringLiteral("Lecciones recientes"),
+                         QStringLiteral("Guardar lección…"), QStringLiteral("Guardar como…"),
+                         QStringLiteral("Documentar Sesión"),
+                         QStringLiteral("Abrir Documento de Sesión"),
+                         QStringLiteral("Exportar &gráfica…"), QStringLiteral("Exportar &datos…"),
+                         QStringLiteral("&Salir")}));
         auto* copiar = e.control<QMenu>("menu_copiar");
         QCOMPARE(copiar->actions().last()->text(), QStringLiteral("Gráfica con ejes"));
         const auto habilitadas = [&] {

@@ -87,4 +87,17 @@ if command -v appstreamcli >/dev/null; then
 else
     echo "skipped: appstreamcli not installed (appstream)"
 fi
+# A lesson opens by double-click: the desktop entry takes its type, which the
+# installed shared-mime-info file gives to the name "*.ondaris".
+tipo=application/x-ondaris-leccion
+grep -qx "MimeType=$tipo;" "$escritorio" || falla "the desktop entry does not open $tipo"
+if command -v xdg-mime >/dev/null && command -v update-mime-database >/dev/null; then
+    XDG_DATA_DIRS=$raiz/usr/share update-mime-database "$raiz/usr/share/mime" 2>"$tmp/mime.txt" || falla "mime: $(cat "$tmp/mime.txt")"
+    [ ! -s "$tmp/mime.txt" ] || falla "mime: $(cat "$tmp/mime.txt")"
+    printf '{"formato": "ondaris-leccion"}' >"$tmp/clase.ondaris"
+    visto=$(XDG_DATA_DIRS=$raiz/usr/share XDG_DATA_HOME=$tmp/vacio xdg-mime query filetype "$tmp/clase.ondaris")
+    [ "$visto" = "$tipo" ] || falla "a lesson is taken for $visto"
+else
+    echo "skipped: the lesson type (xdg-mime or update-mime-database not installed: xdg-utils, shared-mime-info)"
+fi
 echo "installed program: found its files, seeded $usuario once, documented there"

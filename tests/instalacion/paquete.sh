@@ -19,7 +19,7 @@ deb=${paquetes[0]}
 dpkg-deb --contents "$deb" | awk '{print $NF}' | sed 's|^\./|/|' >"$tmp/contenido.txt"
 faltan=()
 esperados=(/usr/bin/ondaris /usr/share/applications/$id.desktop
-    /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/scalable/apps/$id.svg)
+    /usr/share/metainfo/$id.metainfo.xml /usr/share/mime/packages/$id.xml /usr/share/icons/hicolor/scalable/apps/$id.svg)
 for f in inic.dat trazo.txt Modelo2.txt espectro.bmp lab.bmp pantalla.bmp \
     LupaOuSi.bmp LupaOuNo.bmp LupaInSi.bmp LupaInNo.bmp; do
     esperados+=(/usr/share/ondaris/$f)
