@@ -9,8 +9,9 @@ paquetes=(
 )
 # ./test only: clang with its sanitizer and libFuzzer runtimes, the symbolizer
 # that puts names and lines in their reports, the formatter the tree is checked
-# with, and the property-testing library of the stress story.
-paquetes_prueba=(clang libclang-rt-14-dev llvm clang-format librapidcheck-dev)
+# with, the property-testing library of the stress story, and what checks the
+# lesson type the package registers.
+paquetes_prueba=(clang libclang-rt-14-dev llvm clang-format librapidcheck-dev xdg-utils shared-mime-info)
 
 instalar_lo_que_falta() {
     local faltan=()
