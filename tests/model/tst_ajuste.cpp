@@ -57,7 +57,7 @@ private slots:
             mas.*campo += h;
             menos.*campo -= h;
             const double numerica = (modelo(mas, N, s) - modelo(menos, N, s)) / (2 * h);
-            QVERIFY2(std::abs(d.*campo - numerica) <= 1e-4 * (std::abs(numerica) + m / 1e-3),
+            QVERIFY2(std::abs(d.*campo - numerica) <= 1e-5 * (std::abs(numerica) + m),
                      qPrintable(QString::number(d.*campo) + " " + QString::number(numerica)));
         }
     }
