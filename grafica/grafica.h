@@ -13,6 +13,7 @@
 #include "toolkit/trazado.h"
 
 #include <QObject>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 
@@ -63,6 +64,11 @@ public:
     // order m, a missing order as "(m)"; the pointer's read-out says "m = 2" on
     // a maximum's column.
     void set_ordenes(bool visibles);
+
+    // A measurement held against the curves: its points, the sine across and the
+    // fraction of the central intensity up, drawn in grey on the scale of the
+    // preview or else of the last curve, over the picture but never in it.
+    void mostrar_medicion(std::vector<QPointF> puntos);
 
     const std::vector<Curva>& curvas() const { return curvas_; }
     bool hay_curvas() const { return !curvas_.empty(); }
@@ -134,6 +140,7 @@ private:
 
     std::vector<Curva> curvas_;
     std::optional<Curva> previa_;
+    std::vector<QPointF> medicion_;
     std::shared_ptr<const Trazo> trazo_previa_;
     bool ordenes_ = false;
     QString datos_;

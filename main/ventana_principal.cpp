@@ -5,6 +5,7 @@
 #include "informe/informe.h"
 #include "main/inic.h"
 #include "main/vista_en_vivo.h"
+#include "medicion/medicion.h"
 #include "model/curva.h"
 #include "screen/esquema.h"
 #include "screen/sector_ampliado.h"
@@ -85,6 +86,7 @@ void VentanaPrincipal::crear_controles() {
 
     documentacion_ = new Documentacion(this);
     informe_ = new Informe(*grafica_, this);
+    medicion_ = new Medicion(parametros_, *grafica_, this);
     vista_en_vivo_ = new VistaEnVivo(parametros_, *grafica_, *sector_, *entrada_, this);
     ilustraciones_ = new Ilustraciones(cliente, *diseno_); // last: it covers the window
 }
@@ -103,6 +105,8 @@ void VentanaPrincipal::crear_menus() {
     archivo->addSeparator();
     archivo->addAction(informe_->accion_exportar_grafica());
     archivo->addAction(informe_->accion_exportar_datos());
+    archivo->addSeparator();
+    archivo->addAction(medicion_->accion_abrir());
     archivo->addSeparator();
     QAction* salir = entrada(archivo, QStringLiteral("&Salir"), "accion_salir");
     salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q)); // every platform, as the menu says

@@ -14,6 +14,7 @@ class EntradaValores;
 class Esquema;
 class Grafica;
 class Informe;
+class Medicion;
 class PictureBox;
 class QPushButton;
 class SectorAmpliado;
@@ -31,6 +32,7 @@ class VistaEnVivo;
 //   Ilustraciones   windows/  pictures over the window, model window
 //   VentanaZoom     zoom/     made on the first selection
 //   Informe         informe/  the graph exported as a labelled figure and as data
+//   Medicion        medicion/ a measured pattern over the graph, and the fit to it
 //   VistaEnVivo     main/     the case previewed as its values change ("Ver → Vista en vivo")
 // Its own controls: the menus, "Graficar", "Limpiar", "Salir" and the restore spot.
 class VentanaPrincipal : public QMainWindow {
@@ -70,6 +72,7 @@ private:
     Documentacion* documentacion_ = nullptr;
     Ilustraciones* ilustraciones_ = nullptr;
     Informe* informe_ = nullptr;
+    Medicion* medicion_ = nullptr;
     VistaEnVivo* vista_en_vivo_ = nullptr;
     QPointer<VentanaZoom> zoom_;
     PictureBox* punto_restaurar_ = nullptr;
