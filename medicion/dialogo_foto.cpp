@@ -75,9 +75,11 @@ std::optional<Perfil> pedir_perfil_de_foto(QWidget* padre, const QImage& foto,
     dialogo.setObjectName(QStringLiteral("dialogo_foto"));
     dialogo.setWindowTitle(QStringLiteral("Abrir medición: %1").arg(nombre));
     auto* forma = new QFormLayout(&dialogo);
-    forma->addRow(new QLabel(QStringLiteral(
+    auto* ayuda = new QLabel(QStringLiteral(
         "Trace una línea a través de las franjas (del extremo lleno al vacío) y diga "
-        "dónde caen sus extremos en la pantalla, medidos desde el máximo central.")));
+        "dónde caen sus extremos en la pantalla, medidos desde el máximo central."));
+    ayuda->setWordWrap(true);
+    forma->addRow(ayuda);
     auto* linea = new LineaSobreFoto(foto);
     forma->addRow(linea);
     const auto caja = [&](const char* nombre_objeto, const QString& rotulo, const QString& texto) {
@@ -106,7 +108,9 @@ std::optional<Perfil> pedir_perfil_de_foto(QWidget* padre, const QImage& foto,
                  b = leer_numero(convertir(pos_b->text()));
     const double D = leer_numero(convertir(distancia->text()));
     QString error;
-    if (linea->linea().length() < 8) {
+    if (pos_a->text().trimmed().isEmpty() || pos_b->text().trimmed().isEmpty()) {
+        error = QStringLiteral("Escriba la posición en la pantalla de cada extremo de la línea.");
+    } else if (linea->linea().length() < 8) {
         error = QStringLiteral("La línea es demasiado corta: trácela a través de las franjas.");
     } else if (!(D > 0) || !std::isfinite(D)) {
         error = QStringLiteral("La distancia de la red a la pantalla debe ser mayor que 0 mm.");

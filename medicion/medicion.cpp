@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QPoint>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -110,6 +111,11 @@ void Medicion::cargar(const DatosMedicion& m) {
                             ? QString()
                             : QStringLiteral("Grafique un caso para comparar la medición."));
     mostrar_puntos();
+    if (!panel_->isVisible()) {
+        // Over the sketch, which a measurement does not need, clear of the menus and the graph.
+        panel_->adjustSize();
+        panel_->move(ventana_->mapToGlobal(QPoint(10, ventana_->height() / 3)));
+    }
     panel_->show();
     panel_->raise();
 }

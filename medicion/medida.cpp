@@ -97,6 +97,9 @@ QString motivo(EstadoAjuste e) {
     case EstadoAjuste::no_se_parece:
         return QStringLiteral(
             "El modelo no se parece a la medición: el mejor ajuste deja gran parte sin explicar.");
+    case EstadoAjuste::descentrado:
+        return QStringLiteral("El máximo central de la medición no está en la posición 0: revise "
+                              "el cero de las posiciones.");
     case EstadoAjuste::fuera_de_rango:
         return QStringLiteral("El ajuste da un caso que no es una red (una abertura mayor que la "
                               "distancia entre rendijas).");

@@ -476,6 +476,12 @@ Ajuste ajustar(const Perfil& entrada, const Planteo& q) {
         r.estado = EstadoAjuste::ambiguo;
         return r;
     }
+    // The centre is the sensor's small miss; moved an order or so, the fit
+    // has taken one order for another, or the positions' zero is not the centre.
+    if (std::abs(mejor->v.centro) >= 0.5 * mejor->v.onda / mejor->v.distancia) {
+        r.estado = EstadoAjuste::descentrado;
+        return r;
+    }
     r.valores = mejor->v;
     r.valores.ancho = std::abs(r.valores.ancho); // the model is even in a
     r.valores.escala *= tope;

@@ -49,12 +49,13 @@ struct Planteo {
 
 enum class EstadoAjuste {
     ajustado,
-    pocos_datos,   // fewer samples than the fit needs, or no contrast
-    sin_periodo,   // no fringe spacing to start from
-    no_converge,   // the least squares did not settle
-    ambiguo,       // another answer fits about as well, or the data cannot tell
-    no_se_parece,  // the best answer leaves most of the profile unexplained
-    fuera_de_rango // the best answer is not a grating (a ≥ d, a negative length...)
+    pocos_datos,    // fewer samples than the fit needs, or no contrast
+    sin_periodo,    // no fringe spacing to start from
+    no_converge,    // the least squares did not settle
+    ambiguo,        // another answer fits about as well, or the data cannot tell
+    no_se_parece,   // the best answer leaves most of the profile unexplained
+    fuera_de_rango, // the best answer is not a grating (a ≥ d, a negative length...)
+    descentrado     // it puts the central maximum half a fringe spacing or more from sine 0
 };
 
 // The result: the fitted values, the standard uncertainty (one sigma, from the

@@ -120,6 +120,7 @@ private slots:
         QTest::newRow("one slit") << 1 << 2 << EstadoAjuste::ambiguo;
         QTest::newRow("one smooth bump") << 4 << 3 << EstadoAjuste::sin_periodo;
         QTest::newRow("noise alone") << 4 << 4 << EstadoAjuste::ambiguo;
+        QTest::newRow("zero an order off") << 4 << 5 << EstadoAjuste::descentrado;
     }
     void rechaza() {
         QFETCH(int, N);
@@ -132,6 +133,10 @@ private slots:
         } else if (cual == 3) {
             for (std::size_t i = 0; i < p.senos.size(); ++i) {
                 p.intensidades[i] = std::exp(-p.senos[i] * p.senos[i] / 0.01);
+            }
+        } else if (cual == 5) {
+            for (double& s : p.senos) {
+                s += 0.1;
             }
         } else if (cual == 4) {
             std::mt19937 azar(3);
