@@ -167,6 +167,7 @@ void VentanaPrincipal::crear_menus() {
 }
 
 void VentanaPrincipal::conectar() {
+    connect(medicion_, &Medicion::caso_ajustado, entrada_, &EntradaValores::mostrar_parametros);
     connect(boton_graficar_, &QPushButton::clicked, this, &VentanaPrincipal::graficar);
     connect(boton_limpiar_, &QPushButton::clicked, this, [this] {
         vista_en_vivo_->quitar();

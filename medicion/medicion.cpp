@@ -114,7 +114,7 @@ void Medicion::cargar(const DatosMedicion& m) {
     if (!panel_->isVisible()) {
         // Over the sketch, which a measurement does not need, clear of the menus and the graph.
         panel_->adjustSize();
-        panel_->move(ventana_->mapToGlobal(QPoint(10, ventana_->height() / 3)));
+        panel_->move(ventana_->mapToGlobal(QPoint(10, ventana_->height() / 5)));
     }
     panel_->show();
     panel_->raise();
@@ -211,6 +211,7 @@ void Medicion::ajustar() {
     ajuste_ = r;
     resultado_->setText(lineas.join(u'\n'));
     mostrar_puntos();
+    emit caso_ajustado();
 }
 
 void Medicion::mostrar_puntos() {

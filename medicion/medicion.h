@@ -37,6 +37,10 @@ public:
     void ajustar();
     QWidget* ventana_medicion() const { return panel_; }
 
+signals:
+    // A fit set the values it found in the parameter set.
+    void caso_ajustado();
+
 private:
     void abrir();
     void crear_panel();
