@@ -30,6 +30,7 @@ constexpr qint64 tope_medicion = 32 * 1024 * 1024;
 
 Medicion::Medicion(ParametrosObservables& parametros, Grafica& grafica, QWidget* ventana)
     : QObject(ventana), parametros_(parametros), grafica_(grafica), ventana_(ventana) {
+    setObjectName(QStringLiteral("medicion"));
     abrir_ = new QAction(QStringLiteral("Abrir &medición…"), this);
     abrir_->setObjectName(QStringLiteral("accion_abrir_medicion"));
     connect(abrir_, &QAction::triggered, this, &Medicion::abrir);
