@@ -332,11 +332,12 @@ private slots:
                 textos << a->text();
             }
         }
-        QCOMPARE(textos,
-                 (QStringList{QStringLiteral("Documentar Sesión"),
-                              QStringLiteral("Abrir Documento de Sesión"),
-                              QStringLiteral("Exportar &gráfica…"),
-                              QStringLiteral("Exportar &datos…"), QStringLiteral("&Salir")}));
+        QCOMPARE(
+            textos,
+            (QStringList{QStringLiteral("Documentar Sesión"),
+                         QStringLiteral("Abrir Documento de Sesión"),
+                         QStringLiteral("Exportar &gráfica…"), QStringLiteral("Exportar &datos…"),
+                         QStringLiteral("Abrir &medición…"), QStringLiteral("&Salir")}));
         auto* copiar = e.control<QMenu>("menu_copiar");
         QCOMPARE(copiar->actions().last()->text(), QStringLiteral("Gráfica con ejes"));
         const auto habilitadas = [&] {
