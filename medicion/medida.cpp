@@ -70,11 +70,15 @@ std::optional<DatosMedicion> de_json(const QJsonObject& o, QString* error) {
 
 QString texto_con_error(const QString& nombre, double valor, double error, const QString& unidad) {
     // The decimal of the uncertainty's first significant figure, one further when it is a 1.
-    int decimales = -int(std::floor(std::log10(error)));
-    if (std::floor(error * std::pow(10.0, decimales)) < 2) {
-        ++decimales;
+    // (An exact fit, of a profile the model drew, has none: its value to a micrometre's millionth.)
+    int decimales = 6;
+    if (error >= 1e-6 && std::isfinite(error)) {
+        decimales = -int(std::floor(std::log10(error)));
+        if (std::floor(error * std::pow(10.0, decimales)) < 2) {
+            ++decimales;
+        }
     }
-    decimales = std::clamp(decimales, 0, 10);
+    decimales = std::clamp(decimales, 0, 6);
     return QStringLiteral("%1 = %2 ± %3 %4")
         .arg(nombre, con_decimales(valor, decimales), con_decimales(error, decimales), unidad);
 }

@@ -25,8 +25,8 @@ QJsonObject a_json(const DatosMedicion& m);
 std::optional<DatosMedicion> de_json(const QJsonObject& o, QString* error);
 
 // "L = 0,633 ± 0,004 µm": the uncertainty to one significant figure (two when
-// that one is a 1) but never past the unit, the value to the same decimal, in
-// the locale's decimal mark.
+// that one is a 1) but never past the unit nor the sixth decimal, the value to
+// the same decimal, in the locale's decimal mark.
 QString texto_con_error(const QString& nombre, double valor, double error, const QString& unidad);
 
 // What the window says of a fit that gave no number.

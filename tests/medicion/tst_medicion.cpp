@@ -73,6 +73,7 @@ private slots:
         QTest::newRow("one figure") << 0.63312 << 0.0041 << "L = 0,633 ± 0,004 µm";
         QTest::newRow("a leading 1 keeps two") << 2.00123 << 0.0153 << "L = 2,001 ± 0,015 µm";
         QTest::newRow("to the unit at the most") << 812.4 << 37.0 << "L = 812 ± 37 µm";
+        QTest::newRow("none") << 0.633 << 0.0 << "L = 0,633000 ± 0,000000 µm";
     }
     void texto_con_error() {
         QFETCH(double, valor);
