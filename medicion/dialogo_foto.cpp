@@ -77,7 +77,8 @@ std::optional<Perfil> pedir_perfil_de_foto(QWidget* padre, const QImage& foto,
     auto* forma = new QFormLayout(&dialogo);
     auto* ayuda = new QLabel(QStringLiteral(
         "Trace una línea a través de las franjas (del extremo lleno al vacío) y diga "
-        "dónde caen sus extremos en la pantalla, medidos desde el máximo central."));
+        "dónde caen sus extremos en la pantalla, medidos desde el máximo central, o "
+        "cuánto mide en la pantalla (su punto más brillante se toma por el máximo central)."));
     ayuda->setWordWrap(true);
     forma->addRow(ayuda);
     auto* linea = new LineaSobreFoto(foto);
@@ -91,6 +92,7 @@ std::optional<Perfil> pedir_perfil_de_foto(QWidget* padre, const QImage& foto,
     QLineEdit* pos_a =
         caja("posicion_inicio", QStringLiteral("Posición del extremo lleno (mm):"), {});
     QLineEdit* pos_b = caja("posicion_fin", QStringLiteral("Posición del extremo vacío (mm):"), {});
+    QLineEdit* largo = caja("largo", QStringLiteral("O bien, largo de la línea (mm):"), {});
     QLineEdit* distancia =
         caja("distancia", QStringLiteral("Distancia de la red a la pantalla (mm):"),
              QStringLiteral("1000"));
@@ -108,18 +110,28 @@ std::optional<Perfil> pedir_perfil_de_foto(QWidget* padre, const QImage& foto,
                  b = leer_numero(convertir(pos_b->text()));
     const double D = leer_numero(convertir(distancia->text()));
     QString error;
-    if (pos_a->text().trimmed().isEmpty() || pos_b->text().trimmed().isEmpty()) {
-        error = QStringLiteral("Escriba la posición en la pantalla de cada extremo de la línea.");
+    const bool por_largo = pos_a->text().trimmed().isEmpty() && pos_b->text().trimmed().isEmpty() &&
+                           !largo->text().trimmed().isEmpty();
+    const double l = leer_numero(convertir(largo->text()));
+    if (!por_largo && (pos_a->text().trimmed().isEmpty() || pos_b->text().trimmed().isEmpty())) {
+        error = QStringLiteral(
+            "Escriba la posición en la pantalla de cada extremo de la línea, o su largo.");
     } else if (linea->linea().length() < 8) {
         error = QStringLiteral("La línea es demasiado corta: trácela a través de las franjas.");
     } else if (!(D > 0) || !std::isfinite(D)) {
         error = QStringLiteral("La distancia de la red a la pantalla debe ser mayor que 0 mm.");
-    } else if (a == b || !std::isfinite(a) || !std::isfinite(b)) {
-        error = QStringLiteral("Los extremos de la línea deben estar en posiciones distintas.");
+    } else if (por_largo ? !(l > 0) || !std::isfinite(l)
+                         : a == b || !std::isfinite(a) || !std::isfinite(b)) {
+        error =
+            por_largo
+                ? QStringLiteral("El largo de la línea debe ser mayor que 0 mm.")
+                : QStringLiteral("Los extremos de la línea deben estar en posiciones distintas.");
     }
     if (!error.isEmpty()) {
         mensaje(error);
         return std::nullopt;
     }
-    return perfil_de_foto(foto, linea->linea().p1(), linea->linea().p2(), a, b, D);
+    const QLineF s = linea->linea();
+    return por_largo ? perfil_desde_el_centro(foto, s.p1(), s.p2(), l, D)
+                     : perfil_de_foto(foto, s.p1(), s.p2(), a, b, D);
 }

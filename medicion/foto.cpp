@@ -47,10 +47,9 @@ std::vector<double> luz_a_lo_largo(const QImage& foto, QPointF a, QPointF b, int
     return luz;
 }
 
-Perfil perfil_de_foto(const QImage& foto, QPointF a, QPointF b, double pos_a, double pos_b,
-                      double distancia) {
+namespace {
+Perfil perfil_de_luz(const std::vector<double>& luz, double pos_a, double pos_b, double distancia) {
     Perfil p;
-    const std::vector<double> luz = luz_a_lo_largo(foto, a, b);
     for (std::size_t i = 0; i < luz.size(); ++i) {
         const double x = pos_a + (pos_b - pos_a) * double(i) / double(luz.size() - 1);
         const double t = x / distancia;
@@ -58,4 +57,21 @@ Perfil perfil_de_foto(const QImage& foto, QPointF a, QPointF b, double pos_a, do
         p.intensidades.push_back(luz[i]);
     }
     return p;
+}
+} // namespace
+
+Perfil perfil_de_foto(const QImage& foto, QPointF a, QPointF b, double pos_a, double pos_b,
+                      double distancia) {
+    return perfil_de_luz(luz_a_lo_largo(foto, a, b), pos_a, pos_b, distancia);
+}
+
+Perfil perfil_desde_el_centro(const QImage& foto, QPointF a, QPointF b, double largo,
+                              double distancia) {
+    const std::vector<double> luz = luz_a_lo_largo(foto, a, b);
+    if (luz.size() < 2) {
+        return {};
+    }
+    const double c =
+        double(std::max_element(luz.begin(), luz.end()) - luz.begin()) / double(luz.size() - 1);
+    return perfil_de_luz(luz, -c * largo, (1 - c) * largo, distancia);
 }

@@ -18,3 +18,7 @@ std::vector<double> luz_a_lo_largo(const QImage& foto, QPointF a, QPointF b, int
 // `distancia` millimetres from the grating.
 Perfil perfil_de_foto(const QImage& foto, QPointF a, QPointF b, double pos_a, double pos_b,
                       double distancia);
+// The same when only the segment's length on the screen is known, `largo`
+// millimetres: its brightest point is taken for the central maximum.
+Perfil perfil_desde_el_centro(const QImage& foto, QPointF a, QPointF b, double largo,
+                              double distancia);

@@ -151,10 +151,13 @@ private slots:
         q.ranuras = N;
         q.conocidos = {0, 0.5, d};
         q.libre = Libre::onda;
-        const Ajuste r = ajustar(p, q);
-        QCOMPARE(r.estado, EstadoAjuste::ajustado);
-        QVERIFY2(std::abs(r.valores.onda / L - 1) < 0.01,
-                 qPrintable(QString::number(r.valores.onda)));
+        // The same line known by its length alone, its brightest point the centre.
+        const Perfil por_largo = perfil_desde_el_centro(foto, p1, p2, ancho - 21, D);
+        for (const Ajuste& r : {ajustar(p, q), ajustar(por_largo, q)}) {
+            QCOMPARE(r.estado, EstadoAjuste::ajustado);
+            QVERIFY2(std::abs(r.valores.onda / L - 1) < 0.01,
+                     qPrintable(QString::number(r.valores.onda)));
+        }
         QVERIFY(luz_a_lo_largo(QImage(), p1, p2).empty());
     }
 };
