@@ -90,7 +90,6 @@ private slots:
         QTest::addColumn<QString>("motivo");
         QTest::newRow("no numbers")
             << "a.csv" << QByteArray("x;y\nuno;dos\n") << "no tiene números";
-        QTest::newRow("one column") << "b.csv" << QByteArray("1\n2\n") << "una sola columna";
         QTest::newRow("NaN") << "c.csv" << QByteArray("1;2\n2;NaN\n") << "no es un número";
         QTest::newRow("all zeros") << "d.csv" << QByteArray("1;0\n2;0\n") << "cero en todas";
         QTest::newRow("no image") << "e.png" << QByteArray("GIF89a") << "no es una imagen";
