@@ -253,6 +253,11 @@ void Grafica::set_escala_en_grados(bool si) {
     redibujar_capa();
 }
 
+void Grafica::mostrar_medicion(std::vector<QPointF> puntos) {
+    medicion_ = std::move(puntos);
+    redibujar_capa();
+}
+
 void Grafica::redibujar_capa() {
     // A preview alone gives the graph its coordinates (the pointer's read-outs
     // follow them) and its grid.
@@ -270,6 +275,14 @@ void Grafica::redibujar_capa() {
             dibujar_grilla(*previa_);
         }
         grafica_->polilinea(trazo_previa_, a_qcolor(tono_de_previa(previa_->color)));
+    }
+    const Curva* comparada = previa_ ? &*previa_ : curvas_.empty() ? nullptr : &curvas_.back();
+    if (comparada && !medicion_.empty()) {
+        grafica_->set_escala(escala_de(*comparada));
+        const double alto = alto_de_grafica(*comparada);
+        for (const QPointF& p : medicion_) {
+            grafica_->punto({p.x(), 0.98 * alto * (1 - p.y())}, gris_marca);
+        }
     }
     if (ordenes_) {
         // The preview's first: where labels meet, the case being explored keeps its own.

@@ -13,6 +13,7 @@
 #include "toolkit/trazado.h"
 
 #include <QObject>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 
@@ -69,6 +70,11 @@ public:
     // A screen `cm` from the grating, or none: the pointer's read-out adds the
     // position y = D · tan θ on it.
     void set_distancia_pantalla(std::optional<double> cm);
+
+    // A measurement held against the curves: its points, the sine across and the
+    // fraction of the central intensity up, drawn in grey on the scale of the
+    // preview or else of the last curve, over the picture but never in it.
+    void mostrar_medicion(std::vector<QPointF> puntos);
 
     const std::vector<Curva>& curvas() const { return curvas_; }
     bool hay_curvas() const { return !curvas_.empty(); }
@@ -140,6 +146,7 @@ private:
 
     std::vector<Curva> curvas_;
     std::optional<Curva> previa_;
+    std::vector<QPointF> medicion_;
     std::shared_ptr<const Trazo> trazo_previa_;
     bool ordenes_ = false;
     bool grados_ = false;

@@ -7,6 +7,7 @@
 #include "main/inic.h"
 #include "main/lecciones.h"
 #include "main/vista_en_vivo.h"
+#include "medicion/medicion.h"
 #include "model/curva.h"
 #include "screen/esquema.h"
 #include "screen/sector_ampliado.h"
@@ -94,6 +95,7 @@ void VentanaPrincipal::crear_controles() {
 
     documentacion_ = new Documentacion(this);
     informe_ = new Informe(*grafica_, this);
+    medicion_ = new Medicion(parametros_, *grafica_, this);
     vista_en_vivo_ = new VistaEnVivo(parametros_, *grafica_, *sector_, *entrada_, this);
     lecciones_ = new Lecciones(
         this, {parametros_, *grafica_, *sector_, *entrada_, *informe_, *vista_en_vivo_});
@@ -159,6 +161,8 @@ void VentanaPrincipal::crear_menus() {
     archivo->addSeparator();
     archivo->addAction(informe_->accion_exportar_grafica());
     archivo->addAction(informe_->accion_exportar_datos());
+    archivo->addSeparator();
+    archivo->addAction(medicion_->accion_abrir());
     archivo->addSeparator();
     QAction* salir = entrada(archivo, QStringLiteral("&Salir"), "accion_salir");
     salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q)); // every platform, as the menu says
@@ -261,6 +265,7 @@ void VentanaPrincipal::poner_distancia_pantalla(double cm) {
 }
 
 void VentanaPrincipal::conectar() {
+    connect(medicion_, &Medicion::caso_ajustado, entrada_, &EntradaValores::mostrar_parametros);
     connect(boton_graficar_, &QPushButton::clicked, this, &VentanaPrincipal::graficar);
     connect(boton_limpiar_, &QPushButton::clicked, this, [this] {
         vista_en_vivo_->quitar();

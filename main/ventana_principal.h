@@ -18,6 +18,7 @@ class Esquema;
 class Grafica;
 class Informe;
 class Lecciones;
+class Medicion;
 class PictureBox;
 class QPushButton;
 class SectorAmpliado;
@@ -35,6 +36,7 @@ class VistaEnVivo;
 //   Ilustraciones   windows/  pictures over the window, model window
 //   VentanaZoom     zoom/     made on the first selection
 //   Informe         informe/  the graph exported as a labelled figure and as data
+//   Medicion        medicion/ a measured pattern over the graph, and the fit to it
 //   VistaEnVivo     main/     the case previewed as its values change ("Ver → Vista en vivo")
 //   Lecciones       main/     lessons saved and opened, the last set-up kept
 // Its own controls: the menus, "Graficar", "Limpiar", "Salir" and the restore spot.
@@ -80,6 +82,7 @@ private:
     Documentacion* documentacion_ = nullptr;
     Ilustraciones* ilustraciones_ = nullptr;
     Informe* informe_ = nullptr;
+    Medicion* medicion_ = nullptr;
     VistaEnVivo* vista_en_vivo_ = nullptr;
     Lecciones* lecciones_ = nullptr;
     QPointer<VentanaZoom> zoom_;

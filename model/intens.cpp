@@ -8,15 +8,10 @@ float pi_simple() {
     return pi;
 }
 
-namespace {
-
-// x less its nearest whole multiple of π, to a few units in the last place of the result.
 double menos_multiplo_de_pi(double x) {
     const double m = std::nearbyint(x / pi_doble);
     return std::fma(-m, pi_resto, std::fma(-m, pi_doble, x));
 }
-
-} // namespace
 
 Red::Red(Fijo L, Fijo a, Fijo d, Fijo N) : n_(N.a_double()) {
     const float dos_pi = 2 * pi_simple();

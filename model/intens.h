@@ -28,6 +28,8 @@ double Intens(Fijo L, Fijo a, Fijo d, Fijo N, double seno);
 // misses, both paths alike.
 inline constexpr double pi_doble = 3.141592653589793116;
 inline constexpr double pi_resto = 1.2246467991473531772e-16;
+// x less its nearest whole multiple of π, to a few units in the last place of the result.
+double menos_multiplo_de_pi(double x);
 
 #include <cstddef>
 

@@ -4,7 +4,7 @@
 paquetes=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
-    libbenchmark-dev
+    libbenchmark-dev libeigen3-dev
     fonts-dejavu-core fonts-liberation2
 )
 # ./test only: clang with its sanitizer and libFuzzer runtimes, the symbolizer

@@ -9,7 +9,7 @@ segundos=$2
 shift 2
 fuentes=$(cd "$(dirname "$0")" && pwd)
 arneses=("$@")
-[ ${#arneses[@]} -gt 0 ] || arneses=(inic traza numero linea intens leccion)
+[ ${#arneses[@]} -gt 0 ] || arneses=(inic traza numero linea intens leccion tabla)
 fallos=0
 for a in "${arneses[@]}"; do
     corpus="$carpeta/fuzz/corpus/$a"

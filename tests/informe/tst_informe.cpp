@@ -428,7 +428,7 @@ private slots:
                          QStringLiteral("Documentar Sesión"),
                          QStringLiteral("Abrir Documento de Sesión"),
                          QStringLiteral("Exportar &gráfica…"), QStringLiteral("Exportar &datos…"),
-                         QStringLiteral("&Salir")}));
+                         QStringLiteral("Abrir &medición…"), QStringLiteral("&Salir")}));
         auto* copiar = e.control<QMenu>("menu_copiar");
         QCOMPARE(copiar->actions().last()->text(), QStringLiteral("Gráfica con ejes"));
         const auto habilitadas = [&] {
