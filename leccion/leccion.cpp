@@ -226,8 +226,10 @@ bool Leccion::operator==(const Leccion& o) const {
                (!a || (a->x_ini == b->x_ini && a->y_ini == b->y_ini && a->x_fin == b->x_fin &&
                        a->y_fin == b->y_fin));
     };
+    const bool misma_medicion = medicion.has_value() == o.medicion.has_value() &&
+                                (!medicion || a_json(*medicion) == a_json(*o.medicion));
     return parametros == o.parametros && banda_unica == o.banda_unica && curvas == o.curvas &&
-           misma(zoom, o.zoom);
+           misma(zoom, o.zoom) && misma_medicion;
 }
 
 QByteArray escribir_leccion(const Leccion& l) {
@@ -256,6 +258,9 @@ QByteArray escribir_leccion(const Leccion& l) {
                      {QStringLiteral("bandas"),
                       l.banda_unica ? QStringLiteral("unica") : QStringLiteral("separadas")},
                      {QStringLiteral("curvas"), curvas}};
+    if (l.medicion) {
+        raiz.insert(QStringLiteral("medicion"), a_json(*l.medicion));
+    }
     if (l.zoom) {
         const Seleccion& s = *l.zoom;
         raiz.insert(QStringLiteral("zoom"),
@@ -342,6 +347,18 @@ LecturaLeccion leer(const QByteArray& bytes) {
             return r;
         }
         l.zoom = s;
+    }
+    if (const QJsonValue m = raiz.value(QStringLiteral("medicion")); !m.isUndefined()) {
+        QString por_que;
+        std::optional<DatosMedicion> d =
+            m.isObject() ? de_json(m.toObject(), &por_que) : std::nullopt;
+        if (!d) {
+            r.error =
+                QStringLiteral("su medición no vale: %1")
+                    .arg(por_que.isEmpty() ? QStringLiteral("no es un grupo de datos") : por_que);
+            return r;
+        }
+        l.medicion = std::move(d);
     }
     return r;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 // leccion/: a lesson file (".ondaris"): the values of the window, its limits,
-// the sector, the band mode, the curves in order and the zoomed range, saved
-// and read back.
+// the sector, the band mode, the curves in order, the zoomed range and a
+// measured pattern, saved and read back.
 //
 // The file is UTF-8 JSON a person can read and edit; lengths in micrometres,
 // the sector's ends as positions on the screen (tangents), every number with
@@ -21,14 +21,18 @@
 //        "color": "#00ff00", "inferior": -0.6, "superior": 0.6,
 //        "banda_sola": false}               its bands replaced the single band
 //     ],
-//     "zoom": {"x_ini": -0.1, "y_ini": 0, "x_fin": 0.1, "y_fin": 25}   optional
+//     "zoom": {"x_ini": -0.1, "y_ini": 0, "x_fin": 0.1, "y_fin": 25},  optional
+//     "medicion": {"origen": "sensor.csv", "senos": [...],           optional: a
+//                  "intensidades": [...], "libre": "L",              measured profile
+//                  "ancho_libre": true}                              (medicion/medida.h)
 //   }
 //
 // Keys the reader does not know are left alone, so that a later version may
-// add one ("medicion", a measured profile) that this one skips; a version
-// number above `version_leccion` is refused, since its meaning may have changed.
+// add one that this one skips; a version number above `version_leccion` is
+// refused, since its meaning may have changed.
 
 #include "grafica/seleccion.h"
+#include "medicion/medida.h"
 #include "model/curva.h"
 #include "model/parametros.h"
 
@@ -56,6 +60,7 @@ struct Leccion {
     bool banda_unica = true;
     std::vector<CurvaLeccion> curvas;
     std::optional<Seleccion> zoom; // the zoomed range of the graph, when open
+    std::optional<DatosMedicion> medicion = std::nullopt; // a measured pattern held against them
     bool operator==(const Leccion& o) const;
 };
 

@@ -5,6 +5,7 @@
 #include "informe/archivo.h"
 #include "informe/informe.h"
 #include "main/vista_en_vivo.h"
+#include "medicion/medicion.h"
 #include "model/curva.h"
 #include "screen/sector_ampliado.h"
 #include "toolkit/datos.h"
@@ -165,6 +166,7 @@ Leccion Lecciones::actual() const {
     if (!curvas.empty()) {
         l.zoom = zoom_;
     }
+    l.medicion = partes_.medicion.medida();
     return l;
 }
 
@@ -226,6 +228,11 @@ bool Lecciones::aplicar(const Leccion& l, const QString& origen) {
     partes_.entrada.set_hay_curvas(!l.curvas.empty());
     partes_.informe.set_hay_curvas(!l.curvas.empty());
     partes_.vista.quitar(); // the values just set are curves, not a case explored
+    if (l.medicion) {
+        partes_.medicion.cargar(*l.medicion);
+    } else {
+        partes_.medicion.quitar();
+    }
     zoom_ = l.zoom;
     if (l.zoom) {
         // Once the lesson is whole and its opening has returned.

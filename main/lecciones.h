@@ -13,6 +13,7 @@
 class EntradaValores;
 class Grafica;
 class Informe;
+class Medicion;
 class ParametrosObservables;
 class QAction;
 class QMenu;
@@ -40,6 +41,7 @@ public:
         EntradaValores& entrada;
         Informe& informe;
         VistaEnVivo& vista;
+        Medicion& medicion;
     };
     Lecciones(QWidget* ventana, const Partes& partes);
     ~Lecciones() override;

@@ -97,8 +97,8 @@ void VentanaPrincipal::crear_controles() {
     informe_ = new Informe(*grafica_, this);
     medicion_ = new Medicion(parametros_, *grafica_, this);
     vista_en_vivo_ = new VistaEnVivo(parametros_, *grafica_, *sector_, *entrada_, this);
-    lecciones_ = new Lecciones(
-        this, {parametros_, *grafica_, *sector_, *entrada_, *informe_, *vista_en_vivo_});
+    lecciones_ = new Lecciones(this, {parametros_, *grafica_, *sector_, *entrada_, *informe_,
+                                      *vista_en_vivo_, *medicion_});
     ilustraciones_ = new Ilustraciones(cliente, *diseno_); // last: it covers the window
     dar_lugar_a_la_grafica();
     // What a finger must hit: every button, spin button, marker and option, and the magnifier.

@@ -215,6 +215,15 @@ void Medicion::ajustar() {
     emit caso_ajustado();
 }
 
+void Medicion::quitar() {
+    medida_.reset();
+    ajuste_.reset();
+    if (panel_) {
+        panel_->hide();
+    }
+    mostrar_puntos();
+}
+
 void Medicion::mostrar_puntos() {
     if (!medida_) {
         grafica_.mostrar_medicion({});

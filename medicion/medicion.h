@@ -31,6 +31,8 @@ public:
     bool abrir_archivo(const QString& ruta);
     // A measurement as a lesson kept it.
     void cargar(const DatosMedicion& m);
+    // No measurement: the points and the window "Medición" gone.
+    void quitar();
     const std::optional<DatosMedicion>& medida() const { return medida_; }
     const std::optional<Ajuste>& ajuste() const { return ajuste_; }
     // "Ajustar".

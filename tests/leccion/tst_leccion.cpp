@@ -50,8 +50,13 @@ void TstLeccion::archivos_malos() {
     };
     const QByteArray buena = escrita([](Leccion&) {});
     // Read back as written, with what a later version adds skipped.
-    QVERIFY(leer_leccion(QByteArray(buena).replace("{", "{\"medicion\": [1, {}],")).leccion ==
+    QVERIFY(leer_leccion(QByteArray(buena).replace("{", "{\"novedad\": [1, {}],")).leccion ==
             con_curvas(3));
+    // A measured profile kept with the curves comes back whole.
+    Leccion medida = con_curvas(2);
+    medida.medicion = DatosMedicion{
+        QStringLiteral("sensor.csv"), {{-0.1, 0, 0.1}, {0.2, 1, 0.25}}, Libre::distancia, false};
+    QVERIFY(leer_leccion(escribir_leccion(medida)).leccion == medida);
     const struct {
         const char* caso;
         QByteArray bytes;
@@ -77,6 +82,8 @@ void TstLeccion::archivos_malos() {
              l.zoom = Seleccion{-0.9f, 0, 0.1f, 1};
          }),
          "el rango ampliado («zoom») no cae dentro de la gráfica"},
+        {"medición rota", QByteArray(buena).replace("\"bandas\"", "\"medicion\": 3, \"bandas\""),
+         "su medición no vale"},
     };
     for (const auto& fila : tabla) {
         const LecturaLeccion r = leer_leccion(fila.bytes);
