@@ -185,6 +185,7 @@ void EntradaValores::conectar() {
 void EntradaValores::mostrar_parametros() {
     for (Magnitud m : {Magnitud::ranuras, Magnitud::ancho, Magnitud::distancia, Magnitud::onda}) {
         caja(m)->setText(texto_fijo(actuales().valor(m)));
+        caja(m)->setCursorPosition(0); // a long value (a fit's 1.9924) shows its first digits
     }
     mostrar_seno(Magnitud::inferior);
     mostrar_seno(Magnitud::superior);
