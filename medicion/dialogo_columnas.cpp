@@ -5,10 +5,8 @@
 
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QPushButton>
 
 std::optional<Perfil> pedir_columnas(QWidget* padre, const Tabla& t, const QString& nombre) {
     QDialog dialogo(padre);
@@ -34,14 +32,7 @@ std::optional<Perfil> pedir_columnas(QWidget* padre, const Tabla& t, const QStri
     forma->addRow(QStringLiteral("Distancia de la red a la pantalla (mm):"), distancia);
     QObject::connect(eje, &QComboBox::currentIndexChanged, distancia,
                      [distancia](int i) { distancia->setEnabled(i == 0); });
-    auto* botones = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    botones->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Aceptar"));
-    botones->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
-    forma->addRow(botones);
-    QObject::connect(botones, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
-    QObject::connect(botones, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
-    mostrar_modal(&dialogo);
-    if (dialogo.result() != QDialog::Accepted) {
+    if (!aceptado(dialogo, *forma)) {
         return std::nullopt;
     }
     QString error;

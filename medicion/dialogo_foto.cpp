@@ -5,13 +5,11 @@
 #include "toolkit/texto.h"
 
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 
 #include <cmath>
 
@@ -96,14 +94,7 @@ std::optional<Perfil> pedir_perfil_de_foto(QWidget* padre, const QImage& foto,
     QLineEdit* distancia =
         caja("distancia", QStringLiteral("Distancia de la red a la pantalla (mm):"),
              QStringLiteral("1000"));
-    auto* botones = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    botones->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Aceptar"));
-    botones->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
-    forma->addRow(botones);
-    QObject::connect(botones, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
-    QObject::connect(botones, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
-    mostrar_modal(&dialogo);
-    if (dialogo.result() != QDialog::Accepted) {
+    if (!aceptado(dialogo, *forma)) {
         return std::nullopt;
     }
     const double a = leer_numero(convertir(pos_a->text())),

@@ -2,12 +2,16 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QEventLoop>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 
 #include <vector>
@@ -138,4 +142,15 @@ void mostrar_modal(QWidget* ventana) {
     if (w && w->isVisible()) {
         bucle.exec(QEventLoop::DialogExec);
     }
+}
+
+bool aceptado(QDialog& dialogo, QFormLayout& forma) {
+    auto* botones = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    botones->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Aceptar"));
+    botones->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    forma.addRow(botones);
+    QObject::connect(botones, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
+    QObject::connect(botones, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+    mostrar_modal(&dialogo);
+    return dialogo.result() == QDialog::Accepted;
 }

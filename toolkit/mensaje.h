@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QDialog;
+class QFormLayout;
 class QWidget;
 
 // The program's one message box: title "Ondaris", the text, an OK button, no
@@ -18,3 +20,6 @@ void set_contestador(Contestador c);
 void mostrar_modal(QWidget* ventana);
 using ManejadorModal = std::function<void(QWidget* ventana)>;
 void set_manejador_modal(ManejadorModal m);
+// A form's "Aceptar" and "Cancelar" under its rows, the dialog shown modally:
+// whether the user accepted it.
+bool aceptado(QDialog& dialogo, QFormLayout& forma);
